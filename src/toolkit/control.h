@@ -1,0 +1,118 @@
+// Control: the base of every control of our window toolkit (name, kind, state, handlers).
+#pragma once
+
+#include <functional>
+#include <string>
+
+namespace tk {
+
+class Window;
+
+// The kinds of control the window is built from; the Qt view makes one widget per kind.
+enum class ControlKind {
+  kButton,
+  kMenuItem,
+  kCheckBox,
+  kRadioButton,
+  kRadioGroup,
+  kListBox,
+  kEdit,
+  kMaskEdit,
+  kMemo,
+  kRichEdit,
+  kStringGrid,
+  kLabel,
+  kPanel,
+  kGroupBox,
+  kScrollBar,
+  kTabSheet,
+  kPageControl,
+  kStatusBar,
+  kTimer,
+  kOpenDialog,
+  kSaveDialog,
+};
+
+const char* KindName(ControlKind kind);
+
+using Handler = std::function<void()>;
+using MouseHandler = std::function<void(int x, int y)>;
+using KeyHandler = std::function<void(char& key)>;
+
+// Position and size in the window's pixels; the Qt view may lay controls out its own way.
+struct Bounds {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
+
+// Every control has a name (unique in its window), a kind, a caption and a parent (a tab sheet,
+// group box, panel or, for menu items, the menu item above). Setting state from code runs handlers
+// exactly as each kind's class documents; the User* entry points are what a user's action does.
+class Control {
+ public:
+  Control(Window& window, ControlKind kind, std::string name, Control* parent);
+  virtual ~Control();
+  Control(const Control&) = delete;
+  Control& operator=(const Control&) = delete;
+
+  Window& Owner() const { return window_; }
+  ControlKind Kind() const { return kind_; }
+  const std::string& Name() const { return name_; }
+  Control* Parent() const { return parent_; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  const std::string& Hint() const { return hint_; }
+  void SetHint(std::string hint) { hint_ = std::move(hint); }
+  int HelpContext() const { return help_context_; }
+  void SetHelpContext(int context) { help_context_ = context; }
+  const Bounds& Geometry() const { return bounds_; }
+  void SetGeometry(const Bounds& bounds) { bounds_ = bounds; }
+  void SetLeft(int left) { bounds_.left = left; }
+  void SetTop(int top) { bounds_.top = top; }
+  // Background colour as 0xRRGGBB; -1 is the toolkit's default.
+  int Color() const { return color_; }
+  void SetColor(int color) { color_ = color; }
+
+  // Showing, hiding and enabling from code run nothing.
+  bool Enabled() const { return enabled_; }
+  void SetEnabled(bool enabled) { enabled_ = enabled; }
+  bool Visible() const { return visible_; }
+  void SetVisible(bool visible) { visible_ = visible; }
+  void Show() { visible_ = true; }
+  void Hide() { visible_ = false; }
+  // Enabled and visible, and so are all its parents: what a user can reach.
+  bool Reachable() const;
+
+  // Moves the keyboard focus here; the previous owner's exit handler runs.
+  void SetFocus();
+  bool Focused() const;
+
+  Handler on_exit;               // the keyboard focus left this control
+  MouseHandler on_mouse_move;    // the mouse moved over this control (x, y within it)
+
+  // A user moved the mouse over the control.
+  void UserMouseMove(int x, int y);
+
+ private:
+  Window& window_;
+  ControlKind kind_;
+  std::string name_;
+  Control* parent_;
+  std::string caption_;
+  std::string hint_;
+  int help_context_ = 0;
+  Bounds bounds_;
+  int color_ = -1;
+  bool enabled_ = true;
+  bool visible_ = true;
+};
+
+// Runs a handler when there is one.
+inline void Fire(const Handler& handler) {
+  if (handler) handler();
+}
+
+}  // namespace tk

@@ -1,0 +1,78 @@
+// List controls: rows, selection and cells.
+#include "toolkit/lists.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tk {
+
+void ListBox::Insert(int row, std::string text) {
+  row = std::clamp(row, 0, Count());
+  items_.insert(items_.begin() + row, std::move(text));
+}
+
+void ListBox::Delete(int row) {
+  if (row < 0 || row >= Count()) return;
+  items_.erase(items_.begin() + row);
+  if (index_ >= Count()) index_ = Count() - 1;
+}
+
+void ListBox::Clear() {
+  items_.clear();
+  index_ = -1;
+  top_ = 0;
+}
+
+void ListBox::SetItems(std::vector<std::string> items) {
+  items_ = std::move(items);
+  index_ = -1;
+  top_ = 0;
+}
+
+void ListBox::SetItemIndex(int row) { index_ = (row < 0 || row >= Count()) ? -1 : row; }
+
+void ListBox::SetTopIndex(int row) { top_ = std::clamp(row, 0, std::max(0, Count() - 1)); }
+
+void ListBox::UserSelect(int row) {
+  if (!Reachable()) return;
+  SetFocus();
+  SetItemIndex(row);
+  Fire(on_click);
+}
+
+void ListBox::UserDoubleClick(int row) {
+  UserSelect(row);
+  if (Reachable()) Fire(on_double_click);
+}
+
+StringGrid::StringGrid(Window& window, std::string name, int columns, int rows, Control* parent)
+    : Control(window, ControlKind::kStringGrid, std::move(name), parent),
+      columns_(columns),
+      rows_(rows),
+      cells_(static_cast<std::size_t>(columns * rows)) {
+  assert(columns > 0 && rows > 0 && "a grid has at least one cell");
+}
+
+const std::string& StringGrid::Cell(int column, int row) const {
+  assert(column >= 0 && column < columns_ && row >= 0 && row < rows_ && "cell inside the grid");
+  return cells_[static_cast<std::size_t>(row * columns_ + column)];
+}
+
+void StringGrid::SetCell(int column, int row, std::string text) {
+  if (column < 0 || column >= columns_ || row < 0 || row >= rows_) return;
+  cells_[static_cast<std::size_t>(row * columns_ + column)] = std::move(text);
+}
+
+void StringGrid::Select(int column, int row) {
+  column_ = std::clamp(column, 0, columns_ - 1);
+  row_ = std::clamp(row, 0, rows_ - 1);
+}
+
+void StringGrid::UserSelect(int column, int row) {
+  if (!Reachable()) return;
+  SetFocus();
+  Select(column, row);
+  Fire(on_click);
+}
+
+}  // namespace tk

@@ -1,0 +1,33 @@
+// Window: control registry and the focus owner.
+#include "toolkit/window.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace tk {
+
+Control* Window::Find(const std::string& name) const {
+  for (Control* c : controls_) {
+    if (c->Name() == name) return c;
+  }
+  return nullptr;
+}
+
+void Window::SetFocus(Control* control) {
+  if (control == focus_) return;
+  Control* previous = focus_;
+  focus_ = control;
+  if (previous != nullptr) Fire(previous->on_exit);
+}
+
+void Window::Register(Control* control) {
+  assert(Find(control->Name()) == nullptr && "control names are unique in a window");
+  controls_.push_back(control);
+}
+
+void Window::Unregister(Control* control) {
+  if (focus_ == control) focus_ = nullptr;
+  controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
+}
+
+}  // namespace tk

@@ -1,0 +1,47 @@
+// Window: the registry of a window's controls, its keyboard focus owner and its services.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "toolkit/control.h"
+#include "toolkit/services/services.h"
+
+namespace tk {
+
+class Window {
+ public:
+  explicit Window(Services& services) : services_(services) {}
+  Window(const Window&) = delete;
+  Window& operator=(const Window&) = delete;
+
+  Services& services() const { return services_; }
+
+  const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption) { caption_ = std::move(caption); }
+
+  // Controls in the order they were created (the order the view lays them out).
+  const std::vector<Control*>& Controls() const { return controls_; }
+  Control* Find(const std::string& name) const;
+  template <typename T>
+  T* FindAs(const std::string& name) const {
+    return dynamic_cast<T*>(Find(name));
+  }
+
+  // The one focus owner: moving the focus runs the previous owner's exit handler (once per
+  // move; focusing the owner again runs nothing).
+  Control* FocusOwner() const { return focus_; }
+  void SetFocus(Control* control);
+
+  // Called by Control's constructor and destructor.
+  void Register(Control* control);
+  void Unregister(Control* control);
+
+ private:
+  Services& services_;
+  std::string caption_;
+  std::vector<Control*> controls_;
+  Control* focus_ = nullptr;
+};
+
+}  // namespace tk
