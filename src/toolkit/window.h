@@ -19,6 +19,19 @@ class Window {
 
   const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption) { caption_ = std::move(caption); }
+  int ClientWidth() const { return client_width_; }
+  int ClientHeight() const { return client_height_; }
+  void SetClientSize(int width, int height) {
+    client_width_ = width;
+    client_height_ = height;
+  }
+
+  // The window's own events; a front end fires them: create once the window object exists,
+  // show when it first appears, close when the user closes it, destroy at the very end.
+  Handler on_create;
+  Handler on_show;
+  Handler on_close;
+  Handler on_destroy;
 
   // Controls in the order they were created (the order the view lays them out).
   const std::vector<Control*>& Controls() const { return controls_; }
@@ -40,6 +53,8 @@ class Window {
  private:
   Services& services_;
   std::string caption_;
+  int client_width_ = 630;
+  int client_height_ = 408;
   std::vector<Control*> controls_;
   Control* focus_ = nullptr;
 };
