@@ -87,7 +87,7 @@ class FakeEventPump : public EventPump {
   std::function<void()> on_pump;
 };
 
-// A pinned clock: 1998-03-04 05:06:07 UTC unless a test moves it; Local() is UTC.
+// A pinned clock: 1998-03-04 09:06:07 UTC (a Wednesday) unless a test moves it; Local() is UTC.
 class FakeClock : public Clock {
  public:
   std::time_t Now() override { return now; }

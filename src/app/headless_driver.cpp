@@ -1,0 +1,34 @@
+// Headless driver: create, show, tick; a stopped unattended chain ends the process non-zero.
+#include "app/headless_driver.h"
+
+#include <ostream>
+
+namespace vt {
+
+void TickTimers(tk::Window& window) {
+  for (tk::Control* control : window.Controls()) {
+    if (control->Kind() == tk::ControlKind::kTimer) static_cast<tk::Timer*>(control)->Tick();
+  }
+}
+
+int DriveHeadless(TParseView& view, const HeadlessHooks& hooks, std::ostream& err) {
+  tk::Fire(view.on_create);
+  if (!hooks.ended()) tk::Fire(view.on_show);
+  const bool unattended = view.CommandLine.size() >= 3;
+  if (!hooks.ended() && unattended && view.UnattendedExitCountdown == 0) {
+    err << "vontrask: the unattended conversion stopped before " << view.CmdOutputFileName
+        << " was written\n";
+    tk::Fire(view.on_close);
+    tk::Fire(view.on_destroy);
+    return 1;
+  }
+  while (!hooks.ended()) {
+    hooks.wait_tick();
+    TickTimers(view);
+  }
+  tk::Fire(view.on_close);
+  tk::Fire(view.on_destroy);
+  return hooks.exit_code();
+}
+
+}  // namespace vt
