@@ -1,0 +1,65 @@
+// The gender of a first name: a binary search of the table's sorted index.
+#include "dictionary/first_name_lookup.h"
+
+#include <algorithm>
+#include <compare>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+
+#include "dictionary/first_name_table.h"
+#include "main/strings/char_class.h"
+#include "main/strings/latin1.h"
+
+namespace vt {
+namespace {
+
+constexpr std::size_t kKeyWidth = kFirstNameMaxLength + 1;
+static_assert(sizeof(FirstNameIndexEntry::name) == kKeyWidth);
+
+// Eight bytes read big-endian, so that comparing the words compares the bytes in order. Written
+// out so that the compiler makes it one load and a byte swap.
+std::uint64_t LoadBigEndian(const char* bytes) {
+  auto at = [bytes](int i) { return std::uint64_t{static_cast<unsigned char>(bytes[i])}; };
+  return at(0) << 56 | at(1) << 48 | at(2) << 40 | at(3) << 32 | at(4) << 24 | at(5) << 16 |
+         at(6) << 8 | at(7);
+}
+
+// A zero-padded name as two words: key order is the byte order of the names, a shorter name
+// before every longer one that it begins.
+struct Key {
+  std::uint64_t high;
+  std::uint64_t low;
+
+  auto operator<=>(const Key&) const = default;
+};
+
+Key KeyOf(const char (&name)[kKeyWidth]) {
+  return {LoadBigEndian(name), LoadBigEndian(name + 8)};
+}
+
+}  // namespace
+
+int GenderOfFirstName(std::string_view name) {
+  // No entry is shorter or longer, and the copy below holds the longest one and its padding.
+  if (name.size() < kFirstNameMinLength || name.size() > kFirstNameMaxLength) return 0;
+
+  char word[kKeyWidth] = {};
+  std::memcpy(word, name.data(), name.size());
+  RemoveAccents(word, name.size());
+  for (std::size_t i = 0; i < name.size(); ++i) {
+    // A NUL would disappear into the padding and make "AL\0" match AL; no entry holds one.
+    if (word[i] == '\0') return 0;
+    word[i] = UpperAscii(word[i]);
+  }
+
+  const Key key = KeyOf(word);
+  const auto found = std::lower_bound(kFirstNameIndex.begin(), kFirstNameIndex.end(), key,
+                                      [](const FirstNameIndexEntry& entry, const Key& wanted) {
+                                        return KeyOf(entry.name) < wanted;
+                                      });
+  if (found == kFirstNameIndex.end() || KeyOf(found->name) != key) return 0;
+  return found->gender;
+}
+
+}  // namespace vt
