@@ -1,0 +1,84 @@
+// Frame controls: captions and starting states of the menus, tool buttons and sheets.
+#include "main/controls/frame_controls.h"
+
+namespace vt {
+
+FrameControls::FrameControls(tk::Window& window) : w_(window) {
+  File1.SetCaption("&File");
+  Open1.SetCaption("&Open Input File...");
+  SaveConvertedFile.SetCaption("&Save Converted File...");
+  SaveConvertedFile.SetEnabled(false);
+  LoadConfiguration1.SetCaption("&Load Saved Preferences");
+  LoadConfiguration1.SetEnabled(false);
+  CopyOutputFormat.SetCaption("Copy Output Format from another Preference File");
+  SaveConfiguration.SetCaption("Save Preferences to File");
+  SaveConfiguration.SetEnabled(false);
+  for (tk::MenuItem* separator : {&N2, &N4, &N5}) separator->SetSeparator(true);
+  CloseFile1.SetCaption("&Close Input File");
+  ViewLogFile1.SetCaption("View Log File");
+  ClearLogFile1.SetCaption("Clear Log File");
+  AutoWidth.SetCaption("Autoset Output Field Widths");
+  AutoWidth.SetEnabled(false);
+  EbcdicIn.SetCaption("EBCDIC Conversion");
+  PreviousPreferences1.SetCaption("Previous Preferences:");
+  for (tk::MenuItem* item : HistoryItems) item->SetEnabled(false);
+  Exit1.SetCaption("E&xit");
+  View1.SetCaption("&View");
+  LargeHints.SetCaption("Show Large Yellow Hints");
+  LargeHints.SetChecked(true);
+  Zoom.SetCaption("View Enlarged");
+  Help1.SetCaption("&Help");
+  Contents1.SetCaption("Help &Contents");
+  SearchforHelpOn1.SetCaption("&Search for Help On...");
+  About1.SetCaption("&About...");
+
+  TextFileOpen.SetCaption("Open");
+  TextFileOpen.SetHint("Open Input File");
+  ClipIn.SetCaption("Paste");
+  ClipIn.SetHint("Open the clipboard's text as input");
+  PrevButton.SetCaption("Previous");
+  PrevButton.SetEnabled(false);
+  NextButton.SetCaption("Next");
+  OutputButton.SetCaption("Out&put");
+  OutputButton.SetEnabled(false);
+  ListOtherTabs.SetCaption("Tabs...");
+  ListOtherTabs.SetHint("Click to Show Selection List of All Tabs Currently Active");
+  ListOtherTabs.SetEnabled(false);
+  HelpButton.SetCaption("&Help");
+  Minimise.SetCaption("_");
+  Minimise.SetHint("Minimise window");
+  ExitButton.SetCaption("Exit");
+  InstructionHints.SetLines({"Instruction Hints"});
+  InstructionHints.SetColor(0xFFFF80);
+  LowHint.SetColor(0xFFFF80);
+  SplashTitle.SetCaption("Vontrask");
+  SplashSubtitle.SetCaption("Converts data files from one layout into another");
+  InitialInstructions.SetCaption("Open an input file to begin: File, Open Input File.");
+  TabListBox.SetVisible(false);
+  InputFieldPanel.SetVisible(false);
+
+  const struct {
+    tk::TabSheet* sheet;
+    const char* caption;
+  } sheets[] = {
+      {&InputConfiguration, "Input"},
+      {&PageInputTab, "Page"},
+      {&BinaryInputTab, "Binary"},
+      {&OutputConfiguration, "Output"},
+      {&CombineInputFields, "Combo"},
+      {&DateSheet, "Date"},
+      {&Time, "Time"},
+      {&ParseStreet, "Street"},
+      {&ParseNameSheet, "Names"},
+      {&ParsePhoneSheet, "Phone"},
+      {&Mailing, "Mailing"},
+      {&CityPage, "City"},
+      {&SplitSheet, "Split"},
+      {&GenderSheet, "Gender"},
+      {&MiscTab, "Misc"},
+  };
+  for (const auto& s : sheets) s.sheet->SetCaption(s.caption);
+  PageControl.SetEnabled(false);
+}
+
+}  // namespace vt

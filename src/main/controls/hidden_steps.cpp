@@ -1,0 +1,15 @@
+// Hidden steps: never shown, never reachable by a user, clicked only from code.
+#include "main/controls/hidden_steps.h"
+
+namespace vt {
+
+HiddenSteps::HiddenSteps(tk::Window& window) : w_(window) {
+  for (tk::Button* step :
+       {&DisplayOutput, &FillOutput, &DisplayInput, &CutUpInputLine, &ParseInputLine, &SpecialParse,
+        &ReadPage, &ProcessPageLine, &PageClick, &PageControlSwitch, &PrefHist, &DisplayDates,
+        &MakeBinaryValue, &WebForm}) {
+    step->SetVisible(false);
+  }
+}
+
+}  // namespace vt

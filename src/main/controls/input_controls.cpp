@@ -1,0 +1,52 @@
+// Input controls: captions and starting states.
+#include "main/controls/input_controls.h"
+
+namespace vt {
+
+InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabSheet& page,
+                             tk::TabSheet& binary)
+    : w_(window), input_(input), page_(page), binary_(binary) {
+  InputType.SetCaption("Input Type");
+  DelimitedInputButton.SetCaption("Comma Delimited With Quoted Strings");
+  TabInputButton.SetCaption("Tab Delimited Records");
+  SpecialInputButton.SetCaption("Other Delimited Records");
+  FixedInputButton.SetCaption("Fixed Format Records");
+  WebFormInput.SetCaption("Web Form  Posted Data");
+  PageInputButton.SetCaption("Page Image Input and other multi-line blocks");
+  BinaryInput.SetCaption("Binary Files");
+  DbaseInput.SetCaption("dBase");
+  TakeFirstRecordAsFieldName.SetCaption("Take First Record as Field Names");
+  SkipBlankLines.SetCaption("Skip Blank Lines in Input Blocks");
+  HTMLTableCheckBox.SetCaption("HTML Table");
+  DelimiterGroup.SetCaption("Delimiter");
+  SpecialDelimiterInputBox.SetMask("C");
+  SpecialDelimiterInputBox.SetMaxLength(1);
+  SpecialDelimiterInputBox.SetText(" ");
+  TagTextLabel.SetCaption("Page break tag text");
+  TagTextIn.SetText("Page");
+  DefineTagsGroupBox.SetCaption("Define Tags");
+  TagOccurIn.SetText("1");
+  TagBelow.SetCaption("Line Below");
+  DeleteTag.SetCaption("Delete");
+  InputFieldsGroup.SetCaption("Input Fields");
+
+  PageLengthGroup.SetCaption("Page length indication");
+  FormFeedButton.SetCaption("FormFeed (ASCII 12)");
+  FixedLengthButton.SetCaption("Fixed length ");
+  TagTextButton.SetCaption("Tag Text on top line");
+  BlankLinesPage.SetCaption("Blank Line(s)");
+  FormLengthInputBox.SetText("99");
+  VFC.SetCaption("Position on line");
+  VFC.SetItems({"Anywhere", "At Left Only"});
+  DataLocationGroup.SetCaption("Data location");
+  FixedData.SetCaption("Fixed");
+  TaggedData.SetCaption("Tagged");
+  IgnoreLineEnds.SetCaption("Ignore Line Ends");
+  PageHelp.SetCaption("Help");
+
+  FirstByte.SetCaption("1st Byte");
+  FirstByte.SetItems({"Lo", "Hi"});
+  ReverseEbcdic.SetCaption("Source");
+}
+
+}  // namespace vt

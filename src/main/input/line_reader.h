@@ -1,0 +1,36 @@
+// Line reader: the one way text input is read, line by line, by every reader of the program.
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <vector>
+
+namespace vt {
+
+// Reads lines from a byte stream: a line runs to LF; a CR just before the LF (or just before the
+// end of the file) is dropped; a line longer than the limit is handed out in pieces of at most
+// `limit` characters, the rest coming with the next read. The stream is not owned.
+class LineReader {
+ public:
+  static constexpr std::size_t kDefaultLimit = 32766;
+
+  explicit LineReader(std::FILE* file = nullptr, std::size_t limit = kDefaultLimit);
+  void Reset(std::FILE* file);
+
+  // Reads the next line into `line` (reusing its storage). False at the end of the input, when
+  // nothing is left to read; an empty line before the end is a line.
+  bool ReadLine(std::string& line);
+  // True when the next ReadLine would find nothing.
+  bool AtEnd();
+
+ private:
+  bool Fill();
+
+  std::FILE* file_;
+  std::size_t limit_;
+  std::vector<char> buffer_;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+};
+
+}  // namespace vt

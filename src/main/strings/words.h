@@ -1,0 +1,61 @@
+// Word scanning and splitting for the parsers and the output builder.
+//
+// A word character is a letter or a digit (char_class.h). Each scanner takes an offset
+// into a text and returns an offset in the same text; at or past the end it returns its
+// argument. The different word shapes (with apostrophes, hyphens, underscores or full
+// stops) are the ones stored set-ups and the parsers were tuned for; keep them apart.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace vt {
+
+// SplitLastWord and SplitSecondLastWord look at no more than this many characters.
+inline constexpr std::size_t kLastWordsLimit = 255;
+// JoinWords keeps no more than this many characters of its text.
+inline constexpr std::size_t kJoinWordsLimit = 1255;
+
+// Skips bytes that are neither word characters nor underscores.
+std::size_t SkipToWord(std::string_view text, std::size_t pos);
+// Skips bytes that are not letters.
+std::size_t SkipToLetter(std::string_view text, std::size_t pos);
+// Skips blanks (the space character only).
+std::size_t SkipBlanks(std::string_view text, std::size_t pos);
+// Skips word characters, apostrophes and underscores.
+std::size_t SkipWord(std::string_view text, std::size_t pos);
+// Skips word characters, apostrophes and hyphens (not underscores).
+std::size_t SkipHyphenWord(std::string_view text, std::size_t pos);
+
+// Start of the last word, a word being a run of word characters, hyphens and apostrophes:
+// the offset just after the last other byte; 0 when there is none; text.size() when the
+// text ends with such a byte (the last word is then empty: "Main St." gives 8).
+std::size_t LastWord(std::string_view text);
+// As LastWord, with the full stop counted in words ("Main St." gives 5).
+std::size_t LastWordDotted(std::string_view text);
+
+// first := the text up to the end of its first SkipWord run (empty when it opens with a
+// separator); second := the first word from the next SkipToWord stop; rest := everything
+// from the SkipToWord stop after that, unchanged. source may view one of the outputs.
+void SplitWords(std::string_view source, std::string& first, std::string& second,
+                std::string& rest);
+// As SplitWords with SkipHyphenWord runs, so "Jean-Paul" stays whole and "_" ends a word.
+void SplitHyphenWords(std::string_view source, std::string& first, std::string& second,
+                      std::string& rest);
+
+// The word before the last word: the last word is cut off, trailing separators trimmed
+// (TrimTrailing) and dest gets the word that then ends the text. Returns its offset in
+// source, or npos with dest empty when the text is one word or empty.
+// ("100 Main Street" gives "Main" at 4.)
+std::size_t SplitLastWord(std::string_view source, std::string& dest);
+// As SplitLastWord with the cut-and-trim done twice: the third word from the end
+// ("Mary De La Cruz" gives "De"); npos with dest empty for fewer than three words.
+std::size_t SplitSecondLastWord(std::string_view source, std::string& dest);
+
+// Rewrites the text as its words joined by single blanks. A word is a run of word
+// characters, apostrophes and underscores that opens with a word character or an
+// underscore; everything else separates and is dropped ("  O'Brien,  Jr. " -> "O'Brien Jr").
+void JoinWords(std::string& text);
+
+}  // namespace vt

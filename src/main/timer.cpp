@@ -1,0 +1,94 @@
+// The housekeeping timer: keeps controls in step with the state and ends an unattended run.
+#include <cstdio>
+#include <ctime>
+
+#include "main/parse_view.h"
+
+namespace vt {
+
+namespace {
+
+// asctime's form in the C locale, "Wed Jun 30 21:49:08 1993\n", whatever the user's locale.
+std::string AscTime(const std::tm& t) {
+  static const char kDays[7][4] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
+  static const char kMonths[12][4] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+  char text[64];
+  std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n",
+                kDays[(t.tm_wday % 7 + 7) % 7], kMonths[(t.tm_mon % 12 + 12) % 12], t.tm_mday,
+                t.tm_hour, t.tm_min, t.tm_sec, 1900 + t.tm_year);
+  return text;
+}
+
+}  // namespace
+
+void TParseView::HalfSecondTimer() {
+  // City in street: the city slots 1..5 name the same fields as the street slots 0..4.
+  bool same = true;
+  for (std::size_t i = 0; i < 5; ++i)
+    same = same && SpecialSourceTable[7][i + 1] == SpecialSourceTable[5][i];
+  if (!same) {
+    CityInStreet.SetChecked(false);
+  } else if (SpecialSourceTable[5][0] != 0 && !CityInStreet.Checked()) {
+    CityInStreet.SetChecked(true);
+  }
+  CityInStreetState = CityInStreet.Checked() ? 1 : 0;
+
+  TagBelow.SetVisible(!IgnoreLineEnds.Checked());
+  SkipBlankLines.SetVisible(PageInputButton.Checked());
+  if (SkipBlankLines.Checked()) BlankLinesPage.SetChecked(false);
+  if (!TakeFirstRecordAsFieldName.Visible()) TakeFirstRecordAsFieldName.SetChecked(false);
+
+  const bool blocks = !DbaseOutputButton.Checked() && !XML.Checked();
+  for (tk::Control* c : std::initializer_list<tk::Control*>{
+           &HeaderBlockFile, &TrailerBlockFile, &HeaderBlockFileBrowse, &TrailerBlockFileBrowse,
+           &HeaderBlockLabel, &TrailerBlockLabel}) {
+    c->SetEnabled(blocks);
+  }
+
+  DeleteTag.SetEnabled(TagList.ItemIndex() >= 0);
+  FilterText.SetEnabled(Filter.Checked());
+  MiscSkipLabel.SetVisible(Filter.Checked());
+  SelectType.SetEnabled(Filter.Checked());
+  FullButton.SetEnabled(SkipIfNull.Checked());
+  EmptyButton.SetEnabled(SkipIfNull.Checked());
+
+  const bool has_output = OutputFieldCount != 0;
+  ClearOutput.SetVisible(has_output);
+  OutputButton.SetEnabled(has_output);
+  SaveConvertedFile.SetEnabled(has_output);
+
+  const bool clone = InputFieldTotal != 0 && OutputFieldCount < 2;
+  CloneButton.SetVisible(clone);
+  CloneButton.SetEnabled(clone);
+
+  if (UnattendedExitCountdown != 0 && ++UnattendedExitCountdown > 5) {
+    services().app->Terminate(0);
+    return;
+  }
+
+  CoverFieldPanel.SetVisible(OutputFieldNamesListBox.ItemIndex() < 0);
+
+  if (HTMLTableCheckBox.Checked()) {
+    for (tk::RadioButton* b : {&PageInputButton, &TaggedData, &TagTextButton}) b->SetChecked(true);
+  }
+
+  const std::pair<tk::ListBox*, tk::ListBox*> pairs[] = {
+      {&InputFieldNamesListBox, &InputFieldsListBox},
+      {&AddedGenders, &AddedNames},
+      {&OutputFieldNamesListBox, &OutputFieldsListBox},
+      {&StreetTypeSubsts, &StreetTypes},
+      {&StateSubsts, &States},
+      {&TitleSubstsIn, &TitlesIn},
+      {&SuffixSubstsIn, &SufficesIn},
+      {&NonCivicSubstsIn, &NonCivicsIn},
+      {&SuiteDesignatorSubstsIn, &SuiteDesignatorsIn},
+      {&ParsedItemNames, &ParsedItemValues},
+  };
+  for (const auto& [first, second] : pairs) second->SetTopIndex(first->TopIndex());
+
+  tk::Clock& clock = *services().clock;
+  StatusBar1.SetPanelText(0, AscTime(clock.Local(clock.Now())));
+}
+
+}  // namespace vt
