@@ -6,6 +6,12 @@
 
 namespace vt {
 
+void TParseView::BindInputHandlers() {
+  Open1.on_click = [this] { Open1Click(); };
+  TextFileOpen.on_click = [this] { Open1Click(); };
+  ClipIn.on_click = [this] { ClipInClick(); };
+}
+
 void TParseView::Open1Click() {
   std::string name = CmdInputFileName;
   if (name.empty()) {

@@ -26,12 +26,11 @@ void TParseView::BindHandlers() {
   Exit1.on_click = [this] { Exit1Click(); };
   ExitButton.on_click = [this] { Exit1Click(); };
   PageControl.on_change = [this] { PageControlChange(); };
-  Open1.on_click = [this] { Open1Click(); };
-  TextFileOpen.on_click = [this] { Open1Click(); };
-  ClipIn.on_click = [this] { ClipInClick(); };
   PrefHist.on_click = [this] { PrefHistClick(); };
   for (tk::MenuItem* item : HistoryItems) item->on_click = [this, item] { Hist1Click(*item); };
   LoadConfiguration1.on_click = [this] { LoadConfiguration1Click(); };
+  BindInputHandlers();
+  BindOutputHandlers();
 }
 
 }  // namespace vt

@@ -48,9 +48,11 @@ class TParseView : public tk::Window,
   void Exit1Click();
   void PageControlChange();
 
-  // --- Input (the least the start-up chain needs until the readers land) -----------------------
+  // --- Input: opening, reading, stepping, cutting records ----------------------------------------
   void Open1Click();
   void ClipInClick();
+
+  // --- Output: the field table, the record builder, the conversion run ---------------------------
 
   // --- Preference services ---------------------------------------------------------------------
   void PrefHistClick();
@@ -73,7 +75,10 @@ class TParseView : public tk::Window,
  private:
   // The window base, named so that control groups are not mistaken for copies of themselves.
   tk::Window& AsWindow() { return *this; }
+  // One binding function per subsystem, each in that subsystem's handler files.
   void BindHandlers();
+  void BindInputHandlers();
+  void BindOutputHandlers();
   bool AllocateBuffers();
 };
 
