@@ -13,6 +13,7 @@
 #include "main/paths.h"
 #include "output/output_tables.h"
 #include "parsing/gender_list.h"
+#include "parsing/word_lists.h"
 #include "toolkit/toolkit.h"
 
 namespace vt {
@@ -24,6 +25,7 @@ class TParseView : public tk::Window,
                    public InputTables,
                    public OutputTables,
                    public GenderList,
+                   public WordLists,
                    public ProgramPaths,
                    public FrameControls,
                    public HiddenSteps,

@@ -1,0 +1,36 @@
+// Lookups that the street and city parsers share: street types and blank-bounded searches.
+#include "parsing/address_words.h"
+
+#include "main/strings/char_class.h"
+
+namespace vt {
+
+bool IsStreetType(const WordLists& lists, std::string_view word) {
+  return FindSlot(lists.StreetTypeSubstitutes, word) >= 0 ||
+         FindSlot(lists.StreetTypeWords, word) >= 0;
+}
+
+std::size_t FindAfterBlank(std::string_view text, std::string_view entry, bool blank_after,
+                           std::size_t from) {
+  if (entry.empty()) return std::string_view::npos;
+  const std::size_t tail = blank_after ? 1 : 0;
+  const char first = UpperAscii(entry[0]);
+  for (std::size_t pos = from + 1; pos + entry.size() + tail <= text.size(); ++pos) {
+    if (text[pos - 1] != ' ' || UpperAscii(text[pos]) != first) continue;
+    if (blank_after && text[pos + entry.size()] != ' ') continue;
+    if (EqualsIgnoringCase(text.substr(pos, entry.size()), entry)) return pos;
+  }
+  return std::string_view::npos;
+}
+
+namespace address_internal {
+
+bool MatchesBetweenBlanks(std::string_view text, std::size_t pos, std::string_view entry) {
+  if (entry.empty() || pos + entry.size() >= text.size()) return false;
+  if (text[pos + entry.size()] != ' ') return false;
+  return EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
+}
+
+}  // namespace address_internal
+
+}  // namespace vt

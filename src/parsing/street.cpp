@@ -1,0 +1,412 @@
+// Splitting a street line into suite, civic number, street name, type, direction and the
+// non-civic address, and assembling the standardised address from those parts.
+#include "parsing/street.h"
+
+#include <cstddef>
+
+#include "main/strings/char_class.h"
+#include "main/strings/digits.h"
+#include "main/strings/edit.h"
+#include "main/strings/search.h"
+#include "main/strings/words.h"
+#include "parsing/address_words.h"
+
+namespace vt {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+struct Direction {
+  std::string_view short_form;
+  std::string_view long_form;
+};
+
+// Tried in this order; the code is the short form.
+constexpr Direction kDirections[] = {
+    {"W", "WEST"}, {"NW", "NORTHWEST"}, {"N", "NORTH"}, {"NE", "NORTHEAST"},
+    {"E", "EAST"}, {"SE", "SOUTHEAST"}, {"S", "SOUTH"}, {"SW", "SOUTHWEST"},
+};
+
+constexpr std::string_view kOrdinalWords[] = {
+    "FIRST",     "SECOND",    "THIRD",       "FOURTH",     "FIFTH",      "SIXTH",      "SEVENTH",
+    "EIGHTH",    "NINTH",     "TENTH",       "ELEVENTH",   "TWELFTH",    "THIRTEENTH", "FOURTEENTH",
+    "FIFTEENTH", "SIXTEENTH", "SEVENTEENTH", "EIGHTEENTH", "NINETEENTH", "TWENTIETH",
+};
+constexpr std::string_view kOrdinalNumbers[] = {
+    "1ST",  "2ND",  "3RD",  "4TH",  "5TH",  "6TH",  "7TH",  "8TH",  "9TH",  "10TH",
+    "11TH", "12TH", "13TH", "14TH", "15TH", "16TH", "17TH", "18TH", "19TH", "20TH",
+};
+
+std::string_view DirectionCode(std::string_view word) {
+  for (const Direction& d : kDirections) {
+    if (EqualsIgnoringCase(word, d.short_form) || EqualsIgnoringCase(word, d.long_form)) {
+      return d.short_form;
+    }
+  }
+  return {};
+}
+
+bool IsOneOf(std::string_view word, std::initializer_list<std::string_view> choices) {
+  for (std::string_view c : choices) {
+    if (EqualsIgnoringCase(word, c)) return true;
+  }
+  return false;
+}
+
+// Appends piece to text, after one blank when text is not empty.
+void AppendWithBlank(std::string& text, std::string_view piece) {
+  if (piece.empty()) return;
+  if (!text.empty()) text.push_back(' ');
+  text.append(piece);
+}
+
+// Cuts o before its last word and trims what is left.
+void DropLastWord(std::string& o) {
+  o.resize(LastWord(o));
+  TrimTrailing(o);
+}
+
+// Moves o on to its second word (the stop after its first word).
+void AdvanceOneWord(std::string& o) {
+  o.erase(0, SkipToWord(o, SkipWord(o, 0)));
+}
+
+bool HasMoreThanOneWord(std::string_view o) {
+  return LastWord(o) > 0;
+}
+
+void CutParts(StreetParts& p) {
+  for (std::string* part : {&p.suite_designator, &p.suite_number, &p.street_number, &p.street_name,
+                            &p.street_designator, &p.direction, &p.non_civic, &p.odd_even}) {
+    if (part->size() > kPartLimit) part->resize(kPartLimit);
+  }
+}
+
+// Non-civic phrases ("PO Box 12", "RR 3"...), repeated until a pass changes nothing.
+void TakeNonCivic(const WordLists& lists, StreetParts& p) {
+  std::string& o = p.scratch.line;
+  StreetParts::Scratch& s = p.scratch;
+  const std::size_t used = UsedSlots(lists.NonCivicWords);
+  bool changed = true;
+  while (changed) {
+    changed = false;
+    for (std::size_t i = 0; i < used; ++i) {
+      const std::string_view phrase = SlotText(lists.NonCivicWords[i]);
+      const std::size_t pos = FindText(o, phrase);
+      if (pos == npos) continue;
+      if (pos > 0 && o[pos - 1] != ' ') continue;
+      const std::size_t after = pos + phrase.size();
+      SplitWords(std::string_view(o).substr(after - 1), s.first, s.second, s.rest);
+      const bool ends_word = s.first.size() == 1;
+      const bool digit_follows = after < o.size() && IsDigit(o[after]);
+      if (!ends_word && !digit_follows) continue;
+      // "Station Road" is a street, not a postal station.
+      if (IsStreetType(lists, s.second)) break;
+      s.number = s.second;
+      if (digit_follows) {
+        if (!s.first.empty()) {
+          // "Box12": the rest of the word that the phrase begins.
+          s.number.assign(s.first, 1);
+        } else {
+          // "P.O.123", "C-5": the phrase ends in a separator, so its word is empty; the number
+          // is the digits that follow, never text beyond them.
+          std::size_t digits = 0;
+          while (digits < s.second.size() && IsDigit(s.second[digits])) ++digits;
+          s.number.assign(s.second, 0, digits);
+          s.second.erase(0, digits);
+        }
+        if (!s.second.empty()) {
+          s.word = s.second;
+          if (!s.rest.empty()) s.word.append(" ").append(s.rest);
+          s.rest.swap(s.word);
+        }
+      }
+      if (s.number.empty()) continue;
+      AppendWithBlank(p.non_civic, SlotText(lists.NonCivicSubstitutes[i]));
+      p.non_civic.push_back(' ');
+      p.non_civic.append(s.number);
+      o.resize(pos);
+      o.append(s.rest);
+      TrimTrailing(o);
+      changed = true;
+    }
+  }
+}
+
+// A suite word inside the line ("100 King St Ste 5 Rear").
+void TakeInnerSuite(const WordLists& lists, StreetParts& p) {
+  std::string& o = p.scratch.line;
+  StreetParts::Scratch& s = p.scratch;
+  const std::size_t used = UsedSlots(lists.SuiteWords);
+  for (std::size_t j = 0; j < used; ++j) {
+    const std::size_t pos = FindAfterBlank(o, SlotText(lists.SuiteWords[j]), false);
+    if (pos == npos) continue;
+    SplitWords(std::string_view(o).substr(pos), s.first, s.second, s.rest);
+    if (s.second.empty() || IsStreetType(lists, s.second)) return;
+    p.suite_designator = SlotText(lists.SuiteSubstitutes[j]);
+    p.suite_number = s.second;
+    AppendWithBlank(p.non_civic, s.rest);
+    o.resize(pos);
+    TrimTrailing(o);
+  }
+}
+
+void TakeTrailingDirection(StreetParts& p) {
+  std::string& o = p.scratch.line;
+  if (!HasMoreThanOneWord(o)) return;
+  std::string_view code = DirectionCode(std::string_view(o).substr(LastWord(o)));
+  if (code.empty()) return;
+  DropLastWord(o);
+  p.direction = code;
+  if (!HasMoreThanOneWord(o)) return;
+  std::string_view last = std::string_view(o).substr(LastWord(o));
+  const char* prefix = IsOneOf(last, {"N", "NORTH"})   ? "N"
+                       : IsOneOf(last, {"S", "SOUTH"}) ? "S"
+                                                       : nullptr;
+  if (prefix == nullptr) return;
+  DropLastWord(o);
+  p.direction.insert(0, prefix);
+}
+
+void TakeTrailingType(const WordLists& lists, StreetParts& p) {
+  std::string& o = p.scratch.line;
+  if (!HasMoreThanOneWord(o)) return;
+  const std::size_t last_pos = LastWord(o);
+  std::string_view last = std::string_view(o).substr(last_pos);
+  if (EqualsIgnoringCase(last, p.scratch.second_word) || last.size() <= 1) return;
+  int slot = FindSlot(lists.StreetTypeSubstitutes, last);
+  if (slot < 0) slot = FindSlot(lists.StreetTypeWords, last);
+  if (slot < 0) return;
+  p.street_designator = SlotText(lists.StreetTypeSubstitutes[slot]);
+  DropLastWord(o);
+}
+
+void TakeStreetNumber(StreetParts& p) {
+  std::string& o = p.scratch.line;
+  StreetParts::Scratch& s = p.scratch;
+  TrimTrailing(o);
+  SplitWords(o, s.first, s.second, s.rest);
+  if (!s.rest.empty()) {
+    const bool a = LooksNumeric(s.first);
+    const bool b =
+        LooksNumeric(s.second) && s.rest != "A" && s.rest != "B" && p.suite_number.empty();
+    if (a && b) {
+      p.suite_number.assign(p.suite_designator).append(s.first);
+      p.street_number = s.second;
+      o = s.rest;
+      return;
+    }
+    if (!a) return;
+    p.street_number = s.first;
+    AdvanceOneWord(o);
+    const bool keeps_direction = p.direction.empty() && (s.second == "N" || s.second == "S" ||
+                                                         s.second == "E" || s.second == "W");
+    const bool letter_after_number =
+        s.second.size() == 1 && !s.first.empty() && !IsLetter(s.first.back());
+    if (!keeps_direction && letter_after_number) {
+      p.street_number.append(s.second);
+      AdvanceOneWord(o);
+    }
+    return;
+  }
+  if (!s.second.empty() && LooksNumeric(s.first)) {
+    p.street_number = s.first;
+    AdvanceOneWord(o);
+  }
+}
+
+// A street type inside the line ("Main St Rear"): the right-most one wins.
+void TakeInnerType(const WordLists& lists, StreetParts& p) {
+  std::string& o = p.scratch.line;
+  o.push_back(' ');
+  EntryMatch match = FindRightmostEntry(o, lists.StreetTypeWords);
+  if (match.pos == npos) match = FindRightmostEntry(o, lists.StreetTypeSubstitutes);
+  const std::size_t best = match.pos;
+  const std::size_t best_size = match.size;
+  if (best == npos) {
+    o.pop_back();
+    return;
+  }
+  const std::size_t tail = SkipBlanks(o, best + best_size);
+  AppendWithBlank(p.non_civic, std::string_view(o).substr(tail));
+  p.street_designator.assign(o, best, best_size);
+  o.resize(best);
+  TrimTrailing(p.non_civic);
+  TrimTrailing(p.street_designator);
+  TrimTrailing(o);
+  const std::size_t used = UsedSlots(lists.StreetTypeWords);
+  for (std::size_t i = 0; i < used; ++i) {
+    if (EqualsIgnoringCase(p.street_designator, SlotText(lists.StreetTypeWords[i]))) {
+      p.street_designator = SlotText(lists.StreetTypeSubstitutes[i]);
+    }
+  }
+}
+
+}  // namespace
+
+void AddOrdinalSuffix(std::string& text) {
+  const std::size_t start = SkipToWord(text, 0);
+  const std::string_view digits = std::string_view(text).substr(start);
+  if (digits.empty() || digits == "0") return;
+  for (char c : digits) {
+    if (!IsDigit(c)) return;
+  }
+  const char units = digits.back();
+  const char tens = digits.size() > 1 ? digits[digits.size() - 2] : '0';
+  if (tens == '1') {
+    text.append("TH");
+  } else if (units == '1') {
+    text.append("ST");
+  } else if (units == '2') {
+    text.append("ND");
+  } else if (units == '3') {
+    text.append("RD");
+  } else {
+    text.append("TH");
+  }
+}
+
+void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts& p) {
+  for (std::string* part : {&p.suite_designator, &p.suite_number, &p.street_number, &p.street_name,
+                            &p.street_designator, &p.direction, &p.non_civic, &p.odd_even}) {
+    part->clear();
+  }
+  StreetParts::Scratch& s = p.scratch;
+  std::string& o = s.line;
+  o.assign(line.substr(0, kStreetLineLimit));
+  for (char& c : o) {
+    if (c == '/' || c == '"' || c == '(' || c == ')' || c == '\\') c = ' ';
+  }
+  CollapseBlanks(o);
+  o.erase(0, SkipToWord(o, 0));
+  TrimTrailing(o);
+
+  // A leading suite ("Apt 4 123 Main St").
+  SplitWords(o, s.first, s.second, s.rest);
+  if (!s.second.empty()) {
+    const std::size_t used = UsedSlots(lists.SuiteWords);
+    for (std::size_t i = 0; i < used; ++i) {
+      if (!EqualsIgnoringCase(s.first, SlotText(lists.SuiteWords[i]))) continue;
+      p.suite_designator = SlotText(lists.SuiteSubstitutes[i]);
+      p.suite_number = s.second;
+      o = s.rest;
+    }
+  }
+
+  TakeNonCivic(lists, p);
+  TakeInnerSuite(lists, p);
+
+  SplitWords(o, s.first, s.second, s.rest);
+  s.second_word = s.second;
+  if (IsOneOf(s.first, {"GEN", "GENERAL"}) && IsOneOf(s.second, {"DEL", "DELIVERY"})) {
+    AppendWithBlank(p.non_civic, "GENERAL DELIVERY");
+    o = s.rest;
+  }
+
+  // A floor ("12 Main St 3 FL").
+  if (p.suite_number.empty() &&
+      IsOneOf(std::string_view(o).substr(LastWord(o)), {"FLOOR", "FLR", "FL"})) {
+    DropLastWord(o);
+    p.suite_number.assign(o, LastWord(o));
+    p.suite_number.append(" FLOOR");
+    p.suite_designator.push_back(',');
+    DropLastWord(o);
+  }
+
+  // A trailing unit number ("12 Main St 4B"), but not a highway or route number.
+  if (p.suite_number.empty() && SplitLastWord(o, s.word) != npos &&
+      !IsOneOf(s.word, {"HWY", "HIGHWAY", "ROUTE", "RTE"})) {
+    const std::size_t last_pos = LastWord(o);
+    if (LooksNumeric(std::string_view(o).substr(last_pos))) {
+      p.suite_number = p.suite_designator;
+      p.suite_number.append(o, last_pos);
+      DropLastWord(o);
+    }
+  }
+
+  TakeTrailingDirection(p);
+  TakeTrailingType(lists, p);
+  TakeStreetNumber(p);
+
+  // A leading direction ("N Main").
+  SplitWords(o, s.first, s.second, s.rest);
+  if (!s.second.empty() && p.direction.empty()) {
+    std::string_view code = DirectionCode(s.first);
+    if (!code.empty()) {
+      AdvanceOneWord(o);
+      p.direction = code;
+    }
+  }
+
+  for (std::size_t i = 0; i < std::size(kOrdinalWords); ++i) {
+    if (EqualsIgnoringCase(o, kOrdinalWords[i])) {
+      o = kOrdinalNumbers[i];
+      break;
+    }
+  }
+  AddOrdinalSuffix(o);
+
+  // Only the last digit decides, so a number of any length works.
+  std::size_t digits = 0;
+  while (digits < p.street_number.size() && IsDigit(p.street_number[digits])) ++digits;
+  if (digits > 0) p.odd_even = (p.street_number[digits - 1] - '0') % 2 == 0 ? "E" : "O";
+
+  TrimTrailing(p.non_civic);
+  TrimTrailing(o);
+  CollapseBlanks(o);
+  if (p.street_designator.empty()) TakeInnerType(lists, p);
+  p.street_name = o;
+  CutParts(p);
+}
+
+void BuildStandardAddress(const StreetParts& parts, const StreetAddressOrder& order,
+                          std::string& address) {
+  address.clear();
+  for (int k : order.positions) {
+    switch (k) {
+      case static_cast<int>(AddressItem::kSuiteDesignator):
+        if (parts.suite_number.empty()) break;
+        if (order.use_default_suite || parts.suite_designator.empty()) {
+          address.append(order.default_suite);
+        } else {
+          address.append(parts.suite_designator);
+        }
+        break;
+      case static_cast<int>(AddressItem::kSuiteNumber):
+        address.append(parts.suite_number);
+        break;
+      case static_cast<int>(AddressItem::kStreetNumber):
+        address.append(parts.street_number);
+        break;
+      case static_cast<int>(AddressItem::kStreetName):
+        address.append(parts.street_name);
+        break;
+      case static_cast<int>(AddressItem::kStreetDesignator):
+        address.append(parts.street_designator);
+        break;
+      case static_cast<int>(AddressItem::kDirection):
+        address.append(parts.direction);
+        break;
+      case static_cast<int>(AddressItem::kNonCivic):
+        address.append(parts.non_civic);
+        break;
+      default:
+        break;
+    }
+    if (!address.empty() && address.back() != ' ') address.push_back(' ');
+  }
+  TrimTrailing(address);
+  if (address.size() > kPartLimit) address.resize(kPartLimit);
+}
+
+void JoinStreetValues(const std::array<std::string_view, 6>& values, std::string& line) {
+  line.clear();
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    line.append(values[i]);
+    if (i < 5 && !line.empty()) line.push_back(' ');
+  }
+  if (line.size() > kStreetLineLimit) line.resize(kStreetLineLimit);
+}
+
+}  // namespace vt

@@ -1,0 +1,82 @@
+// Warmed-up parsers allocate nothing: every working text is reused from call to call.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "parsing/capitalise.h"
+#include "parsing/city.h"
+#include "parsing/phone.h"
+#include "parsing/soundex.h"
+#include "parsing/street.h"
+#include "parsing/word_lists.h"
+
+namespace {
+// Counts heap allocations of this test program; only the difference across a block matters.
+std::size_t g_allocations = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++g_allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+
+namespace vt {
+namespace {
+
+const char* const kStreets[] = {
+    "Apt 4 123 N Main St",    "P.O. Box 9, 12 Main St",    "Suite 5 100 King Street West",
+    "100 King St Ste 5 Rear", "12 Main St 3 FL",           "RR 2 Site 5 Comp 9",
+    "General Delivery",       "7 Park Avenue Building C2",
+};
+const char* const kCities[] = {
+    "Toronto ON M5V2T6", "Springfield IL 62704 1234", "Halifax B3H 1A1",        "London SW1A 1AA",
+    "1234 AB Amsterdam", "PL-00 950 Warszawa",        "Wheeling West Virginia",
+};
+
+TEST(Allocation, WarmedUpParsersAllocateNothing) {
+  WordLists lists;
+  StreetParts street;
+  CityParts city;
+  PhoneParts phone;
+  std::string address;
+  std::string street_line;
+  std::string code;
+  std::string name;
+  name.reserve(64);
+  auto run_all = [&] {
+    for (const char* line : kStreets) {
+      SplitStreetLine(line, lists, street);
+      BuildStandardAddress(street, StreetAddressOrder(), address);
+    }
+    for (const char* line : kCities) {
+      city.state.clear();
+      city.postal.clear();
+      SplitCityLine(line, lists, true, city);
+      SplitCityInStreet(lists, true, city, street_line);
+    }
+    SplitPhoneFields("(555) 123-4567", " ext 9", phone);
+    SoundexCode("Tymczak", code);
+    name = "o'neil-mcgee";
+    CapitaliseName(name, lists);
+  };
+  run_all();
+  run_all();
+  const std::size_t before = g_allocations;
+  run_all();
+  EXPECT_EQ(g_allocations - before, 0u);
+  // The counter does see allocations.
+  std::string probe(100, 'x');
+  EXPECT_GT(g_allocations - before, 0u);
+}
+
+}  // namespace
+}  // namespace vt
