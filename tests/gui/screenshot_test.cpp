@@ -1,0 +1,70 @@
+// Screenshots of the view, written to the build folder for a person to look at.
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QTabWidget>
+#include <QTest>
+
+#include "gui/main_view.h"
+#include "main/parse_view.h"
+#include "qt_app.h"
+#include "support/fake_services.h"
+#include "test_window.h"
+
+namespace vt::gui {
+namespace {
+
+class ScreenshotTest : public ::testing::Test {
+ protected:
+  static void SetUpTestSuite() { testing::TestApp(); }
+
+  // Shows the window the way the runner does and saves what it looks like.
+  static void Shoot(tk::Window& window, MainView& view, const char* file) {
+    view.show();
+    tk::Fire(window.on_show);
+    view.Sync();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
+    QApplication::processEvents();
+    const QString path = QStringLiteral(VONTRASK_BINARY_DIR "/") + QString::fromLatin1(file);
+    const QPixmap shot = view.grab();
+    EXPECT_GT(shot.width(), 300);
+    EXPECT_GT(shot.height(), 200);
+    EXPECT_TRUE(shot.save(path, "PNG")) << path.toStdString();
+  }
+};
+
+TEST_F(ScreenshotTest, TestWindow) {
+  tk::testing::FakeServices fakes;
+  testing::TestWindow window(fakes.services);
+  MainView view(window);
+  Shoot(window, view, "gui-test-window.png");
+}
+
+TEST_F(ScreenshotTest, MainWindow) {
+  tk::testing::FakeServices fakes;
+  TParseView window(fakes.services, {});
+  window.SettingsDirOverride = VONTRASK_BINARY_DIR;
+  tk::Fire(window.on_create);
+  MainView view(window);
+  tk::Fire(window.on_show);
+  Shoot(window, view, "vontrask-window.png");
+  auto* tabs = qobject_cast<QTabWidget*>(view.WidgetOf(window.PageControl));
+  ASSERT_NE(tabs, nullptr);
+  int shown = 0;
+  for (int i = 0; i < tabs->count(); ++i) shown += tabs->isTabVisible(i) ? 1 : 0;
+  EXPECT_EQ(shown, 15);
+  // Every sheet too, for whoever lays out its controls.
+  QDir(QStringLiteral(VONTRASK_BINARY_DIR)).mkpath(QStringLiteral("screens"));
+  for (tk::TabSheet* sheet : window.PageControl.Sheets()) {
+    window.PageControl.SetActivePage(sheet);
+    view.Sync();
+    QApplication::processEvents();
+    const QString path = QStringLiteral(VONTRASK_BINARY_DIR "/screens/sheet-%1.png")
+                             .arg(QString::fromStdString(sheet->Name()));
+    EXPECT_TRUE(view.grab().save(path, "PNG")) << path.toStdString();
+  }
+  tk::Fire(window.on_destroy);
+}
+
+}  // namespace
+}  // namespace vt::gui
