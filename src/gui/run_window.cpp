@@ -53,6 +53,10 @@ int RunQtWindow(int& argc, char** argv,
 
   std::unique_ptr<tk::Window> window = make_window(services);
   tk::Fire(window->on_create);
+  if (application.Terminated()) {  // start-up failed and said so
+    tk::Fire(window->on_destroy);
+    return application.ExitCode();
+  }
   int code = 0;
   {
     MainView view(*window);

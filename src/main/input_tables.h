@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "main/input/input_files.h"
+
 namespace vt {
 
 struct InputTables {
@@ -47,6 +49,48 @@ struct InputTables {
   std::string BlankLineText;
   std::int32_t FirstRecordNameCount = 0;
   std::string InputFileName;
+
+  // --- The open input ----------------------------------------------------------------------
+  TextInput InputTextStream;  // text records
+  DataInput InputDataFile;    // binary and dBase records
+  std::array<char, 15001> StartOfFileBuffer{};  // the first 15,000 bytes and a NUL
+  std::int32_t StartOfFileFull = 0;             // 1 when the file holds 15,000 bytes or more
+  std::string FirstLineCopy;
+  std::int32_t XmlInput = 0;
+  std::int32_t SkipXmlAnalysis = 0;
+  std::int32_t DbaseInputActive = 0;
+  std::string HtmlRowTag = "<TR";
+  std::int32_t FirstRecordNamesTaken = 0;
+  std::int32_t PageLinePending = 0;
+  std::string BinaryRecordCopy;  // the raw bytes of the current binary record
+
+  // dBase header values; per-field arrays numbered from 1.
+  std::uint32_t DbaseRecordCount = 0;
+  std::uint16_t DbaseHeaderLength = 0;
+  std::uint16_t DbaseRecordLength = 0;
+  std::uint32_t DbaseFieldsLength = 1;
+  std::vector<char> DbaseFieldTypes = std::vector<char>(kMaxFields + 1, 0);
+  std::vector<std::int32_t> DbaseFieldLengths = std::vector<std::int32_t>(kMaxFields + 1, 0);
+  std::vector<std::int32_t> DbaseFieldDecimals = std::vector<std::int32_t>(kMaxFields + 1, 0);
+
+  // Page stepping of page-image input.
+  std::int32_t PageBandIndex = 1;
+  std::int32_t PageBlockIndex = 1;
+  std::int32_t PageLineInBand = 1;
+  std::int32_t PageSelectedColumn = 1;
+  std::int32_t PageLineCount = 0;
+
+  // The record view and the marker line under it.
+  std::string InputLineView;
+  std::string MarkerLineView;
+  std::string DividerListText;
+  std::int32_t MarkerMouseX = 0;
+  std::int32_t ListMouseX = 0;
+  std::int32_t ListMouseY = 0;
+
+  std::int16_t& BinaryHeaderSize() { return DividerMatrix[98][0]; }
+  // Type bits of binary field f (1..99).
+  std::int16_t& BinaryTypeBits(int f) { return DividerMatrix[98][static_cast<std::size_t>(f)]; }
 };
 
 }  // namespace vt

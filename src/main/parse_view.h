@@ -53,6 +53,39 @@ class TParseView : public tk::Window,
   // --- Input: opening, reading, stepping, cutting records ----------------------------------------
   void Open1Click();
   void ClipInClick();
+  void CloseFile1Click();
+  void EbcdicInClick();
+  void NextButtonClick();
+  void PrevButtonClick();
+  void InputTypeClick();
+  void TakeFirstRecordAsFieldNameClick();
+  void InputRecordScrollBarChange();
+  void StoreInputRecordMousePosition(int x);
+  void InputRecordMarkerLabelClick();
+  void DisplayPosition(int x, int y);
+  void ScrollFieldNames(int x, int y);
+  void CutUpInputLineClick();
+  void DisplayInputClick();
+  void ParseInputLineClick();
+  void SpecialParseClick();
+  void SpecialDelimiterInputBoxChange();
+  void DelimChoiceClick();
+  // Steps the handlers above share.
+  bool OpenDbaseInput();
+  void OpenTextInput();
+  void BuildXmlTags();
+  void ReadDbaseRecord();
+  void ReadBinaryRecord();
+  bool ReadTextRecord();
+  void PageStepForward();
+  void PageStepBack();
+  void TakeFirstRecordNames();
+  void RefreshRecordView();
+  void RefillByteViews(tk::ListBox& first, tk::ListBox& second);
+  void CloseInput();
+  void ResetInputSide();
+  TextRecordOptions TextOptions() const;
+  int MarkerColumn(int x) const;
 
   // --- Output: the field table, the record builder, the conversion run ---------------------------
 

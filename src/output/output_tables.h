@@ -7,14 +7,43 @@
 #include <string>
 #include <vector>
 
+#include "output/builder_scratch.h"
+
 namespace vt {
 
-// Bits of an output field's option word that start-up relies on.
-inline constexpr std::uint32_t kFlagRemoveBlanks = 0x2;
+// Bits of an output field's option word (OutputFieldFlags).
+inline constexpr std::uint32_t kFlagNumeric = 0x1;
+inline constexpr std::uint32_t kFlagRemoveBlanks = 0x2;  // trim; "Zero blanks" when numeric
+inline constexpr std::uint32_t kFlagUpperCase = 0x4;
+inline constexpr std::uint32_t kFlagLowerCase = 0x8;
+inline constexpr std::uint32_t kFlagProperCase = 0x10;
+inline constexpr std::uint32_t kFlagSoundex = 0x20;
+inline constexpr std::uint32_t kFlagDupIfBlank = 0x40;
+inline constexpr std::uint32_t kFlagHex = 0x80;
+inline constexpr std::uint32_t kFlagScientific = 0x100;
+inline constexpr std::uint32_t kFlagDbaseDate = 0x200;
+inline constexpr std::uint32_t kFlagDbaseLogic = 0x400;
+inline constexpr std::uint32_t kFlagDateSource = 0x800;  // the source gives a date
+inline constexpr std::uint32_t kFlagLeadingZeros = 0x1000;
+inline constexpr std::uint32_t kFlagDeDup = 0x2000;
+inline constexpr std::uint32_t kFlagSkipIfNull = 0x4000;
+inline constexpr std::uint32_t kFlagDiv100 = 0x8000;
+inline constexpr std::uint32_t kFlagSkipWhenFull = 0x10000;  // with 0x4000: skip when not empty
+inline constexpr std::uint32_t kFlagMult100 = 0x20000;
+inline constexpr std::uint32_t kFlagRound = 0x40000;
+inline constexpr std::uint32_t kFlagRightJustify = 0x80000;
+
+// Limits of the values and the record.
+inline constexpr std::size_t kValueBufferSize = 1300;
+inline constexpr std::size_t kRecordLimit = 32764;  // a record stays below this length
+inline constexpr int kMaxFieldWidth = 1255;
+inline constexpr int kMaxDbaseWidth = 254;
 
 struct OutputTables {
   static constexpr int kSlots = 100;           // output fields 1..99; slot 0 unused
   static constexpr int kGeneratedSlots = 120;  // generated sources 0..109 (room for 120)
+
+  OutputTables();
 
   // --- Stored in preference files (fixed layout) -------------------------------------------
   std::array<std::array<char, 32>, kSlots> OutputFieldNameTable{};
@@ -37,6 +66,41 @@ struct OutputTables {
   std::vector<std::string> OutputFieldValues;      // 1..99
   std::vector<std::string> GeneratedSourceValues;  // 0..109
   std::string RecordTerminator = "\r\n";
+  std::string OutputRecord;     // the built record, below kRecordLimit characters
+  std::string OutputDelimiter;  // one character, or empty for none
+  std::int32_t RecordSkip = 0;  // 1: the conversion run does not write this record
+  std::int32_t BatchRun = 0;    // 1 while a run or the width scan steps through the records
+  // Kept from record to record for "Dup if blank" and "DeDup"; whole values, 0..99.
+  std::vector<std::string> OutputFieldPrevious;
+  std::array<std::int32_t, kSlots> OutputFieldLongest{};
+  // Date text, weekday name, day, month and year of today (filled by the dates sheet).
+  std::array<std::string, 5> TodayTexts;
+  // Whether the input values of the current cut were entity-decoded already. Every cut of the
+  // input record must call InputRecordCut(), so that a refresh never decodes a value twice.
+  bool InputValuesDecoded = false;
+  std::int32_t DecodedRecordNumber = -1;
+  void InputRecordCut() { InputValuesDecoded = false; }
+  BuilderScratch Scratch;
+
+  // --- The output sheet --------------------------------------------------------------------
+  std::int32_t SelectedOutputField = -1;  // item index remembered by Add, Insert and leaving
+  std::int32_t OutputRecordOffset = 0;    // first character shown by the record view
+  std::int32_t DragSourceField = 0;       // field being dragged in the names list, 0 none
+
+  // --- Active slots of the slot sheets (set by their slot lists) ----------------------------
+  std::int32_t ActiveSourceRow = 1;  // combination 1..4, also the date 1..4
+  std::int32_t ActiveComboSlot = 1;
+  std::int32_t ActiveStreetSlot = 0;
+  std::int32_t ActiveCitySlot = 1;
+  std::int32_t ActiveNameSlot = 1;
+  std::int32_t ActivePhoneSlot = 0;
+  std::int32_t ActiveGenderSlot = 1;
+  std::int32_t ActiveSplitSlot = 1;
+  std::int32_t ActiveTimeSlot = 1;
+
+  // --- Renumbering by name across a re-cut --------------------------------------------------
+  std::array<std::array<char, 64>, 100> OldFieldNames{};
+  std::array<std::int32_t, 100> OldToNewField{};
 };
 
 }  // namespace vt

@@ -14,6 +14,12 @@ struct GenderList {
   std::array<std::array<char, 16>, kCapacity + 1> GenderListNames{};
   // +1 male, -1 female, 0 undefined; parallel to the names.
   std::array<std::int16_t, kCapacity + 1> GenderListValues{};
+
+  // A search index over the names, so that a lookup is not a scan of ten thousand entries:
+  // entry numbers ordered by name (ASCII case folded), equal names in entry order. Built by
+  // IndexGenderList (parsing/gender.h) once the names are loaded; -1: no index, lookups scan.
+  std::array<std::uint16_t, kCapacity> SortedEntries{};
+  std::int32_t IndexedCount = -1;
 };
 
 }  // namespace vt

@@ -55,6 +55,22 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   SplashSubtitle.SetCaption("Converts data files from one layout into another");
   InitialInstructions.SetCaption("Open an input file to begin: File, Open Input File.");
   TabListBox.SetVisible(false);
+  DeletedWarning.SetCaption("Deleted record. Will not appear in output.");
+  DeletedWarning.SetVisible(false);
+  YardStick.SetCaption(" ");
+  YardStick.SetVisible(false);
+  PositionLabel.SetCaption("Position");
+  PositionLabel.SetVisible(false);
+  Position.SetVisible(false);
+  FieldDivisionLabel.SetCaption("Input Field Division");
+  FieldDivisionLabel.SetVisible(false);
+  TabInstructionLabel.SetCaption("Click below the input line to set or clear a field divider.");
+  TabInstructionLabel.SetVisible(false);
+  TabInstructionLabel2.SetCaption("Each divider marks the last character of a field.");
+  TabInstructionLabel2.SetVisible(false);
+  FieldNumberLabel.SetCaption("0");
+  ClipContents.SetVisible(false);
+  InputRecordScrollBar.SetRange(0, 500);
   InputFieldPanel.SetVisible(false);
 
   const struct {

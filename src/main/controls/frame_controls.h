@@ -81,6 +81,19 @@ struct FrameControls {
   tk::Label InputFieldNameLabel{w_, "InputFieldNameLabel", &InputFieldPanel};
   tk::Label InputFieldContentsLabel{w_, "InputFieldContentsLabel", &InputFieldPanel};
   tk::Panel PanelLineDivision{w_, "PanelLineDivision"};
+  // The record view's read-outs and notes.
+  tk::Label RecordNumberLabel{w_, "RecordNumberLabel"};
+  tk::Label DeletedWarning{w_, "DeletedWarning"};
+  tk::Label InputOffsetLabel{w_, "InputOffsetLabel", &InputRecordPanel};
+  tk::Label YardStick{w_, "YardStick", &InputRecordPanel};
+  tk::Label PositionLabel{w_, "PositionLabel", &InputRecordPanel};
+  tk::Label Position{w_, "Position", &InputRecordPanel};
+  tk::Label FieldDivisionLabel{w_, "FieldDivisionLabel"};
+  tk::Label TabInstructionLabel{w_, "TabInstructionLabel"};
+  tk::Label TabInstructionLabel2{w_, "TabInstructionLabel2"};
+  tk::Label PositionMarkedLabel{w_, "PositionMarkedLabel", &PanelLineDivision};
+  tk::Label FieldNumberLabel{w_, "FieldNumberLabel", &PanelLineDivision};
+  tk::RichEdit ClipContents{w_, "ClipContents"};
 
   // --- The fifteen sheets ----------------------------------------------------------------------
   tk::PageControl PageControl{w_, "PageControl"};

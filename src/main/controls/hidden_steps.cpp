@@ -7,7 +7,7 @@ HiddenSteps::HiddenSteps(tk::Window& window) : w_(window) {
   for (tk::Button* step :
        {&DisplayOutput, &FillOutput, &DisplayInput, &CutUpInputLine, &ParseInputLine, &SpecialParse,
         &ReadPage, &ProcessPageLine, &PageClick, &PageControlSwitch, &PrefHist, &DisplayDates,
-        &MakeBinaryValue, &WebForm}) {
+        &MakeBinaryValue, &WebForm, &ShowDataBlock, &SaveOldNames, &MatchOldNames}) {
     step->SetVisible(false);
   }
 }

@@ -30,7 +30,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   DeleteTag.SetCaption("Delete");
   InputFieldsGroup.SetCaption("Input Fields");
 
-  PageLengthGroup.SetCaption("Page length indication");
+  PageLengthGroupBox.SetCaption("Page length indication");
   FormFeedButton.SetCaption("FormFeed (ASCII 12)");
   FixedLengthButton.SetCaption("Fixed length ");
   TagTextButton.SetCaption("Tag Text on top line");
@@ -38,7 +38,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   FormLengthInputBox.SetText("99");
   VFC.SetCaption("Position on line");
   VFC.SetItems({"Anywhere", "At Left Only"});
-  DataLocationGroup.SetCaption("Data location");
+  DataLocationGroupBox.SetCaption("Data location");
   FixedData.SetCaption("Fixed");
   TaggedData.SetCaption("Tagged");
   IgnoreLineEnds.SetCaption("Ignore Line Ends");
@@ -47,6 +47,17 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   FirstByte.SetCaption("1st Byte");
   FirstByte.SetItems({"Lo", "Hi"});
   ReverseEbcdic.SetCaption("Source");
+  ReverseEbcdicLabel.SetCaption("EBCDIC");
+  BinaryViewPanel.SetCaption("Binary View of start of file");
+  BinaryRecordSizeLabel.SetCaption("Record Size");
+  BinaryPositionPanel.SetVisible(false);
+  SpecialDelimiterLabel.SetCaption("Delimiter");
+  for (tk::Control* c : std::initializer_list<tk::Control*>{
+           &SpecialDelimiterLabel, &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2,
+           &FormLengthInputBox, &PageNotes, &PagePositionPanel}) {
+    c->SetVisible(false);
+  }
+  PrevPage.SetEnabled(false);
 }
 
 }  // namespace vt

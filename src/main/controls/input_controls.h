@@ -31,6 +31,7 @@ struct InputControls {
   tk::GroupBox DelimiterGroup{w_, "DelimiterGroup", &input_};
   tk::MaskEdit SpecialDelimiterInputBox{w_, "SpecialDelimiterInputBox", &DelimiterGroup};
   tk::ListBox DelimChoice{w_, "DelimChoice", &DelimiterGroup};
+  tk::Label SpecialDelimiterLabel{w_, "SpecialDelimiterLabel", &DelimiterGroup};
   tk::Label TagTextLabel{w_, "TagTextLabel", &input_};
   tk::Edit TagTextIn{w_, "TagTextIn", &input_};
   tk::GroupBox DefineTagsGroupBox{w_, "DefineTagsGroupBox", &input_};
@@ -43,28 +44,53 @@ struct InputControls {
   tk::GroupBox InputFieldsGroup{w_, "InputFieldsGroup", &input_};
   tk::ListBox InputFieldNamesListBox{w_, "InputFieldNamesListBox", &InputFieldsGroup};
   tk::ListBox InputFieldsListBox{w_, "InputFieldsListBox", &InputFieldsGroup};
+  tk::Label InputCountLabel{w_, "InputCountLabel", &InputFieldsGroup};
 
   // --- Page sheet ------------------------------------------------------------------------------
   tk::ListBox InputPageListBox{w_, "InputPageListBox", &page_};
-  tk::GroupBox PageLengthGroup{w_, "PageLengthGroup", &page_};
-  tk::RadioButton FormFeedButton{w_, "FormFeedButton", &PageLengthGroup};
-  tk::RadioButton FixedLengthButton{w_, "FixedLengthButton", &PageLengthGroup};
-  tk::RadioButton TagTextButton{w_, "TagTextButton", &PageLengthGroup};
-  tk::RadioButton BlankLinesPage{w_, "BlankLinesPage", &PageLengthGroup};
-  tk::MaskEdit FormLengthInputBox{w_, "FormLengthInputBox", &PageLengthGroup};
-  tk::RadioGroup VFC{w_, "VFC", &PageLengthGroup};
-  tk::GroupBox DataLocationGroup{w_, "DataLocationGroup", &page_};
-  tk::RadioButton FixedData{w_, "FixedData", &DataLocationGroup};
-  tk::RadioButton TaggedData{w_, "TaggedData", &DataLocationGroup};
+  tk::GroupBox PageLengthGroupBox{w_, "PageLengthGroupBox", &page_};
+  tk::RadioButton FormFeedButton{w_, "FormFeedButton", &PageLengthGroupBox};
+  tk::RadioButton FixedLengthButton{w_, "FixedLengthButton", &PageLengthGroupBox};
+  tk::RadioButton TagTextButton{w_, "TagTextButton", &PageLengthGroupBox};
+  tk::RadioButton BlankLinesPage{w_, "BlankLinesPage", &PageLengthGroupBox};
+  tk::MaskEdit FormLengthInputBox{w_, "FormLengthInputBox", &PageLengthGroupBox};
+  tk::RadioGroup VFC{w_, "VFC", &PageLengthGroupBox};
+  tk::GroupBox DataLocationGroupBox{w_, "DataLocationGroupBox", &page_};
+  tk::RadioButton FixedData{w_, "FixedData", &DataLocationGroupBox};
+  tk::RadioButton TaggedData{w_, "TaggedData", &DataLocationGroupBox};
   tk::CheckBox IgnoreLineEnds{w_, "IgnoreLineEnds", &page_};
   tk::Panel RowSelectedPanel{w_, "RowSelectedPanel", &page_};
   tk::Button PageHelp{w_, "PageHelp", &page_};
+  tk::Label FormLengthLabel2{w_, "FormLengthLabel2", &PageLengthGroupBox};
+  tk::Label PageHeaderLabel{w_, "PageHeaderLabel", &page_};
+  tk::Label DataBandLabel{w_, "DataBandLabel", &page_};
+  tk::Label PageFooterLabel{w_, "PageFooterLabel", &page_};
+  tk::Label PageNotes{w_, "PageNotes", &input_};
+  tk::ListBox BlockListBox{w_, "BlockListBox", &page_};
+  tk::Button PrevPage{w_, "PrevPage", &page_};
+  tk::Button NextPage{w_, "NextPage", &page_};
+  tk::Panel PagePositionPanel{w_, "PagePositionPanel", &page_};
 
   // --- Binary sheet ----------------------------------------------------------------------------
   tk::RadioGroup FirstByte{w_, "FirstByte", &binary_};
   tk::CheckBox ReverseEbcdic{w_, "ReverseEbcdic", &binary_};
   tk::Edit BinaryRecordSize{w_, "BinaryRecordSize", &binary_};
   tk::Edit BinaryHeaderSizeIn{w_, "BinaryHeaderSizeIn", &binary_};
+  tk::Label ReverseEbcdicLabel{w_, "ReverseEbcdicLabel", &binary_};
+  tk::Label BinaryRecordSizeLabel{w_, "BinaryRecordSizeLabel", &binary_};
+  tk::ListBox BinaryHeaderList{w_, "BinaryHeaderList", &binary_};
+  tk::ListBox BinaryRecords{w_, "BinaryRecords", &binary_};
+  tk::Panel BinaryFieldPanel{w_, "BinaryFieldPanel", &binary_};
+  tk::Label SelectedValue{w_, "SelectedValue", &BinaryFieldPanel};
+  tk::Button LocateFieldsButton{w_, "LocateFieldsButton", &binary_};
+  tk::Button LocateRecordsButton{w_, "LocateRecordsButton", &binary_};
+  tk::Panel BinaryViewPanel{w_, "BinaryViewPanel", &binary_};
+  tk::ListBox BinaryViewBox{w_, "BinaryViewBox", &BinaryViewPanel};
+  tk::Panel BinaryPositionPanel{w_, "BinaryPositionPanel"};
+  tk::Label BinaryPositionLabel{w_, "BinaryPositionLabel", &BinaryPositionPanel};
+  tk::Label BinaryTextLabel{w_, "BinaryTextLabel", &BinaryPositionPanel};
+  tk::Label BinaryValueLabel{w_, "BinaryValueLabel", &BinaryPositionPanel};
+  tk::Label HexValueLabel{w_, "HexValueLabel", &BinaryPositionPanel};
 };
 
 }  // namespace vt
