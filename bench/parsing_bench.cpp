@@ -1,11 +1,14 @@
 // Speed of the street, city, phone and Soundex parsers on realistic lines.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "parsing/capitalise.h"
 #include "parsing/city.h"
+#include "parsing/gender.h"
+#include "parsing/person_name.h"
 #include "parsing/phone.h"
 #include "parsing/soundex.h"
 #include "parsing/street.h"
@@ -112,5 +115,69 @@ void BM_Parsing_Capitalise(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_Parsing_Capitalise);
+
+const std::vector<std::string> kPersonNames = {
+    "Dr. John A. Smith Jr.",
+    "John & Mary Smith",
+    "Maria De La Cruz",
+    "Mr and Mrs Smith",
+    "Ludwig van Beethoven",
+    "Robert Louis Stevenson",
+    "Kim Lee",
+    "Smith John Residence Phone",
+    "Sgt Pat O'Brien Sr",
+};
+
+const std::vector<std::string> kFirstNames = {
+    "John", "Mary", "John Mary", "Chris", "Jean Paul", "Robert Louis", "Kim", "Ann-Marie Smith",
+};
+
+// A full gender.txt list: 10,000 made-up names, indexed as the loader leaves it.
+std::unique_ptr<vt::GenderList> FullGenderList() {
+  auto list = std::make_unique<vt::GenderList>();
+  for (int k = 0; k < vt::GenderList::kCapacity; ++k) {
+    std::string name = "N";
+    for (int v = k; v > 0; v /= 26) name.push_back(static_cast<char>('A' + v % 26));
+    for (std::size_t i = 0; i < name.size(); ++i) list->GenderListNames[k][i] = name[i];
+    list->GenderListValues[k] = static_cast<std::int16_t>(k % 3 - 1);
+  }
+  vt::IndexGenderList(*list);
+  return list;
+}
+
+void BM_Parsing_GenderOfName(benchmark::State& state) {
+  vt::WordLists lists;
+  auto genders = std::make_unique<vt::GenderList>();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(vt::GenderOfName(kFirstNames[i], *genders, lists));
+    i = (i + 1) % kFirstNames.size();
+  }
+}
+BENCHMARK(BM_Parsing_GenderOfName);
+
+void BM_Parsing_GenderOfNameFullList(benchmark::State& state) {
+  vt::WordLists lists;
+  auto genders = FullGenderList();
+  std::size_t i = 0;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(vt::GenderOfName(kFirstNames[i], *genders, lists));
+    i = (i + 1) % kFirstNames.size();
+  }
+}
+BENCHMARK(BM_Parsing_GenderOfNameFullList);
+
+void BM_Parsing_PersonName(benchmark::State& state) {
+  vt::WordLists lists;
+  auto genders = std::make_unique<vt::GenderList>();
+  vt::PersonName name;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    vt::ParsePersonName(kPersonNames[i], vt::PersonNameOptions(), lists, *genders, name);
+    benchmark::DoNotOptimize(name.standard.data());
+    i = (i + 1) % kPersonNames.size();
+  }
+}
+BENCHMARK(BM_Parsing_PersonName);
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "main/input/line_reader.h"
 #include "main/strings/char_class.h"
 #include "main/strings/fixed_text.h"
+#include "parsing/gender.h"
 
 namespace vt {
 
@@ -37,6 +38,7 @@ void LoadGenderList(std::FILE* file, GenderList& list) {
              std::string_view(name).substr(0, GenderList::kNameLimit));
     list.GenderListValues[static_cast<std::size_t>(k)] = count >= 2 ? GenderOfLetter(fields[2]) : 0;
   }
+  IndexGenderList(list);
 }
 
 void LoadGenderListFile(const std::string& path, GenderList& list) {

@@ -51,8 +51,8 @@ struct InputTables {
   std::string InputFileName;
 
   // --- The open input ----------------------------------------------------------------------
-  TextInput InputTextStream;  // text records
-  DataInput InputDataFile;    // binary and dBase records
+  TextInput InputTextStream;                    // text records
+  DataInput InputDataFile;                      // binary and dBase records
   std::array<char, 15001> StartOfFileBuffer{};  // the first 15,000 bytes and a NUL
   std::int32_t StartOfFileFull = 0;             // 1 when the file holds 15,000 bytes or more
   std::string FirstLineCopy;
@@ -69,6 +69,7 @@ struct InputTables {
   std::uint16_t DbaseHeaderLength = 0;
   std::uint16_t DbaseRecordLength = 0;
   std::uint32_t DbaseFieldsLength = 1;
+  std::int32_t DbaseFieldCount = 0;
   std::vector<char> DbaseFieldTypes = std::vector<char>(kMaxFields + 1, 0);
   std::vector<std::int32_t> DbaseFieldLengths = std::vector<std::int32_t>(kMaxFields + 1, 0);
   std::vector<std::int32_t> DbaseFieldDecimals = std::vector<std::int32_t>(kMaxFields + 1, 0);

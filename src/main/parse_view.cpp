@@ -11,6 +11,8 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
       OutputControls(AsWindow(), OutputConfiguration, CombineInputFields, MiscTab),
       ParserControls(AsWindow(),
                      {DateSheet, ParseStreet, ParseNameSheet, Mailing, CityPage, GenderSheet}),
+      SourceSlotControls(AsWindow(), {CombineInputFields, ParseStreet, CityPage, ParseNameSheet,
+                                      GenderSheet, Time, ParsePhoneSheet, SplitSheet, DateSheet}),
       CommandLine(std::move(args)) {
   SetCaption("Vontrask - Data File Converter");
   SetClientSize(630, 408);
@@ -31,6 +33,7 @@ void TParseView::BindHandlers() {
   LoadConfiguration1.on_click = [this] { LoadConfiguration1Click(); };
   BindInputHandlers();
   BindOutputHandlers();
+  BindNameHandlers();
 }
 
 }  // namespace vt

@@ -9,9 +9,11 @@
 #include "main/controls/input_controls.h"
 #include "main/controls/output_controls.h"
 #include "main/controls/parser_controls.h"
+#include "main/controls/source_slot_controls.h"
 #include "main/input_tables.h"
 #include "main/paths.h"
 #include "output/output_tables.h"
+#include "output/record_builder.h"
 #include "parsing/gender_list.h"
 #include "parsing/word_lists.h"
 #include "toolkit/toolkit.h"
@@ -31,7 +33,8 @@ class TParseView : public tk::Window,
                    public HiddenSteps,
                    public InputControls,
                    public OutputControls,
-                   public ParserControls {
+                   public ParserControls,
+                   public SourceSlotControls {
  public:
   // `args` are the command-line arguments after the program name.
   TParseView(tk::Services& services, std::vector<std::string> args);
@@ -72,6 +75,7 @@ class TParseView : public tk::Window,
   void DelimChoiceClick();
   // Steps the handlers above share.
   bool OpenDbaseInput();
+  bool OpenBinaryInput();
   void OpenTextInput();
   void BuildXmlTags();
   void ReadDbaseRecord();
@@ -88,11 +92,78 @@ class TParseView : public tk::Window,
   int MarkerColumn(int x) const;
 
   // --- Output: the field table, the record builder, the conversion run ---------------------------
+  void DisplayOutputClick();
+  void FillOutputClick();
+  void OutputFieldNamesListBoxClick();
+  void OutputFieldNamesListBoxExit();
+  void ParsedItemNamesClick();
+  void ParsedItemNamesExit();
+  void OutputHintClick();
+  void OutputRecordScrollBarChange();
+  void OutputRecordPanelMouseMove(int x, int y);
+  void AddFieldButtonClick();
+  void InsertFieldButtonClick();
+  void DeleteFieldButtonClick();
+  void RenameFieldButtonClick();
+  void RenameEditBoxExit();
+  void DefaultButtonClick();
+  void DefaultValueEditBoxExit();
+  void FieldWidthButtonClick();
+  void OutputWidthEditBoxExit();
+  void DecimalPlacesExit();
+  void CloneButtonClick();
+  void ClearOutputClick();
+  void AutoWidthClick();
+  // A press on item `item` (-1: no item) of the output names list; the right button copies the
+  // format, the left one starts dragging.
+  void OutputFieldNamesListBoxMouseDown(bool right_button, int item);
+  // The drop of a drag from the names list on item `item` (-1: below the items).
+  void OutputFieldNamesListBoxDragDrop(int item);
+  void StoreValuesClick();
+  void NumericOutputBoxClick();
+  void CaseConversionGroupClick();
+  void DupIfBlankClick();
+  void SkipIfNullClick();
+  void FieldOptionClick();  // RemoveBlanksBox, RightJustify: store, rebuild, show
+  // Input fields as sources. The input side clicks SaveOldNames before and MatchOldNames after
+  // every edit that re-cuts the fields (a divider toggled; a tag added, changed or deleted).
+  void InputFieldNamesListBoxClick();
+  void InputFieldNamesListBoxExit();
+  void SaveOldNamesClick();
+  void MatchOldNamesClick();
+  void FilterSourceNameClick();
+  // Steps the handlers above share.
+  BuildRequest GatherBuildRequest() const;
+  void ApplyOutputNameFormat(int n);
+  void RefreshOutputValues();
+  void ShowOutputRecordImage();
+  bool AskKeepOutputFormat(int n);
+  void ShowNumericGroup(bool numeric);
+  void ShowSelectedFieldOptions(int n);
+  int SelectedOutputFieldNumber() const;
 
   // --- Preference services ---------------------------------------------------------------------
   void PrefHistClick();
   void Hist1Click(tk::MenuItem& sender);
   void LoadConfiguration1Click();
+
+  // --- Names and genders -----------------------------------------------------------------------
+  void GenderSourceClick();
+  void TestNameInExit();
+  void AddedNamesClick();
+  void AddedGendersClick();
+  void AddedGenderAddClick();
+  void AddedGenderDeleteClick();
+  void AddedNameInExit();
+  void AddedNameInKeyPress(char& key);
+  void AddedMaleClick();
+  void AddedFemaleClick();
+  void AddedAmbigClick();
+  // The display step of the Gender sheet after a record is built (not during a run): the
+  // source slots, Gender 1..3, the added names with their genders and the test box verdict.
+  void DisplayGenderSheet();
+  // The added-name slot being edited (0-based); -1: none.
+  std::int32_t AddedNameSelected = -1;
 
   // --- Tables of start-up ----------------------------------------------------------------------
   std::vector<std::string> CommandLine;
@@ -113,6 +184,11 @@ class TParseView : public tk::Window,
   // One binding function per subsystem, each in that subsystem's handler files.
   void BindHandlers();
   void BindInputHandlers();
+  void BindNameHandlers();
+  // Shows a gender on the added-name radio buttons without storing it again.
+  void ShowAddedGender(std::int32_t gender);
+  void SetAddedGender(std::int32_t gender);
+  bool ShowingAddedGender = false;
   void BindOutputHandlers();
   bool AllocateBuffers();
 };

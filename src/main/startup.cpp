@@ -71,11 +71,8 @@ void TParseView::FormCreate() {
   LoadGenderListFile(GenderListPath, *this);
 }
 
-void TParseView::FormShow() {
-  FormLengthInUse = 0;
-  BlankLineText.assign(255, ' ');
-  CloneButton.SetVisible(false);
-
+// The starting state of the tables and the input side; Close Input File returns to it too.
+void TParseView::ResetInputSide() {
   FormLength = 99;
   PagesRead = 0;
   OutputFieldCount = 0;
@@ -135,6 +132,14 @@ void TParseView::FormShow() {
     b->SetEnabled(false);
     b->SetChecked(false);
   }
+}
+
+void TParseView::FormShow() {
+  FormLengthInUse = 0;
+  BlankLineText.assign(255, ' ');
+  CloneButton.SetVisible(false);
+
+  ResetInputSide();
 
   const char* const kColumn0[] = {"Function", "Convert1", "Convert2", "Convert3", "Convert4"};
   const char* const kColumn1[] = {"Source", "Combo1", "Combo2", "Combo3", "Combo4"};

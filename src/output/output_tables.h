@@ -86,6 +86,9 @@ struct OutputTables {
   std::int32_t SelectedOutputField = -1;  // item index remembered by Add, Insert and leaving
   std::int32_t OutputRecordOffset = 0;    // first character shown by the record view
   std::int32_t DragSourceField = 0;       // field being dragged in the names list, 0 none
+  // Set while the refresh puts a field's options into the controls, so that their click
+  // handlers do not store a half-set flag word.
+  bool ShowingFieldOptions = false;
 
   // --- Active slots of the slot sheets (set by their slot lists) ----------------------------
   std::int32_t ActiveSourceRow = 1;  // combination 1..4, also the date 1..4

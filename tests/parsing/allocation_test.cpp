@@ -2,11 +2,14 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <new>
 #include <string>
 
 #include "parsing/capitalise.h"
 #include "parsing/city.h"
+#include "parsing/gender.h"
+#include "parsing/person_name.h"
 #include "parsing/phone.h"
 #include "parsing/soundex.h"
 #include "parsing/street.h"
@@ -76,6 +79,29 @@ TEST(Allocation, WarmedUpParsersAllocateNothing) {
   // The counter does see allocations.
   std::string probe(100, 'x');
   EXPECT_GT(g_allocations - before, 0u);
+}
+
+TEST(Allocation, WarmedUpNameParserAndGenderLookupAllocateNothing) {
+  WordLists lists;
+  auto genders = std::make_unique<GenderList>();
+  IndexGenderList(*genders);
+  PersonName name;
+  const char* const names[] = {
+      "Dr. John A. Smith Jr.", "John & Mary Smith",     "Maria De La Cruz",
+      "Judge and Mrs Smith",   "Smith John Teen Phone", "Mr. and Mrs. Ludwig van Beethoven PhD",
+  };
+  int sum = 0;
+  auto run_all = [&] {
+    for (const char* line : names) {
+      ParsePersonName(line, PersonNameOptions(), lists, *genders, name);
+      sum += GenderOfName(line, *genders, lists);
+    }
+  };
+  run_all();
+  run_all();
+  const std::size_t before = g_allocations;
+  run_all();
+  EXPECT_EQ(g_allocations - before, 0u) << sum;
 }
 
 }  // namespace

@@ -57,8 +57,6 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   TabListBox.SetVisible(false);
   DeletedWarning.SetCaption("Deleted record. Will not appear in output.");
   DeletedWarning.SetVisible(false);
-  YardStick.SetCaption(" ");
-  YardStick.SetVisible(false);
   PositionLabel.SetCaption("Position");
   PositionLabel.SetVisible(false);
   Position.SetVisible(false);

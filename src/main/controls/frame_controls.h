@@ -85,7 +85,6 @@ struct FrameControls {
   tk::Label RecordNumberLabel{w_, "RecordNumberLabel"};
   tk::Label DeletedWarning{w_, "DeletedWarning"};
   tk::Label InputOffsetLabel{w_, "InputOffsetLabel", &InputRecordPanel};
-  tk::Label YardStick{w_, "YardStick", &InputRecordPanel};
   tk::Label PositionLabel{w_, "PositionLabel", &InputRecordPanel};
   tk::Label Position{w_, "Position", &InputRecordPanel};
   tk::Label FieldDivisionLabel{w_, "FieldDivisionLabel"};

@@ -26,6 +26,9 @@ struct HiddenSteps {
   tk::Button DisplayDates{w_, "DisplayDates"};
   tk::Button MakeBinaryValue{w_, "MakeBinaryValue"};
   tk::Button WebForm{w_, "WebForm"};
+  tk::Button StoreValues{w_, "StoreValues"};
+  tk::Button OutputHint{w_, "OutputHint"};
+  tk::Button DisplayCombo{w_, "DisplayCombo"};
   tk::Button ShowDataBlock{w_, "ShowDataBlock"};
   tk::Button SaveOldNames{w_, "SaveOldNames"};
   tk::Button MatchOldNames{w_, "MatchOldNames"};

@@ -48,6 +48,44 @@ struct OutputControls {
   tk::CheckBox AppendFile{w_, "AppendFile", &output_};
   tk::CheckBox OutputFieldNames{w_, "OutputFieldNames", &output_};
   tk::CheckBox Limit1000{w_, "Limit1000", &output_};
+  // The field editors and the per-field options.
+  tk::Label OutputFieldsCount{w_, "OutputFieldsCount", &OutputFieldsGroup};
+  tk::Button AddFieldButton{w_, "AddFieldButton", &OutputFieldsGroup};
+  tk::Button InsertFieldButton{w_, "InsertFieldButton", &OutputFieldsGroup};
+  tk::Button DeleteFieldButton{w_, "DeleteFieldButton", &OutputFieldsGroup};
+  tk::Edit OutputFieldContents{w_, "OutputFieldContents", &FieldOptionsGroup};
+  tk::Button RenameFieldButton{w_, "RenameFieldButton", &FieldOptionsGroup};
+  tk::Edit RenameEditBox{w_, "RenameEditBox", &FieldOptionsGroup};
+  tk::Button DefaultButton{w_, "DefaultButton", &FieldOptionsGroup};
+  tk::Edit DefaultValueEditBox{w_, "DefaultValueEditBox", &FieldOptionsGroup};
+  tk::Button FieldWidthButton{w_, "FieldWidthButton", &FieldOptionsGroup};
+  tk::Edit OutputWidthEditBox{w_, "OutputWidthEditBox", &FieldOptionsGroup};
+  tk::Edit DecimalPlaces{w_, "DecimalPlaces", &FieldOptionsGroup};
+  tk::CheckBox NumericOutputBox{w_, "NumericOutputBox", &FieldOptionsGroup};
+  tk::CheckBox RemoveBlanksBox{w_, "RemoveBlanksBox", &FieldOptionsGroup};
+  tk::CheckBox DupIfBlank{w_, "DupIfBlank", &FieldOptionsGroup};
+  tk::CheckBox DeDup{w_, "DeDup", &FieldOptionsGroup};
+  tk::CheckBox RightJustify{w_, "RightJustify", &FieldOptionsGroup};
+  tk::Label FieldTypeLabel{w_, "FieldTypeLabel", &FieldOptionsGroup};
+  tk::RadioButton NoCaseConversion{w_, "NoCaseConversion", &CaseConversionGroup};
+  tk::RadioButton UpperCaseConversion{w_, "UpperCaseConversion", &CaseConversionGroup};
+  tk::RadioButton LowerCaseConversion{w_, "LowerCaseConversion", &CaseConversionGroup};
+  tk::RadioButton ProperCaseConversion{w_, "ProperCaseConversion", &CaseConversionGroup};
+  tk::RadioButton SoundexConversion{w_, "SoundexConversion", &CaseConversionGroup};
+  tk::RadioButton DbaseDateButton{w_, "DbaseDateButton", &CaseConversionGroup};
+  tk::RadioButton DbaseLogicButton{w_, "DbaseLogicButton", &CaseConversionGroup};
+  tk::RadioButton DecimalConversion{w_, "DecimalConversion", &NumericConversionGroup};
+  tk::RadioButton HexConversion{w_, "HexConversion", &NumericConversionGroup};
+  tk::RadioButton ScientificConversion{w_, "ScientificConversion", &NumericConversionGroup};
+  tk::CheckBox Div100{w_, "Div100", &NumericConversionGroup};
+  tk::CheckBox Mult100{w_, "Mult100", &NumericConversionGroup};
+  tk::CheckBox Round{w_, "Round", &NumericConversionGroup};
+  tk::CheckBox NumLdgZero{w_, "NumLdgZero", &NumericConversionGroup};
+  // The record view under the sheets.
+  tk::Label OutputSizeLabel{w_, "OutputSizeLabel", &output_};
+  tk::Label OutputPositionLabel{w_, "OutputPositionLabel", &output_};
+  tk::Label OutputPosition{w_, "OutputPosition", &output_};
+  tk::Label YardStick{w_, "YardStick", &output_};
 
   // --- Combo sheet -----------------------------------------------------------------------------
   tk::CheckBox EvalCheckBox{w_, "EvalCheckBox", &combine_};
@@ -61,6 +99,7 @@ struct OutputControls {
   tk::Edit FilterText{w_, "FilterText", &FilterGroup};
   tk::RadioGroup SelectType{w_, "SelectType", &FilterGroup};
   tk::Label MiscSkipLabel{w_, "MiscSkipLabel", &FilterGroup};
+  tk::ListBox FilterSourceName{w_, "FilterSourceName", &FilterGroup};
   tk::CheckBox XMLTranslate{w_, "XMLTranslate", &misc_};
   tk::CheckBox StripTags{w_, "StripTags", &misc_};
   tk::CheckBox OmitControlChar{w_, "OmitControlChar", &misc_};

@@ -20,6 +20,11 @@ ParserControls::ParserControls(tk::Window& window, const ParserSheets& sheets)
   StateGroup.SetCaption("States and Provinces");
   GenderFromTitle.SetCaption("Infer Gender 1 from Information in Name tab instead of input field");
   AddedNamesGroup.SetCaption("Added First Names");
+  AddedMale.SetCaption("M");
+  AddedFemale.SetCaption("F");
+  AddedAmbig.SetCaption("?");
+  AddedGenderAdd.SetCaption("Add");
+  AddedGenderDelete.SetCaption("Delete");
 }
 
 }  // namespace vt

@@ -1,0 +1,14 @@
+// Source slot controls: starting items of the slot lists.
+#include "main/controls/source_slot_controls.h"
+
+namespace vt {
+
+SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& sheets)
+    : w_(window), s_(sheets) {
+  GenderSource.SetItems({"Src 1", "Src 2", "Src 3"});
+  TimeSource.SetItems({"Src 1", "Src 2", "Src 3", "Src 4"});
+  DateMemo.SetLines({"This is a dBase date", "field in a pre-defined", "YYYYMMDD format."});
+  DateMemo.SetVisible(false);
+}
+
+}  // namespace vt

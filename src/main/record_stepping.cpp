@@ -1,0 +1,226 @@
+// Reading and stepping through records: Next and Previous for every input type, and the
+// first record as field names.
+#include <algorithm>
+
+#include "main/input/dbase_header.h"
+#include "main/input/ebcdic.h"
+#include "main/parse_view.h"
+
+namespace vt {
+
+namespace {
+
+constexpr const char* kEndOfFile = "*** End of File Reached ***";
+
+// The shown form of a binary record: NUL as '_', other control and high bytes as 127.
+void MakeBinaryDisplay(std::string& line) {
+  for (char& c : line) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0) {
+      c = '_';
+    } else if (b < 32 || b > 127) {
+      c = '\x7F';
+    }
+  }
+}
+
+}  // namespace
+
+TextRecordOptions TParseView::TextOptions() const {
+  return {.ebcdic = EbcdicIn.Checked(),
+          .strip_control = OmitControlChar.Checked(),
+          .web_form = WebFormInput.Checked()};
+}
+
+void TParseView::NextButtonClick() {
+  for (int i = 0; i < kMaxFields; ++i) InputFieldValues[static_cast<std::size_t>(i)].clear();
+  InputLine.clear();
+  const int names_top = InputFieldNamesListBox.TopIndex();
+  const int output_top = OutputFieldNamesListBox.TopIndex();
+
+  if (DbaseInputActive != 0) {
+    ReadDbaseRecord();
+  } else if (BinaryInput.Checked()) {
+    ReadBinaryRecord();
+  } else if (ReadTextRecord()) {
+    TakeFirstRecordNames();
+  }
+  RecordNumberLabel.SetCaption(std::to_string(RecordNumber));
+  if (BinaryInput.Checked()) MakeBinaryValue.Click();
+  PrevButton.SetEnabled(RecordNumber > 1);
+  InputFieldNamesListBox.SetTopIndex(names_top);
+  OutputFieldNamesListBox.SetTopIndex(output_top);
+}
+
+void TParseView::ReadDbaseRecord() {
+  char flag = ' ';
+  InputDataFile.Read(&flag, 1);
+  DeletedWarning.SetVisible(flag == '*');
+  std::string raw;
+  for (int i = 1; i <= DbaseFieldCount; ++i) {
+    const auto k = static_cast<std::size_t>(i);
+    raw.assign(static_cast<std::size_t>(DbaseFieldLengths[k]), '\0');
+    raw.resize(InputDataFile.Read(raw.data(), raw.size()));
+    std::string& value = InputFieldValues[k];
+    DecodeDbaseValue(DbaseFieldTypes[k], raw, value);
+    if (InputLine.size() + value.size() < kLineLimit) InputLine += value;
+  }
+  // Bytes of the record that no field claims.
+  if (DbaseRecordLength > DbaseFieldsLength) {
+    raw.assign(DbaseRecordLength - DbaseFieldsLength, '\0');
+    InputDataFile.Read(raw.data(), raw.size());
+  }
+  InputFieldCounts[0] = DbaseFieldCount;
+  DisplayInput.Click();
+  DisplayOutput.Click();
+  ++RecordNumber;
+  if (RecordNumber >= static_cast<std::int64_t>(DbaseRecordCount)) NextButton.SetEnabled(false);
+}
+
+void TParseView::ReadBinaryRecord() {
+  if (InputDataFile.AtEnd()) {
+    InputRecordLabel.SetCaption(kEndOfFile);
+    return;
+  }
+  const auto length = static_cast<std::size_t>(
+      std::clamp<std::int32_t>(BinaryRecordLength, 1, static_cast<std::int32_t>(kLineLimit)));
+  InputLine.assign(length, '\0');
+  InputLine.resize(InputDataFile.Read(InputLine.data(), length));
+  if (EbcdicIn.Checked()) TranslateEbcdicToAscii(InputLine);
+  BinaryRecordCopy = InputLine;
+  MakeBinaryDisplay(InputLine);
+  RefreshRecordView();
+  ++RecordNumber;
+  CutUpInputLine.Click();
+  DisplayOutput.Click();
+}
+
+bool TParseView::ReadTextRecord() {
+  const bool page = PageInputButton.Checked();
+  if (!page && InputTextStream.AtEnd()) {
+    InputRecordLabel.SetCaption(kEndOfFile);
+    return false;
+  }
+  if (!page) {
+    InputTextStream.ReadRecord(InputLine, TextOptions());
+    RefreshRecordView();
+  }
+  ++RecordNumber;
+  PrevButton.SetEnabled(RecordNumber > 1);
+  if (FixedInputButton.Checked()) {
+    CutUpInputLine.Click();
+  } else if (DelimitedInputButton.Checked()) {
+    ParseInputLine.Click();
+  } else if (TabInputButton.Checked() || SpecialInputButton.Checked()) {
+    SpecialParse.Click();
+  } else if (WebFormInput.Checked()) {
+    WebForm.Click();
+  } else if (page) {
+    PageStepForward();
+  }
+  DisplayOutput.Click();
+  return true;
+}
+
+// Bands of the data area; a page whose bands are not defined yet counts as one band.
+static int BandCount(const TParseView& v) {
+  const int lines =
+      v.PageLineCount < v.PageDataFirstLine ? 0 : v.PageFooterLine - v.PageDataFirstLine + 1;
+  if (v.PageBandHeight < 1) return 1;
+  return std::max(1, lines / v.PageBandHeight);
+}
+
+void TParseView::PageStepForward() {
+  const int bands = BandCount(*this);
+  const int height = std::max<std::int32_t>(PageBandHeight, 1);
+  if (PageBlockIndex < PageBlockCount) {
+    ++PageBlockIndex;
+  } else if (PageBandIndex < bands) {
+    PageBlockIndex = 1;
+    ++PageBandIndex;
+    InputPageListBox.SetItemIndex(InputPageListBox.ItemIndex() + height);
+  } else {
+    ReadPage.Click();
+    PageBlockIndex = 1;
+    PageBandIndex = 1;
+    InputPageListBox.SetItemIndex(PageDataFirstLine + PageLineInBand - 2);
+  }
+  PageSelectedColumn = (PageBlockIndex - 1) * PageBlockStep + PageGutter + 1;
+  PageClick.Click();
+}
+
+void TParseView::PageStepBack() {
+  const int bands = BandCount(*this);
+  const int height = std::max<std::int32_t>(PageBandHeight, 1);
+  if (PageBlockIndex < 2) {
+    if (PageBandIndex < 2) {
+      PrevPage.Click();
+      PageBlockIndex = PageBlockCount;
+      PageBandIndex = bands;
+      InputPageListBox.SetItemIndex((bands - 1) * height + PageDataFirstLine + PageLineInBand - 2);
+    } else {
+      PageBlockIndex = PageBlockCount;
+      --PageBandIndex;
+      InputPageListBox.SetItemIndex(InputPageListBox.ItemIndex() - height);
+    }
+  } else {
+    --PageBlockIndex;
+  }
+  PageSelectedColumn = (PageBlockIndex - 1) * PageBlockStep + PageGutter + 1;
+  PageClick.Click();
+  if (PageControl.ActivePage() == nullptr || PageControl.ActivePage()->Name() != "PageInputTab") {
+    ShowDataBlock.Click();
+    DisplayOutput.Click();
+  }
+}
+
+void TParseView::TakeFirstRecordNames() {
+  if (!TakeFirstRecordAsFieldName.Checked() || FirstRecordNamesTaken != 0) return;
+  FirstRecordNamesTaken = 1;
+  const int count = std::min(InputFieldCounts[0], kMaxFields);
+  for (int i = 1; i <= count; ++i) {
+    const std::string& value = InputFieldValues[static_cast<std::size_t>(i)];
+    if (!value.empty())
+      InputFieldNames[static_cast<std::size_t>(i)] = value.substr(0, InputTables::kNameLimit);
+  }
+  FirstRecordNameCount = count;
+  NextButton.Click();
+}
+
+void TParseView::PrevButtonClick() {
+  if (DbaseInputActive != 0) {
+    // Seeking to the record's own place also lands right after a short last record.
+    RecordNumber = std::max(RecordNumber - 2, 0);
+    InputDataFile.Seek(static_cast<std::int64_t>(DbaseHeaderLength) +
+                       static_cast<std::int64_t>(RecordNumber) * DbaseRecordLength);
+    NextButton.Click();
+    NextButton.SetEnabled(RecordNumber < static_cast<std::int64_t>(DbaseRecordCount));
+  } else if (BinaryInput.Checked()) {
+    RecordNumber = std::max(RecordNumber - 2, 0);
+    InputDataFile.Seek(static_cast<std::int64_t>(BinaryHeaderSize()) +
+                       static_cast<std::int64_t>(RecordNumber) * BinaryRecordLength);
+    NextButton.Click();
+    NextButton.SetEnabled(true);
+  } else if (PageInputButton.Checked()) {
+    PageStepBack();
+  } else {
+    InputTextStream.Open(InputFileName);
+    const TextRecordOptions options = TextOptions();
+    for (int r = 1; r <= RecordNumber - 2; ++r) InputTextStream.ReadRecord(InputLine, options);
+    RecordNumber -= 2;
+    if (RecordNumber < 1) FirstRecordNamesTaken = 0;
+    NextButton.Click();
+  }
+  if (RecordNumber < 2) PrevButton.SetEnabled(false);
+  if (RecordNumber > 1) NextButton.SetEnabled(true);
+  if (BinaryInput.Checked()) MakeBinaryValue.Click();
+}
+
+void TParseView::TakeFirstRecordAsFieldNameClick() {
+  InputTextStream.Open(InputFileName);
+  FirstRecordNamesTaken = 0;
+  RecordNumber = 0;
+  NextButton.Click();
+}
+
+}  // namespace vt

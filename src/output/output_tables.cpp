@@ -1,0 +1,22 @@
+// Output tables: the buffers that live from start-up to exit.
+#include "output/output_tables.h"
+
+namespace vt {
+
+BuilderScratch::BuilderScratch() {
+  number.reserve(2 * kValueBufferSize);
+  code.reserve(kValueBufferSize);
+  escaped.reserve(8 * kValueBufferSize);
+  line.reserve(kValueBufferSize);
+  street_line.reserve(kValueBufferSize);
+}
+
+OutputTables::OutputTables() {
+  OutputFieldPrevious.assign(kSlots, std::string());
+  for (std::string& value : OutputFieldPrevious) value.reserve(kValueBufferSize);
+  OutputRecord.reserve(32768);
+  OutputDelimiter.reserve(4);
+  for (std::string& text : TodayTexts) text.reserve(64);
+}
+
+}  // namespace vt

@@ -1,0 +1,370 @@
+// Record builder: one output record from the current input record, with its generated sources
+// and the decision whether a conversion run writes it.
+#include "output/record_builder.h"
+
+#include <array>
+
+#include "main/strings/char_class.h"
+#include "main/strings/fixed_text.h"
+#include "main/strings/search.h"
+#include "output/entities.h"
+#include "output/number_text.h"
+#include "output/value_pipeline.h"
+
+namespace vt {
+
+namespace {
+
+// Generated sources by number.
+constexpr int kCombination1 = 4;
+constexpr int kSuiteDesignator = 18;
+constexpr int kStdAddress = 26;
+constexpr int kCity = 27;
+constexpr int kPostal = 29;
+constexpr int kAreaCode1 = 36;
+constexpr int kPhone3 = 41;
+constexpr int kTodaysDate = 45;
+constexpr int kTodaysDay = 47;
+constexpr int kDate1 = 50;
+constexpr int kDay1 = 58;
+constexpr int kMonth1 = 62;
+constexpr int kYear1 = 66;
+constexpr int kInputFileName = 95;
+constexpr int kComboAlnum = 96;
+constexpr int kCalendarNow = 97;
+constexpr int kSumOfCombos = 98;
+constexpr int kLineBreak = 106;
+constexpr int kFormFeed = 107;
+constexpr int kTab = 108;
+constexpr int k1403Skip = 109;
+constexpr char kLineBreakMarker = '\x07';
+
+bool AnyOf(const SourceSet& set, int first, int last) {
+  for (int k = first; k <= last; ++k) {
+    if (set.test(static_cast<std::size_t>(k))) return true;
+  }
+  return false;
+}
+
+std::string_view InputValue(const InputTables& in, std::int32_t field) {
+  if (field <= 0 || field > in.InputFieldTotal) return {};
+  if (static_cast<std::size_t>(field) >= in.InputFieldValues.size()) return {};
+  return in.InputFieldValues[static_cast<std::size_t>(field)];
+}
+
+std::string& Source(OutputTables& out, int k) {
+  return out.GeneratedSourceValues[static_cast<std::size_t>(k)];
+}
+
+void SetNumber(std::string& value, std::int64_t number) {
+  char buffer[24];
+  int n = 0;
+  const bool negative = number < 0;
+  std::uint64_t rest =
+      negative ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number);
+  do {
+    buffer[n++] = static_cast<char>('0' + rest % 10);
+    rest /= 10;
+  } while (rest != 0);
+  value.clear();
+  if (negative) value.push_back('-');
+  while (n > 0) value.push_back(buffer[--n]);
+}
+
+// Appends only while the record stays below its limit.
+void Append(std::string& record, std::string_view text) {
+  if (record.size() + text.size() < kRecordLimit) record.append(text);
+}
+
+void ClampWidths(bool dbase, OutputTables& out) {
+  for (std::int16_t& width : out.OutputFieldWidths) {
+    if (dbase && width > kMaxDbaseWidth) width = kMaxDbaseWidth;
+    if (width > kMaxFieldWidth) width = kMaxFieldWidth;
+  }
+}
+
+// Steps 9 and 10: the city line, then the street line (with the city split off it when the
+// street slots also feed the city).
+void ParseAddress(const BuildRequest& request, const WordLists& lists, const InputTables& in,
+                  const SourceSet& needed, OutputTables& out) {
+  const bool want_city = AnyOf(needed, kCity, kPostal);
+  const bool want_street = AnyOf(needed, kSuiteDesignator, kStdAddress);
+  if (!want_city && !want_street) return;
+  BuilderScratch& s = out.Scratch;
+  const auto& city_row = out.SpecialSourceTable[7];
+  const auto& street_row = out.SpecialSourceTable[5];
+
+  s.city.city.clear();
+  s.city.state.clear();
+  s.city.postal.clear();
+  std::array<std::string_view, 5> city_values;
+  for (std::size_t i = 0; i < 5; ++i) city_values[i] = InputValue(in, city_row[i + 1]);
+  JoinCityValues(city_values, s.line);
+  if (!s.line.empty()) SplitCityLine(s.line, lists, request.city_in_street, s.city);
+
+  std::array<std::string_view, 6> street_values;
+  for (std::size_t i = 0; i < 6; ++i) street_values[i] = InputValue(in, street_row[i]);
+  JoinStreetValues(street_values, s.street_line);
+  bool city_in_street = street_row[0] != 0;
+  for (std::size_t i = 0; i < 5; ++i)
+    city_in_street = city_in_street && street_row[i] == city_row[i + 1];
+  if (city_in_street) SplitCityInStreet(lists, request.city_in_street, s.city, s.street_line);
+
+  Source(out, kCity).assign(s.city.city);
+  Source(out, kCity + 1).assign(s.city.state);
+  Source(out, kPostal).assign(s.city.postal);
+
+  if (!want_street || s.street_line.empty()) return;
+  SplitStreetLine(s.street_line, lists, s.street);
+  const std::string* parts[] = {&s.street.suite_designator,  &s.street.suite_number,
+                                &s.street.street_number,     &s.street.street_name,
+                                &s.street.street_designator, &s.street.direction,
+                                &s.street.non_civic,         &s.street.odd_even};
+  for (int i = 0; i < 8; ++i) Source(out, kSuiteDesignator + i).assign(*parts[i]);
+  BuildStandardAddress(s.street, StreetAddressOrder{}, Source(out, kStdAddress));
+}
+
+// Step 11: three phones from the pairs of street-like slots in row 8.
+void ParsePhones(const InputTables& in, const SourceSet& needed, OutputTables& out) {
+  if (!AnyOf(needed, kAreaCode1, kPhone3)) return;
+  const auto& row = out.SpecialSourceTable[8];
+  for (std::size_t j = 0; j < 3; ++j) {
+    SplitPhoneFields(InputValue(in, row[2 * j]), InputValue(in, row[2 * j + 1]), out.Scratch.phone);
+    Source(out, kAreaCode1 + static_cast<int>(2 * j)).assign(out.Scratch.phone.area_code);
+    Source(out, kAreaCode1 + static_cast<int>(2 * j) + 1).assign(out.Scratch.phone.phone);
+  }
+}
+
+// The dBase date number of a field (0 when its source gives no date); 32-bit arithmetic.
+std::int32_t DateNumber(const BuildRequest& request, const InputTables& in, OutputTables& out,
+                        std::int16_t source) {
+  auto date_of = [&](int year, int month, int day) {
+    const std::int64_t d = std::int64_t{LeadingInteger(Source(out, year))} * 10000 +
+                           std::int64_t{LeadingInteger(Source(out, month))} * 100 +
+                           LeadingInteger(Source(out, day));
+    return static_cast<std::int32_t>(static_cast<std::uint32_t>(d));
+  };
+  if (source > 0) {
+    const auto index = static_cast<std::size_t>(source);
+    const bool dbase_date = request.dbase_input_active &&
+                            index < request.dbase_field_types.size() &&
+                            request.dbase_field_types[index] == 'D';
+    return dbase_date ? LeadingInteger(InputValue(in, source)) : 0;
+  }
+  if (source == -kTodaysDate) return date_of(kTodaysDay + 2, kTodaysDay + 1, kTodaysDay);
+  if (source <= -kDate1 && source >= -(kDate1 + 3)) {
+    const int j = -source - kDate1;
+    return date_of(kYear1 + j, kMonth1 + j, kDay1 + j);
+  }
+  return 0;
+}
+
+// Step 16: the value placed into the record by the output format.
+void PlaceField(const BuildRequest& request, const InputTables& in, int n, OutputTables& out) {
+  const auto slot = static_cast<std::size_t>(n);
+  const RecordFormat& format = request.format;
+  const std::uint32_t flags = out.OutputFieldFlags[slot];
+  const std::string_view name = TextOf(out.OutputFieldNameTable[slot]);
+  std::string& record = out.OutputRecord;
+  std::string& v = out.OutputFieldValues[slot];
+  const bool quoted = !(flags & kFlagNumeric) && format.comma;
+
+  if (format.xml) {
+    if (record.size() + name.size() + 2 < kRecordLimit) {
+      record.push_back('<');
+      record.append(name);
+      record.push_back('>');
+    }
+  }
+  if (quoted) Append(record, "\"");
+  if (format.dbase && (flags & kFlagDbaseDate)) {
+    std::string& digits = out.Scratch.number;
+    digits.clear();
+    AppendDbaseDate(DateNumber(request, in, out, out.OutputFieldSource[slot]), digits);
+    Append(record, digits);
+  } else {
+    if (format.xml && v.size() < 1250) {
+      EscapeXml(v, out.Scratch.escaped);
+      if (out.Scratch.escaped.size() < 1250) v.assign(out.Scratch.escaped);
+    }
+    Append(record, v);
+  }
+  if (quoted) Append(record, "\"");
+  if (n < out.OutputFieldCount && !format.fixed && !format.xml) Append(record, out.OutputDelimiter);
+  if (format.xml) {
+    if (record.size() + name.size() + 3 < kRecordLimit) {
+      record.append("</");
+      record.append(name);
+      record.push_back('>');
+    }
+    if (out.BatchRun && request.interleave_index <= 0) Append(record, out.RecordTerminator);
+  }
+}
+
+// Step 3 of the filter: whether the filter drops the record.
+bool FilteredOut(const BuildRequest& request, const InputTables& in, const OutputTables& out) {
+  if (!request.filter) return false;
+  const std::string_view v = InputValue(in, out.FilterSourceField);
+  const std::string_view t = request.filter_text;
+  switch (request.select_type) {
+    case 0:
+      return v != t;
+    case 1:
+      return FindText(v, t) == std::string_view::npos;
+    case 2:
+      return FindText(v, t) != std::string_view::npos;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+SourceSet NeededSources(const OutputTables& out) {
+  SourceSet needed;
+  if (!out.BatchRun) return needed.set();
+  for (int n = 1; n <= out.OutputFieldCount && n < OutputTables::kSlots; ++n) {
+    const std::int16_t source = out.OutputFieldSource[static_cast<std::size_t>(n)];
+    if (source >= 0 || -source >= kGeneratedSourceCount) continue;
+    needed.set(static_cast<std::size_t>(-source));
+    // dBase dates are made of the day, month and year of their date.
+    if (source == -kTodaysDate) {
+      for (int k = kTodaysDay; k <= kTodaysDay + 2; ++k) needed.set(static_cast<std::size_t>(k));
+    }
+    if (source <= -kDate1 && source >= -(kDate1 + 3)) {
+      const int j = -source - kDate1;
+      for (int k : {kDay1 + j, kMonth1 + j, kYear1 + j}) needed.set(static_cast<std::size_t>(k));
+    }
+  }
+  // The sums and the plain copy of a combination read the combinations.
+  if (needed.test(kComboAlnum)) needed.set(kCombination1);
+  if (AnyOf(needed, kSumOfCombos, kSumOfCombos + 4)) {
+    for (int k = kCombination1; k < kCombination1 + 4; ++k) needed.set(static_cast<std::size_t>(k));
+  }
+  return needed;
+}
+
+void ChooseDelimiter(const RecordFormat& format, std::string& delimiter) {
+  delimiter.assign(1, ',');
+  if (format.tab) delimiter.assign(1, '\t');
+  if (format.wordperfect) delimiter.assign(1, '\x12');
+  if (format.special) delimiter.assign(format.special_text.substr(0, 1));
+  if (format.dbase) delimiter.clear();
+}
+
+std::string_view FileNameOnly(std::string_view path) {
+  const std::size_t slash = path.find_last_of('/');
+  return slash == std::string_view::npos ? path : path.substr(slash + 1);
+}
+
+void AlnumUpper(std::string_view text, std::string& out) {
+  out.clear();
+  for (char c : text) {
+    const bool ascii = static_cast<unsigned char>(c) < 128;
+    if (ascii && IsWordChar(c)) out.push_back(UpperAscii(c));
+  }
+}
+
+void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
+                       OutputTables& out) {
+  const bool batch = out.BatchRun != 0;
+  const SourceSet needed = NeededSources(out);
+
+  // Step 1: reset; entity decoding once per cut.
+  out.OutputRecord.clear();
+  if (request.xml_translate &&
+      (!out.InputValuesDecoded || out.DecodedRecordNumber != in.RecordNumber)) {
+    const auto last = std::min<std::size_t>(
+        static_cast<std::size_t>(std::max(in.InputFieldTotal, 0)), in.InputFieldValues.size() - 1);
+    for (std::size_t f = 1; f <= last && !in.InputFieldValues.empty(); ++f)
+      DecodeEntities(in.InputFieldValues[f]);
+    out.InputValuesDecoded = true;
+    out.DecodedRecordNumber = in.RecordNumber;
+  }
+  if (!batch) ClampWidths(request.format.dbase, out);
+  for (int k = 0; k < 100; ++k) Source(out, k).clear();
+  for (int k = 103; k <= 105; ++k) Source(out, k).clear();
+
+  // Step 2: delimiter and file name.
+  ChooseDelimiter(request.format, out.OutputDelimiter);
+  Source(out, kInputFileName).assign(FileNameOnly(in.InputFileName));
+
+  // Step 3: ASA carriage control from input field 1.
+  std::string& skip = Source(out, k1403Skip);
+  skip.clear();
+  const std::string_view first = InputValue(in, 1);
+  if (!first.empty() && first[0] == '1') skip.assign(1, '\x0C');
+  if (!first.empty() && first[0] == '0') skip.assign(1, kLineBreakMarker);
+  if (!first.empty() && first[0] == '-') skip.assign(2, kLineBreakMarker);
+
+  // Steps 4 to 7 (times, combinations, evaluation, plug-in, unit conversion) come with their
+  // sheets. Step 8: the sums and copies of the combinations.
+  if (needed.test(kComboAlnum)) AlnumUpper(Source(out, kCombination1), Source(out, kComboAlnum));
+  if (needed.test(kCalendarNow)) SetNumber(Source(out, kCalendarNow), request.now);
+  if (needed.test(kSumOfCombos)) {
+    double sum = 0;
+    for (int j = 0; j < 4; ++j) sum += LeadingNumber(Source(out, kCombination1 + j));
+    AppendNumberText(sum, 14, Source(out, kSumOfCombos));
+  }
+
+  // Steps 9 to 11: addresses and phones. Names and genders come with their parsers.
+  ParseAddress(request, lists, in, needed, out);
+  ParsePhones(in, needed, out);
+
+  // Step 17: today's texts.
+  for (int i = 0; i < 5; ++i)
+    Source(out, kTodaysDate + i).assign(out.TodayTexts[static_cast<std::size_t>(i)]);
+
+  // Step 18: counters and the control characters.
+  SetNumber(Source(out, 2), in.RecordNumber);
+  SetNumber(Source(out, 3), in.PagesRead);
+  Source(out, kLineBreak).assign(1, kLineBreakMarker);
+  Source(out, kFormFeed).assign(1, '\x0C');
+  Source(out, kTab).assign(1, '\t');
+
+  // Step 19: every field through the pipeline into the record.
+  PipelineContext context;
+  context.strip_accents = request.strip_accents;
+  context.strip_tags = request.strip_tags;
+  context.dbase_output = request.format.dbase;
+  context.record_number = in.RecordNumber;
+  context.lists = &lists;
+  bool any_marked = false;
+  int criteria = 0;
+  int matches = 0;
+  const int count = std::min(out.OutputFieldCount, OutputTables::kSlots - 1);
+  for (int n = 1; n <= count; ++n) {
+    const auto slot = static_cast<std::size_t>(n);
+    std::string& v = out.OutputFieldValues[slot];
+    const std::int16_t source = out.OutputFieldSource[slot];
+    if (source > 0) {
+      v.assign(InputValue(in, source));
+    } else if (source < 0 && -source < kGeneratedSourceCount) {
+      v.assign(Source(out, -source));
+    } else {
+      v.clear();
+    }
+    FieldSpec field;
+    field.source = source;
+    field.flags = out.OutputFieldFlags[slot];
+    field.width = out.OutputFieldWidths[slot];
+    field.default_text = TextOf(out.OutputFieldDefaults[slot]);
+    field.decimals = TextOf(out.OutputFieldDecimals[slot]);
+    const FieldOutcome outcome =
+        ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], out.Scratch.number);
+    if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
+    any_marked = any_marked || outcome.marks_skip;
+    criteria += outcome.is_criterion ? 1 : 0;
+    matches += outcome.matched ? 1 : 0;
+    PlaceField(request, in, n, out);
+    const auto length = static_cast<std::int32_t>(v.size());
+    if (length > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = length;
+  }
+
+  // Step 20: record selection; no rule clears what an earlier one set.
+  out.RecordSkip = criteria > 0 && matches == criteria && in.RecordNumber > 1 ? 1 : 0;
+  if (any_marked) out.RecordSkip = 1;
+  if (FilteredOut(request, in, out)) out.RecordSkip = 1;
+}
+
+}  // namespace vt

@@ -1,0 +1,66 @@
+// Record builder: one output record from the current input record, with its generated sources
+// and the decision whether a conversion run writes it.
+#pragma once
+
+#include <bitset>
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "main/input_tables.h"
+#include "output/generated_sources.h"
+#include "output/output_tables.h"
+#include "parsing/word_lists.h"
+
+namespace vt {
+
+// The output format radio buttons as the builder reads them. More than one may be set only by
+// a caller that builds the request by hand; the delimiter tests run in a fixed order.
+struct RecordFormat {
+  bool comma = false;        // "Comma Delimited ": text fields in double quotes
+  bool tab = false;          // tab delimited, or the clipboard
+  bool wordperfect = false;  // 0x12 between fields
+  bool special = false;      // the first character of special_text between fields
+  std::string_view special_text = "~";
+  bool fixed = false;  // "No Delimiters"
+  bool dbase = false;
+  bool xml = false;
+};
+
+// Everything the builder reads from the window's controls, gathered once per call.
+struct BuildRequest {
+  RecordFormat format;
+  bool xml_translate = false;  // decode character entities of the input values
+  bool strip_accents = false;
+  bool strip_tags = false;
+  bool city_in_street = false;
+  bool filter = false;
+  int select_type = -1;  // 0 Equals, 1 Contains, 2 Omits
+  std::string_view filter_text;
+  int interleave_index = 0;  // 0 (or none): one stream
+  std::int64_t now = 0;      // seconds since 1970 for "Calendar Time NOW"
+  bool dbase_input_active = false;
+  std::span<const char> dbase_field_types;  // the type letter of field f at index f
+};
+
+using SourceSet = std::bitset<kGeneratedSourceCount>;
+
+// The generated sources a run must compute: those the output fields take, and what those need.
+// Outside a run every source is computed, since the preview lists them all.
+[[nodiscard]] SourceSet NeededSources(const OutputTables& out);
+
+// Builds OutputRecord, OutputFieldValues, the generated sources and RecordSkip. Decodes the
+// input values in place once per cut when asked to (InputValuesDecoded guards the repeat).
+void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
+                       OutputTables& out);
+
+// The delimiter of a record in this format: ",", TAB, 0x12, the special character or none.
+void ChooseDelimiter(const RecordFormat& format, std::string& delimiter);
+
+// "Input File Name": the name and extension without the directory.
+[[nodiscard]] std::string_view FileNameOnly(std::string_view path);
+
+// "Combo1 ALNUM only": ASCII letters and digits only, upper-cased.
+void AlnumUpper(std::string_view text, std::string& out);
+
+}  // namespace vt

@@ -1,0 +1,73 @@
+// Value pipeline: the per-field conversions of an output value, as pure functions.
+//
+// The record builder runs them in field order; each works in place on the caller's buffers so
+// that a record allocates nothing once the buffers are warm.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "parsing/word_lists.h"
+
+namespace vt {
+
+// One output field as the pipeline sees it.
+struct FieldSpec {
+  std::int16_t source = 0;  // >0 input field, <0 -generated source, 0 none
+  std::uint32_t flags = 0;
+  int width = 0;  // 0 or less: free width
+  std::string_view default_text;
+  std::string_view decimals;  // the decimal-places text
+};
+
+// What the pipeline reads besides the field.
+struct PipelineContext {
+  bool strip_accents = false;
+  bool strip_tags = false;
+  bool dbase_output = false;
+  std::int32_t record_number = 0;
+  const WordLists* lists = nullptr;  // for proper case
+};
+
+// Removes every "<...>" run; a "<" without a ">" after it cuts the text there.
+void StripTagText(std::string& v);
+
+// Leading blanks, then trailing bytes 0x00-0x20, never the first byte that remains.
+void TrimValue(std::string& v);
+
+// T, F or ? for a logic field.
+[[nodiscard]] char LogicLetter(std::string_view v);
+
+// Blanks in front up to the width; a value not shorter than the width is left alone.
+void RightAlign(std::string& v, int width);
+
+// Numeric formatting of v (numeric fields) into t.
+void FormatNumeric(std::string_view v, const FieldSpec& field, bool dbase_output, std::string& t);
+
+// Whether a decimals text counts as given (and its value in `places`). Two blanks, one blank,
+// the empty text and a negative number are not given.
+[[nodiscard]] bool DecimalsGiven(std::string_view decimals, int& places);
+
+// The outcome of one field's pipeline.
+struct FieldOutcome {
+  bool marks_skip = false;        // "Skip if Empty" (or "used") fired
+  bool is_criterion = false;      // a DeDup field
+  bool matched = false;           // a DeDup field equal to its previous value
+  bool width_set_to_one = false;  // Logic stores width 1
+};
+
+// Steps 2 to 15 of one field: v holds the source value on entry and the finished value on exit;
+// previous is the field's value of the previous record, updated here for "Dup if blank" and
+// "DeDup" fields. scratch is a work buffer.
+FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
+                               const PipelineContext& context, std::string& previous,
+                               std::string& scratch);
+
+// XML escaping of a value into out ("&amp;", "&lt;", "&gt;", "&quot;", "&#233;").
+void EscapeXml(std::string_view v, std::string& out);
+
+// The eight digits YYYYMMDD of a dBase date number, or "00000000" for any other length.
+void AppendDbaseDate(std::int32_t date, std::string& out);
+
+}  // namespace vt

@@ -1,0 +1,403 @@
+// The personal name parser: title, names, suffix, couples, standard name, salutation.
+#include "parsing/person_name.h"
+
+#include <algorithm>
+#include <cstddef>
+
+#include "main/strings/char_class.h"
+#include "main/strings/edit.h"
+#include "main/strings/search.h"
+#include "main/strings/words.h"
+#include "parsing/gender.h"
+
+namespace vt {
+
+namespace {
+
+constexpr std::size_t npos = std::string_view::npos;
+
+// Every way of writing a joint title becomes "Mr-Mrs", which the title list knows; replaced in
+// this order, so the longer forms go before the text they hold.
+constexpr std::string_view kJointForms[] = {
+    "Mr & Mrs", "Mr&Mrs", "Mr.&Mrs", "Mr. &Mrs", "Mr and Mrs", "Mr. and Mrs", "Mr. Mrs",
+};
+constexpr std::string_view kJointTitle = "Mr-Mrs";
+
+bool IsPartCode(char c) {
+  return c >= '1' && c <= '5';
+}
+
+void CutToPart(std::string& text) {
+  if (text.size() > kPartLimit) text.resize(kPartLimit);
+}
+
+// text := a + " " + b: the line from its next word on, as the splitter keeps it.
+void JoinTwo(std::string& text, std::string_view a, std::string_view b) {
+  text.assign(a);
+  text.push_back(' ');
+  text.append(b);
+}
+
+void AppendAfterBlank(std::string& text, std::string_view piece) {
+  if (!text.empty()) text.push_back(' ');
+  text.append(piece);
+}
+
+// A two-word surname prefix ("De La").
+bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_view second) {
+  for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
+    if (lists.SurnamePrefixSeconds[i][0] == '\0') continue;
+    if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixes[i]), first) &&
+        EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), second)) {
+      return true;
+    }
+  }
+  return false;
+}
+
+// A one-word surname prefix ("Van").
+bool IsSinglePrefix(const WordLists& lists, std::string_view word) {
+  for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
+    if (lists.SurnamePrefixSeconds[i][0] != '\0') continue;
+    if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixes[i]), word)) return true;
+  }
+  return false;
+}
+
+bool MatchesAt(std::string_view text, std::size_t pos, std::string_view entry) {
+  return text.size() - pos >= entry.size() &&
+         EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
+}
+
+// Removes the name-strip phrases ("Teen Phone", "Residence"...) that begin a word of the line;
+// the first word is never stripped.
+void RemoveNameStrips(std::string& line, const WordLists& lists) {
+  for (std::size_t i = 0; i < kWordSlots && lists.NameStripWords[i][0] != '\0'; ++i) {
+    const std::string_view entry = SlotText(lists.NameStripWords[i]);
+    std::size_t pos = SkipToWord(line, SkipWord(line, 0));
+    while (pos < line.size()) {
+      const std::size_t after = pos + entry.size();
+      const bool whole = after >= line.size() || !IsWordChar(line[after]);
+      if (MatchesAt(line, pos, entry) && whole) {
+        line.erase(pos, entry.size());
+        TrimTrailing(line);
+        if (pos > line.size()) pos = line.size();
+      } else {
+        pos = SkipWord(line, pos);
+      }
+      pos = SkipToWord(line, pos);
+    }
+  }
+}
+
+std::string* PartOf(PersonName& name, char code) {
+  switch (code) {
+    case '1':
+      return &name.title;
+    case '2':
+      return &name.first;
+    case '3':
+      return &name.middle;
+    case '4':
+      return &name.last;
+    case '5':
+      return &name.suffix;
+  }
+  return nullptr;
+}
+
+std::string_view PartText(const PersonName& name, int part) {
+  switch (static_cast<NamePart>(part)) {
+    case NamePart::kNone:
+      return {};
+    case NamePart::kTitle:
+      return name.title;
+    case NamePart::kFirst:
+      return name.first;
+    case NamePart::kMiddle:
+      return name.middle;
+    case NamePart::kLast:
+      return name.last;
+    case NamePart::kSuffix:
+      return name.suffix;
+  }
+  return {};
+}
+
+// One pass of the splitter with the line's words at hand: takes what the order asks of the
+// front or the back of the line. Returns false when the line is used up.
+class Splitter {
+ public:
+  Splitter(const WordLists& lists, PersonName& name)
+      : lists_(lists), name_(name), s_(name.scratch) {}
+
+  bool Pass() {
+    std::string& n = s_.n;
+    std::string& h = s_.codes;
+    TrimTrailing(n);
+    if (n.empty()) return false;
+    SplitHyphenWords(n, s_.w1, s_.w2, s_.rest);
+    const char p = h.front();
+    const char g = h.back();
+    if (h.size() == 1) {
+      PartOf(name_, p)->assign(n);
+      return false;
+    }
+    if (p == '1') return LeadingTitle();
+    if (g == '5') return TrailingSuffix();
+    if (g == '1') return TrailingTitle();
+    if (p == '4') return LeadingLastName();
+    if (g == '4') return TrailingLastName();
+    if (p == '5') {
+      const int slot = FindSlot(lists_.SuffixWords, s_.w1);
+      if (slot >= 0) {
+        name_.suffix.assign(SlotText(lists_.SuffixSubstitutes[slot]));
+        TakeFirstWord();
+      }
+      h.erase(0, 1);
+      return true;
+    }
+    // p is 2 or 3: the first or the middle name is the next word.
+    PartOf(name_, p)->assign(s_.w1);
+    TakeFirstWord();
+    h.erase(0, 1);
+    return true;
+  }
+
+ private:
+  void TakeFirstWord() { JoinTwo(s_.n, s_.w2, s_.rest); }
+
+  std::string_view Substitute(int slot) const { return SlotText(lists_.TitleSubstitutes[slot]); }
+
+  // "Dr & Mrs John Smith", "Judge and Mrs Smith": a title after "&" or "and" joins the first.
+  bool LeadingTitle() {
+    std::string& n = s_.n;
+    const std::size_t window = std::min(n.size(), s_.w1.size() + 3);
+    const bool joined =
+        std::string_view(n).substr(0, window).find('&') != npos || EqualsIgnoringCase(s_.w2, "and");
+    const bool and_follows = EqualsIgnoringCase(s_.w2, "and");
+    const int slot = FindSlot(lists_.TitleWords, s_.w1);
+    if (slot >= 0) {
+      AppendAfterBlank(name_.title, Substitute(slot));
+      if (and_follows) {
+        n.assign(s_.rest);
+      } else {
+        TakeFirstWord();
+      }
+      if (joined) {
+        SplitHyphenWords(n, s_.a, s_.b, s_.c);
+        const int second = FindSlot(lists_.TitleWords, s_.a);
+        if (second >= 0) {
+          name_.title.append(" & ").append(Substitute(second));
+          JoinTwo(n, s_.b, s_.c);
+        }
+      }
+      return true;
+    }
+    if (joined) {
+      // x is the word after w1, or after the "and" that follows it.
+      if (and_follows) {
+        SplitHyphenWords(s_.rest, s_.a, s_.b, s_.c);
+      } else {
+        s_.a.assign(s_.w2);
+        s_.b.assign(s_.rest);
+        s_.c.clear();
+      }
+      const int x = FindSlot(lists_.TitleWords, s_.a);
+      if (x >= 0) {
+        AppendAfterBlank(name_.title, s_.w1);
+        name_.title.append(" & ").append(Substitute(x));
+        if (and_follows) {
+          JoinTwo(n, s_.b, s_.c);
+        } else {
+          n.assign(s_.b);
+        }
+        return true;
+      }
+    }
+    s_.codes.erase(0, 1);
+    return true;
+  }
+
+  // Suffixes taken from the end go in front of those already found ("Jr PhD").
+  bool TrailingSuffix() {
+    std::string& n = s_.n;
+    const std::size_t last = LastWordDotted(n);
+    const int slot = FindSlot(lists_.SuffixWords, std::string_view(n).substr(last));
+    if (slot < 0) {
+      s_.codes.pop_back();
+      return true;
+    }
+    std::string& suffix = name_.suffix;
+    if (!suffix.empty()) suffix.insert(0, 1, ' ');
+    suffix.insert(0, SlotText(lists_.SuffixSubstitutes[slot]));
+    n.resize(last);
+    TrimTrailing(n);
+    return true;
+  }
+
+  bool TrailingTitle() {
+    std::string& n = s_.n;
+    const std::size_t last = LastWordDotted(n);
+    const int slot = FindSlot(lists_.TitleWords, std::string_view(n).substr(last));
+    if (slot >= 0) {
+      name_.title.assign(Substitute(slot));
+      n.resize(last);
+    }
+    s_.codes.pop_back();
+    return true;
+  }
+
+  bool LeadingLastName() {
+    std::string& last = name_.last;
+    last.clear();
+    if (!s_.w2.empty() && !s_.rest.empty() && IsPrefixPair(lists_, s_.w1, s_.w2)) {
+      last.append(s_.w1).append(" ").append(s_.w2).append(" ");
+      s_.n.assign(s_.rest);
+      SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest);
+    } else if (!s_.w2.empty() && IsSinglePrefix(lists_, s_.w1)) {
+      last.append(s_.w1).append(" ");
+      TakeFirstWord();
+      SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest);
+    }
+    last.append(s_.w1);
+    TakeFirstWord();
+    s_.codes.erase(0, 1);
+    return true;
+  }
+
+  // The last word, with the surname prefix before it ("van Beethoven", "De La Cruz").
+  bool TrailingLastName() {
+    std::string& n = s_.n;
+    std::string& last = name_.last;
+    const std::size_t f = LastWord(n);
+    const std::size_t p = SplitLastWord(n, s_.a);
+    const std::size_t q = SplitSecondLastWord(n, s_.b);
+    std::size_t cut = f;
+    last.clear();
+    if (q != npos && IsPrefixPair(lists_, s_.b, s_.a)) {
+      last.append(s_.b).append(" ").append(s_.a).append(" ");
+      cut = q;
+    } else if (p != npos && IsSinglePrefix(lists_, s_.a)) {
+      last.append(s_.a).append(" ");
+      cut = p;
+    }
+    last.append(std::string_view(n).substr(f));
+    n.resize(cut);
+    TrimTrailing(n);
+    s_.codes.pop_back();
+    return true;
+  }
+
+  const WordLists& lists_;
+  PersonName& name_;
+  PersonName::Scratch& s_;
+};
+
+bool HasCoupleWord(std::string_view line) {
+  return FindText(line, " & ") != npos || FindText(line, " and ") != npos;
+}
+
+// A missing title from the genders of the first and middle names.
+void GuessTitle(const PersonNameOptions& options, const WordLists& lists, const GenderList& genders,
+                PersonName& name) {
+  int g1 = GenderOfName(name.first, genders, lists);
+  int g2 = GenderOfName(name.middle, genders, lists);
+  if (g1 != g2 && name.couple) name.mixed_couple = true;
+  if (g1 == kUndefined) g1 = g2;
+  if (g2 == kUndefined) g2 = g1;
+  if (g1 != g2) g1 = kMixed;
+  if (g1 == kMixed) name.mixed_couple = true;
+  std::string_view title = options.female_title;
+  if (g1 > 1) title = options.joint_title;
+  if (g1 == kMale) title = options.male_title;
+  if (g1 == kUndefined) title = options.default_title;
+  if (name.mixed_couple) title = options.joint_title;
+  name.title.assign(title);
+}
+
+void BuildStandardName(const PersonNameOptions& options, PersonName& name) {
+  std::string& text = name.standard;
+  text.clear();
+  const bool couple = name.couple || name.mixed_couple;
+  for (std::size_t i = 0; i < options.standard.size(); ++i) {
+    const int k = options.standard[i];
+    if (k < 1 || k > 5) continue;
+    if (i > 0 && k == static_cast<int>(NamePart::kMiddle) && couple && name.middle.size() > 1) {
+      text.append("& ");
+    }
+    text.append(PartText(name, k));
+    if (i < 4 && !text.empty() && text.back() != ' ') text.push_back(' ');
+  }
+}
+
+void BuildSalutation(const PersonNameOptions& options, PersonName& name) {
+  std::string& text = name.salutation;
+  text.assign(name.title);
+  if (text.empty()) {
+    text.assign(name.first);
+    if (name.couple || name.mixed_couple) text.append(" &");
+    if (!name.middle.empty()) text.append(" ").append(name.middle);
+  }
+  if (text.empty()) text.assign(options.male_title).append(" or ").append(options.female_title);
+}
+
+}  // namespace
+
+void JoinNameValues(const std::array<std::string_view, 5>& values, std::string& line) {
+  line.clear();
+  for (std::size_t i = 0; i < values.size(); ++i) {
+    line.append(values[i]);
+    if (i < 4 && !line.empty()) line.push_back(' ');
+  }
+  CollapseBlanks(line);
+  if (line.size() > kNameLineLimit) line.resize(kNameLineLimit);
+}
+
+void BuildNameOrder(const std::array<int, 5>& groups, std::string& order) {
+  order.clear();
+  for (int part : groups) {
+    if (part >= 1 && part <= 5) order.push_back(static_cast<char>('0' + part));
+  }
+}
+
+void SplitPersonName(std::string_view line, std::string_view order, const WordLists& lists,
+                     PersonName& name) {
+  PersonName::Scratch& s = name.scratch;
+  // Only part codes: any other code would match no rule and never leave the order.
+  s.codes.clear();
+  for (char c : order) {
+    if (IsPartCode(c)) s.codes.push_back(c);
+  }
+  for (std::string* part : {&name.title, &name.first, &name.middle, &name.last, &name.suffix}) {
+    part->clear();
+  }
+  line = line.substr(0, kNameWorkLimit);
+  s.n.assign(line.substr(SkipToWord(line, 0)));
+  Splitter splitter(lists, name);
+  while (!s.codes.empty() && splitter.Pass()) {
+  }
+  CutToPart(name.title);
+  CutToPart(name.suffix);
+}
+
+void ParsePersonName(std::string_view line, const PersonNameOptions& options,
+                     const WordLists& lists, const GenderList& genders, PersonName& name) {
+  PersonName::Scratch& s = name.scratch;
+  s.line.assign(line.substr(0, kNameLineLimit));
+  for (std::string_view form : kJointForms) ReplaceAllText(s.line, form, kJointTitle);
+  RemoveNameStrips(s.line, lists);
+  BuildNameOrder(options.incoming, s.order);
+  SplitPersonName(s.line, s.order, lists, name);
+  name.couple = HasCoupleWord(s.line);
+  name.mixed_couple = false;
+  if (!name.last.empty() && name.title.empty() && options.guess_title) {
+    GuessTitle(options, lists, genders, name);
+  }
+  BuildStandardName(options, name);
+  BuildSalutation(options, name);
+  CollapseBlanks(name.standard);
+  for (std::string* part : {&name.title, &name.standard, &name.salutation}) CutToPart(*part);
+}
+
+}  // namespace vt

@@ -1,0 +1,81 @@
+// A warmed-up build of a record allocates nothing: every buffer is reused.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <new>
+#include <string>
+
+#include "main/strings/fixed_text.h"
+#include "output/record_builder.h"
+
+namespace {
+// Counts heap allocations of this test program; only the difference across a block matters.
+std::size_t g_allocations = 0;
+}  // namespace
+
+void* operator new(std::size_t size) {
+  ++g_allocations;
+  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
+  throw std::bad_alloc();
+}
+void operator delete(void* p) noexcept {
+  std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+  std::free(p);
+}
+
+namespace vt {
+namespace {
+
+TEST(OutputAllocationTest, ARecordAllocatesNothingOnceWarm) {
+  WordLists lists;
+  InputTables in;
+  OutputTables out;
+  in.InputFieldValues.assign(1501, std::string());
+  for (auto& v : in.InputFieldValues) v.reserve(1300);
+  out.OutputFieldValues.assign(100, std::string());
+  for (auto& v : out.OutputFieldValues) v.reserve(1300);
+  out.GeneratedSourceValues.assign(120, std::string());
+  for (auto& v : out.GeneratedSourceValues) v.reserve(1300);
+  const char* values[] = {"  10042 ", "Smith", "mary ann", "1234.567", "yes", "a<b&c", "\xE9t\xE9"};
+  for (int f = 1; f <= 7; ++f) in.InputFieldValues[static_cast<std::size_t>(f)] = values[f - 1];
+  in.InputFieldTotal = 7;
+  const std::uint32_t flags[] = {kFlagNumeric | kFlagLeadingZeros,
+                                 kFlagUpperCase | kFlagDeDup,
+                                 kFlagProperCase,
+                                 kFlagNumeric | kFlagRound,
+                                 kFlagDbaseLogic,
+                                 kFlagRemoveBlanks | kFlagSoundex,
+                                 kFlagDupIfBlank | kFlagRightJustify};
+  for (int n = 1; n <= 7; ++n) {
+    const auto s = static_cast<std::size_t>(n);
+    out.OutputFieldSource[s] = static_cast<std::int16_t>(n);
+    out.OutputFieldFlags[s] = flags[n - 1];
+    out.OutputFieldWidths[s] = static_cast<std::int16_t>(n == 1 || n == 7 ? 9 : 0);
+    CopyText(out.OutputFieldDecimals[s], n == 4 ? "2" : " ");
+    CopyText(out.OutputFieldNameTable[s], "F" + std::to_string(n));
+  }
+  out.OutputFieldCount = 7;
+  out.BatchRun = 1;
+  const RecordFormat formats[] = {{.comma = true}, {.xml = true}, {.dbase = true}};
+  for (const RecordFormat& format : formats) {
+    SCOPED_TRACE(format.xml ? "xml" : format.dbase ? "dbase" : "comma");
+    BuildRequest request;
+    request.format = format;
+    request.filter = true;
+    request.select_type = 1;
+    request.filter_text = "mit";
+    out.FilterSourceField = 2;
+    BuildOutputRecord(request, lists, in, out);  // warm-up
+    const std::size_t before = g_allocations;
+    for (int record = 0; record < 50; ++record) {
+      ++in.RecordNumber;
+      BuildOutputRecord(request, lists, in, out);
+    }
+    EXPECT_EQ(g_allocations - before, 0u);
+  }
+}
+
+}  // namespace
+}  // namespace vt
