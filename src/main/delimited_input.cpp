@@ -17,6 +17,7 @@ void NameFields(TParseView& v, int count) {
 void TParseView::ParseInputLineClick() {
   const int count = SplitCommaRecord(InputLine, InputFieldValues);
   InputFieldCounts[0] = count;
+  InputRecordCut();
   NameFields(*this, count);
   if (BatchRun == 0 && !InputFileName.empty()) DisplayInput.Click();
 }
@@ -25,6 +26,7 @@ void TParseView::SpecialParseClick() {
   if (InputDelimiter[0] == '\0') return;  // no delimiter: nothing to cut at
   const int count = SplitDelimitedRecord(InputLine, InputDelimiter[0], InputFieldValues);
   InputFieldCounts[0] = count;
+  InputRecordCut();
   NameFields(*this, count);
   if (BatchRun == 0) DisplayInput.Click();
 }

@@ -126,6 +126,7 @@ void TParseView::CutUpInputLineClick() {
   // read past the row.
   InputFieldCounts[0] =
       CutFixedRecord(InputLine, DividerMatrix[0], InputFieldNames, InputFieldValues);
+  InputRecordCut();
   if (BatchRun == 0) DisplayInput.Click();
 }
 

@@ -186,6 +186,7 @@ bool TParseView::OpenDbaseInput() {
     DbaseFieldDecimals[i] = field.decimals;
   }
   InputFieldCounts[0] = DbaseFieldCount;
+  InputRecordCut();
   for (tk::TabSheet* sheet : {&PageInputTab, &BinaryInputTab}) {
     sheet->SetEnabled(false);
     sheet->SetTabVisible(false);

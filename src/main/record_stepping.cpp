@@ -71,6 +71,7 @@ void TParseView::ReadDbaseRecord() {
     InputDataFile.Read(raw.data(), raw.size());
   }
   InputFieldCounts[0] = DbaseFieldCount;
+  InputRecordCut();
   DisplayInput.Click();
   DisplayOutput.Click();
   ++RecordNumber;

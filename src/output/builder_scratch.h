@@ -4,6 +4,7 @@
 #include <string>
 
 #include "parsing/city.h"
+#include "parsing/person_name.h"
 #include "parsing/phone.h"
 #include "parsing/street.h"
 
@@ -20,6 +21,8 @@ struct BuilderScratch {
   CityParts city;
   StreetParts street;
   PhoneParts phone;
+  std::string name_line;
+  PersonName name;
 };
 
 }  // namespace vt

@@ -75,6 +75,8 @@ BuildRequest TParseView::GatherBuildRequest() const {
   r.now = static_cast<std::int64_t>(services().clock->Now());
   r.dbase_input_active = DbaseInputActive != 0;
   r.dbase_field_types = DbaseFieldTypes;
+  r.genders = this;
+  r.gender_from_title = GenderFromTitle.Checked();
   return r;
 }
 

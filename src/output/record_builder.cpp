@@ -10,6 +10,8 @@
 #include "output/entities.h"
 #include "output/number_text.h"
 #include "output/value_pipeline.h"
+#include "parsing/gender.h"
+#include "parsing/person_name.h"
 
 namespace vt {
 
@@ -21,14 +23,19 @@ constexpr int kSuiteDesignator = 18;
 constexpr int kStdAddress = 26;
 constexpr int kCity = 27;
 constexpr int kPostal = 29;
+constexpr int kTitle = 30;
+constexpr int kStdName = 35;
 constexpr int kAreaCode1 = 36;
 constexpr int kPhone3 = 41;
+constexpr int kGender1 = 42;
+constexpr int kGender3 = 44;
 constexpr int kTodaysDate = 45;
 constexpr int kTodaysDay = 47;
 constexpr int kDate1 = 50;
 constexpr int kDay1 = 58;
 constexpr int kMonth1 = 62;
 constexpr int kYear1 = 66;
+constexpr int kSalutation = 94;
 constexpr int kInputFileName = 95;
 constexpr int kComboAlnum = 96;
 constexpr int kCalendarNow = 97;
@@ -81,6 +88,36 @@ void ClampWidths(bool dbase, OutputTables& out) {
     if (dbase && width > kMaxDbaseWidth) width = kMaxDbaseWidth;
     if (width > kMaxFieldWidth) width = kMaxFieldWidth;
   }
+}
+
+// Steps 13 and 14: the personal name from the slots of row 6, then the three genders from
+// row 9 (Gender 1 from the name itself when asked to).
+void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, const InputTables& in,
+                         const SourceSet& needed, OutputTables& out) {
+  const bool want_gender = AnyOf(needed, kGender1, kGender3);
+  if (!want_gender && !AnyOf(needed, kTitle, kStdName) && !needed.test(kSalutation)) return;
+  static const GenderList kNoList{};
+  const GenderList& genders = request.genders != nullptr ? *request.genders : kNoList;
+  BuilderScratch& s = out.Scratch;
+  std::array<std::string_view, 5> values;
+  for (std::size_t slot = 1; slot <= 5; ++slot)
+    values[slot - 1] = InputValue(in, out.SpecialSourceTable[6][slot]);
+  JoinNameValues(values, s.name_line);
+  ParsePersonName(s.name_line, PersonNameOptions{}, lists, genders, s.name);
+  const std::string* parts[] = {&s.name.title, &s.name.first,  &s.name.middle,
+                                &s.name.last,  &s.name.suffix, &s.name.standard};
+  for (int i = 0; i < 6; ++i) Source(out, kTitle + i).assign(*parts[i]);
+  Source(out, kSalutation).assign(s.name.salutation);
+  if (!want_gender) return;
+  GenderStepInput g;
+  g.gender_from_title = request.gender_from_title;
+  g.title = s.name.title;
+  g.first = s.name.first;
+  g.middle = s.name.middle;
+  for (std::size_t i = 0; i < 3; ++i)
+    g.source_values[i] = InputValue(in, out.SpecialSourceTable[9][i]);
+  const auto texts = GenderSourceTexts(g, genders, lists);
+  for (int i = 0; i < 3; ++i) Source(out, kGender1 + i).assign(texts[static_cast<std::size_t>(i)]);
 }
 
 // Steps 9 and 10: the city line, then the street line (with the city split off it when the
@@ -307,9 +344,11 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     AppendNumberText(sum, 14, Source(out, kSumOfCombos));
   }
 
-  // Steps 9 to 11: addresses and phones. Names and genders come with their parsers.
+  // Steps 9 to 14: addresses, phones, the personal name and the genders (splits come with
+  // their sheet).
   ParseAddress(request, lists, in, needed, out);
   ParsePhones(in, needed, out);
+  ParseNameAndGenders(request, lists, in, needed, out);
 
   // Step 17: today's texts.
   for (int i = 0; i < 5; ++i)

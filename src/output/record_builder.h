@@ -10,6 +10,7 @@
 #include "main/input_tables.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
+#include "parsing/gender_list.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
@@ -41,6 +42,8 @@ struct BuildRequest {
   std::int64_t now = 0;      // seconds since 1970 for "Calendar Time NOW"
   bool dbase_input_active = false;
   std::span<const char> dbase_field_types;  // the type letter of field f at index f
+  const GenderList* genders = nullptr;      // the user's gender.txt list; none when null
+  bool gender_from_title = false;           // Gender 1 from the name's title and first names
 };
 
 using SourceSet = std::bitset<kGeneratedSourceCount>;
