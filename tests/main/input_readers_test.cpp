@@ -18,9 +18,22 @@
 namespace vt {
 namespace {
 
+// One folder per test process, removed when the process ends.
+const std::filesystem::path& TempDir() {
+  static const struct Dir {
+    std::filesystem::path path =
+        std::filesystem::temp_directory_path() / ("vontrask-readers-" + std::to_string(::getpid()));
+    Dir() { std::filesystem::create_directories(path); }
+    ~Dir() {
+      std::error_code ignored;
+      std::filesystem::remove_all(path, ignored);
+    }
+  } dir;
+  return dir.path;
+}
+
 std::string TempFile(const std::string& name, const std::string& bytes) {
-  const auto path = std::filesystem::temp_directory_path() /
-                    ("vontrask-readers-" + std::to_string(::getpid()) + "-" + name);
+  const auto path = TempDir() / name;
   std::ofstream(path, std::ios::binary) << bytes;
   return path.string();
 }
