@@ -4,11 +4,13 @@
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStatusBar>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -62,8 +64,14 @@ MainView::MainView(tk::Window& window, QWidget* parent) : QMainWindow(parent), w
 
   const double scale = FontScale(*this);
   const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-  resize(static_cast<int>(window_.ClientWidth() * scale),
-         static_cast<int>(window_.ClientHeight() * scale) + bars);
+  // The model's size was made for a smaller font and fewer rows per sheet: give the sheets room,
+  // within the screen.
+  QSize size(std::max(static_cast<int>(window_.ClientWidth() * scale), 1000),
+             std::max(static_cast<int>(window_.ClientHeight() * scale) + bars, 740));
+  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
+    size = size.boundedTo(screen->availableGeometry().size());
+  }
+  resize(size);
   connect(qApp, &QApplication::focusChanged, this, &MainView::OnFocusChanged);
 }
 
