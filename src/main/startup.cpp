@@ -166,10 +166,11 @@ void TParseView::FormShow() {
   if (!CmdInputFileName.empty()) Open1.Click();
 }
 
-void TParseView::FormClose() {}
+void TParseView::FormClose() { CloseInput(); }
 
 void TParseView::FormDestroy() {
   services().help->Quit(HelpFilePath);
+  CloseInput();
 }
 
 void TParseView::Exit1Click() {
