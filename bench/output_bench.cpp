@@ -79,5 +79,40 @@ void BM_Output_FillOutputPreview(benchmark::State& state) {
 }
 BENCHMARK(BM_Output_FillOutputPreview);
 
+// The end-to-end layout: ten CSV columns into fixed columns ("No Delimiters"), every field
+// trimmed, the id and the amount right-aligned.
+void BM_Output_FillOutputFixed10(benchmark::State& state) {
+  Setup s;
+  const char* values[] = {"731",
+                          "Dr. Mary Ann Smith Jr.",
+                          "1234 Elm Street Apt 5",
+                          "Springfield",
+                          "ON",
+                          "K1A 0B1",
+                          "613-555-0199",
+                          "1234.56",
+                          "20240315",
+                          "paid, \"late\" fee waived"};
+  const int widths[] = {8, 32, 32, 16, 2, 10, 14, 10, 8, 20};
+  for (int n = 1; n <= 10; ++n) {
+    const auto k = static_cast<std::size_t>(n);
+    s.in.InputFieldValues[k] = values[n - 1];
+    const bool right = n == 1 || n == 8;
+    s.out.OutputFieldFlags[k] = kFlagRemoveBlanks | (right ? kFlagRightJustify : 0);
+    s.out.OutputFieldWidths[k] = static_cast<std::int16_t>(widths[n - 1]);
+    CopyText(s.out.OutputFieldDecimals[k], "  ");
+  }
+  s.request.format = RecordFormat{};
+  s.request.format.fixed = true;
+  for (auto _ : state) {
+    ++s.in.RecordNumber;
+    BuildOutputRecord(s.request, s.lists, s.in, s.out);
+    benchmark::DoNotOptimize(s.out.OutputRecord.data());
+  }
+  if (s.out.OutputRecord.size() != 152) state.SkipWithError("the record is not 152 bytes long");
+  state.SetItemsProcessed(state.iterations());
+}
+BENCHMARK(BM_Output_FillOutputFixed10);
+
 }  // namespace
 }  // namespace vt

@@ -114,6 +114,13 @@ class TParseView : public tk::Window,
   void CloneButtonClick();
   void ClearOutputClick();
   void AutoWidthClick();
+  // The conversion run (output/conversion_run.cpp) and its Cancel button.
+  void SaveConvertedFileClick();
+  void CancelOutputClick();
+  std::string OutputFileName;
+  std::int32_t StopConversion = 0;
+  std::int32_t ConversionCancelled = 0;
+  bool ConversionRunning = false;
   // A press on item `item` (-1: no item) of the output names list; the right button copies the
   // format, the left one starts dragging.
   void OutputFieldNamesListBoxMouseDown(bool right_button, int item);

@@ -174,6 +174,7 @@ void TParseView::FormDestroy() {
 }
 
 void TParseView::Exit1Click() {
+  if (ConversionRunning) CancelOutputClick();  // the run closes its file before the end
   services().app->Terminate(0);
 }
 

@@ -1,14 +1,49 @@
 // Builder scratch: the work texts the record builder reuses from record to record.
 #pragma once
 
+#include <array>
+#include <bitset>
+#include <cstdint>
 #include <string>
 
+#include "output/generated_sources.h"
 #include "parsing/city.h"
 #include "parsing/person_name.h"
 #include "parsing/phone.h"
 #include "parsing/street.h"
 
 namespace vt {
+
+// One output field as a build runs it, decided once per field table. Texts are kept as
+// lengths into the table, so that a copied table never points into another one.
+struct FieldPlan {
+  std::uint8_t default_length = 0;
+  std::uint8_t decimals_length = 0;
+  std::uint8_t name_length = 0;
+  bool plain = false;  // trim and right-align at most (IsPlainField, before the request's options)
+};
+
+// The field table the plans were made from: a build compares it with the table's first
+// OutputFieldCount slots and makes the plans again when anything differs.
+struct FieldPlans {
+  static constexpr int kSlots = 100;
+  std::int32_t count = -1;  // -1: no plans yet
+  std::int32_t batch = -1;  // the BatchRun the needed sources were found for
+  std::array<std::int16_t, kSlots> sources{};
+  std::array<std::int16_t, kSlots> widths{};
+  std::array<std::uint32_t, kSlots> flags{};
+  std::array<std::array<char, 32>, kSlots> defaults{};
+  std::array<std::array<char, 3>, kSlots> decimals{};
+  std::array<std::array<char, 32>, kSlots> names{};
+  std::array<FieldPlan, kSlots> fields{};
+  std::bitset<kGeneratedSourceCount> needed;  // the generated sources this table needs
+  // The needed sources of 0..99 and 103..105, which every build empties first.
+  std::array<std::uint8_t, 120> emptied{};
+  int emptied_count = 0;
+  // Set by a run's build that emptied every source: until the plans change or a build outside
+  // a run, the sources no field needs stay empty and need not be emptied again.
+  bool sources_clean = false;
+};
 
 // Reserved once; a warmed-up build reuses every buffer and allocates nothing.
 struct BuilderScratch {
@@ -23,6 +58,7 @@ struct BuilderScratch {
   PhoneParts phone;
   std::string name_line;
   PersonName name;
+  FieldPlans plans;
 };
 
 }  // namespace vt

@@ -2,6 +2,7 @@
 #include <string>
 
 #include "main/parse_view.h"
+#include "output/conversion_run.h"
 
 namespace vt {
 
@@ -72,6 +73,9 @@ void TParseView::BindOutputHandlers() {
   CloneButton.on_click = [this] { CloneButtonClick(); };
   ClearOutput.on_click = [this] { ClearOutputClick(); };
   AutoWidth.on_click = [this] { AutoWidthClick(); };
+  SaveConvertedFile.on_click = [this] { SaveConvertedFileClick(); };
+  OutputButton.on_click = [this] { SaveConvertedFileClick(); };
+  CancelOutput.on_click = [this] { CancelOutputClick(); };
 
   NumericOutputBox.on_click = [this] { NumericOutputBoxClick(); };
   for (tk::RadioButton* button :
@@ -93,6 +97,18 @@ void TParseView::BindOutputHandlers() {
   InputFieldNamesListBox.on_click = [this] { InputFieldNamesListBoxClick(); };
   InputFieldNamesListBox.on_exit = [this] { InputFieldNamesListBoxExit(); };
   FilterSourceName.on_click = [this] { FilterSourceNameClick(); };
+}
+
+// While a run is going a second one does nothing; the run itself is in conversion_run.cpp.
+void TParseView::SaveConvertedFileClick() {
+  if (ConversionRunning) return;
+  RunConversion(*this);
+}
+
+void TParseView::CancelOutputClick() {
+  StopConversion = 1;
+  ConversionCancelled = 1;
+  CancelOutput.SetEnabled(false);
 }
 
 void TParseView::AutoWidthClick() {

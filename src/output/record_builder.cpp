@@ -2,7 +2,9 @@
 // and the decision whether a conversion run writes it.
 #include "output/record_builder.h"
 
+#include <algorithm>
 #include <array>
+#include <cstring>
 
 #include "main/strings/char_class.h"
 #include "main/strings/fixed_text.h"
@@ -201,10 +203,17 @@ void PlaceField(const BuildRequest& request, const InputTables& in, int n, Outpu
   const auto slot = static_cast<std::size_t>(n);
   const RecordFormat& format = request.format;
   const std::uint32_t flags = out.OutputFieldFlags[slot];
-  const std::string_view name = TextOf(out.OutputFieldNameTable[slot]);
   std::string& record = out.OutputRecord;
   std::string& v = out.OutputFieldValues[slot];
   const bool quoted = !(flags & kFlagNumeric) && format.comma;
+  if (!quoted && !format.xml && !format.dbase) {
+    // Fixed, tab and the other delimiters: the value and its delimiter, nothing around them.
+    Append(record, v);
+    if (n < out.OutputFieldCount && !format.fixed) Append(record, out.OutputDelimiter);
+    return;
+  }
+  const std::string_view name(out.OutputFieldNameTable[slot].data(),
+                              out.Scratch.plans.fields[slot].name_length);
 
   if (format.xml) {
     if (record.size() + name.size() + 2 < kRecordLimit) {
@@ -220,9 +229,10 @@ void PlaceField(const BuildRequest& request, const InputTables& in, int n, Outpu
     AppendDbaseDate(DateNumber(request, in, out, out.OutputFieldSource[slot]), digits);
     Append(record, digits);
   } else {
-    if (format.xml && v.size() < 1250) {
+    if (format.xml) {
+      // Escaped whatever its length: an unescaped "<" would break the file.
       EscapeXml(v, out.Scratch.escaped);
-      if (out.Scratch.escaped.size() < 1250) v.assign(out.Scratch.escaped);
+      v.assign(out.Scratch.escaped);
     }
     Append(record, v);
   }
@@ -253,6 +263,81 @@ bool FilteredOut(const BuildRequest& request, const InputTables& in, const Outpu
     default:
       return false;
   }
+}
+
+// The sources the steps write when a build needs `needed`: a parser fills all of its parts
+// once any one of them is needed.
+SourceSet WrittenSources(const SourceSet& needed) {
+  SourceSet written = needed;
+  auto set = [&](int first, int last) {
+    for (int k = first; k <= last; ++k) written.set(static_cast<std::size_t>(k));
+  };
+  const bool street = AnyOf(needed, kSuiteDesignator, kStdAddress);
+  if (street || AnyOf(needed, kCity, kPostal)) set(kCity, kPostal);
+  if (street) set(kSuiteDesignator, kStdAddress);
+  if (AnyOf(needed, kAreaCode1, kPhone3)) set(kAreaCode1, kPhone3);
+  const bool gender = AnyOf(needed, kGender1, kGender3);
+  if (gender || AnyOf(needed, kTitle, kStdName) || needed.test(kSalutation)) {
+    set(kTitle, kStdName);
+    set(kSalutation, kSalutation);
+  }
+  if (gender) set(kGender1, kGender3);
+  return written;
+}
+
+// Whether the field table's first `count` slots still hold what the plans were made from.
+template <typename Table>
+bool SameSlots(const Table& table, const Table& copy, int count) {
+  using Entry = typename Table::value_type;
+  const auto bytes = static_cast<std::size_t>(count + 1) * sizeof(Entry);
+  return std::memcmp(table.data(), copy.data(), bytes) == 0;
+}
+
+template <typename Table>
+void CopySlots(const Table& table, Table& copy, int count) {
+  std::copy_n(table.begin(), count + 1, copy.begin());
+}
+
+// Makes the per-field plans again when the field table, its count or BatchRun changed since
+// the last build; the comparison costs a few hundred bytes for ten fields.
+FieldPlans& CurrentPlans(OutputTables& out, int count) {
+  FieldPlans& p = out.Scratch.plans;
+  const bool same = p.count == count && p.batch == out.BatchRun &&
+                    SameSlots(out.OutputFieldSource, p.sources, count) &&
+                    SameSlots(out.OutputFieldWidths, p.widths, count) &&
+                    SameSlots(out.OutputFieldFlags, p.flags, count) &&
+                    SameSlots(out.OutputFieldDefaults, p.defaults, count) &&
+                    SameSlots(out.OutputFieldDecimals, p.decimals, count) &&
+                    SameSlots(out.OutputFieldNameTable, p.names, count);
+  if (same) return p;
+  p.count = count;
+  p.batch = out.BatchRun;
+  CopySlots(out.OutputFieldSource, p.sources, count);
+  CopySlots(out.OutputFieldWidths, p.widths, count);
+  CopySlots(out.OutputFieldFlags, p.flags, count);
+  CopySlots(out.OutputFieldDefaults, p.defaults, count);
+  CopySlots(out.OutputFieldDecimals, p.decimals, count);
+  CopySlots(out.OutputFieldNameTable, p.names, count);
+  for (int n = 1; n <= count; ++n) {
+    const auto slot = static_cast<std::size_t>(n);
+    FieldPlan& plan = p.fields[slot];
+    plan.default_length = static_cast<std::uint8_t>(TextOf(out.OutputFieldDefaults[slot]).size());
+    plan.decimals_length = static_cast<std::uint8_t>(TextOf(out.OutputFieldDecimals[slot]).size());
+    plan.name_length = static_cast<std::uint8_t>(TextOf(out.OutputFieldNameTable[slot]).size());
+    FieldSpec spec;
+    spec.flags = out.OutputFieldFlags[slot];
+    plan.plain = IsPlainField(spec, PipelineContext{});
+  }
+  p.needed = NeededSources(out);
+  const SourceSet written = WrittenSources(p.needed);
+  p.emptied_count = 0;
+  for (int k = 0; k < kGeneratedSourceCount; ++k) {
+    const bool emptied = k < 100 || (k >= 103 && k <= 105);
+    if (emptied && written.test(static_cast<std::size_t>(k)))
+      p.emptied[static_cast<std::size_t>(p.emptied_count++)] = static_cast<std::uint8_t>(k);
+  }
+  p.sources_clean = false;
+  return p;
 }
 
 }  // namespace
@@ -305,7 +390,12 @@ void AlnumUpper(std::string_view text, std::string& out) {
 void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
                        OutputTables& out) {
   const bool batch = out.BatchRun != 0;
-  const SourceSet needed = NeededSources(out);
+  const int count = std::min(out.OutputFieldCount, OutputTables::kSlots - 1);
+  FieldPlans& plans = CurrentPlans(out, std::max(count, 0));
+  const SourceSet& needed = plans.needed;
+  // Within a run whose sources were all emptied once, only the ones its steps write can hold
+  // a value.
+  const bool lean = batch && plans.sources_clean;
 
   // Step 1: reset; entity decoding once per cut.
   out.OutputRecord.clear();
@@ -319,20 +409,29 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     out.DecodedRecordNumber = in.RecordNumber;
   }
   if (!batch) ClampWidths(request.format.dbase, out);
-  for (int k = 0; k < 100; ++k) Source(out, k).clear();
-  for (int k = 103; k <= 105; ++k) Source(out, k).clear();
+  if (lean) {
+    for (int i = 0; i < plans.emptied_count; ++i)
+      Source(out, plans.emptied[static_cast<std::size_t>(i)]).clear();
+  } else {
+    for (int k = 0; k < 100; ++k) Source(out, k).clear();
+    for (int k = 103; k <= 105; ++k) Source(out, k).clear();
+  }
+  // A run writes only the sources a field takes; the others stay as emptied above.
+  auto wanted = [&](int k) { return !batch || needed.test(static_cast<std::size_t>(k)); };
 
   // Step 2: delimiter and file name.
   ChooseDelimiter(request.format, out.OutputDelimiter);
-  Source(out, kInputFileName).assign(FileNameOnly(in.InputFileName));
+  if (wanted(kInputFileName)) Source(out, kInputFileName).assign(FileNameOnly(in.InputFileName));
 
   // Step 3: ASA carriage control from input field 1.
-  std::string& skip = Source(out, k1403Skip);
-  skip.clear();
-  const std::string_view first = InputValue(in, 1);
-  if (!first.empty() && first[0] == '1') skip.assign(1, '\x0C');
-  if (!first.empty() && first[0] == '0') skip.assign(1, kLineBreakMarker);
-  if (!first.empty() && first[0] == '-') skip.assign(2, kLineBreakMarker);
+  if (wanted(k1403Skip)) {
+    std::string& skip = Source(out, k1403Skip);
+    skip.clear();
+    const std::string_view first = InputValue(in, 1);
+    if (!first.empty() && first[0] == '1') skip.assign(1, '\x0C');
+    if (!first.empty() && first[0] == '0') skip.assign(1, kLineBreakMarker);
+    if (!first.empty() && first[0] == '-') skip.assign(2, kLineBreakMarker);
+  }
 
   // Steps 4 to 7 (times, combinations, evaluation, plug-in, unit conversion) come with their
   // sheets. Step 8: the sums and copies of the combinations.
@@ -351,15 +450,17 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   ParseNameAndGenders(request, lists, in, needed, out);
 
   // Step 17: today's texts.
-  for (int i = 0; i < 5; ++i)
-    Source(out, kTodaysDate + i).assign(out.TodayTexts[static_cast<std::size_t>(i)]);
+  for (int i = 0; i < 5; ++i) {
+    if (wanted(kTodaysDate + i))
+      Source(out, kTodaysDate + i).assign(out.TodayTexts[static_cast<std::size_t>(i)]);
+  }
 
   // Step 18: counters and the control characters.
-  SetNumber(Source(out, 2), in.RecordNumber);
-  SetNumber(Source(out, 3), in.PagesRead);
-  Source(out, kLineBreak).assign(1, kLineBreakMarker);
-  Source(out, kFormFeed).assign(1, '\x0C');
-  Source(out, kTab).assign(1, '\t');
+  if (wanted(2)) SetNumber(Source(out, 2), in.RecordNumber);
+  if (wanted(3)) SetNumber(Source(out, 3), in.PagesRead);
+  if (wanted(kLineBreak)) Source(out, kLineBreak).assign(1, kLineBreakMarker);
+  if (wanted(kFormFeed)) Source(out, kFormFeed).assign(1, '\x0C');
+  if (wanted(kTab)) Source(out, kTab).assign(1, '\t');
 
   // Step 19: every field through the pipeline into the record.
   PipelineContext context;
@@ -368,27 +469,35 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   context.dbase_output = request.format.dbase;
   context.record_number = in.RecordNumber;
   context.lists = &lists;
+  const bool plain_allowed = !request.strip_accents && !request.strip_tags;
   bool any_marked = false;
   int criteria = 0;
   int matches = 0;
-  const int count = std::min(out.OutputFieldCount, OutputTables::kSlots - 1);
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
+    const FieldPlan& plan = plans.fields[slot];
     std::string& v = out.OutputFieldValues[slot];
     const std::int16_t source = out.OutputFieldSource[slot];
+    std::string_view raw;
     if (source > 0) {
-      v.assign(InputValue(in, source));
+      raw = InputValue(in, source);
     } else if (source < 0 && -source < kGeneratedSourceCount) {
-      v.assign(Source(out, -source));
-    } else {
-      v.clear();
+      raw = Source(out, -source);
     }
     FieldSpec field;
     field.source = source;
     field.flags = out.OutputFieldFlags[slot];
     field.width = out.OutputFieldWidths[slot];
-    field.default_text = TextOf(out.OutputFieldDefaults[slot]);
-    field.decimals = TextOf(out.OutputFieldDecimals[slot]);
+    field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
+    field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
+    if (plan.plain && plain_allowed) {
+      ConvertPlainValue(raw, field, request.format.dbase, v);
+      PlaceField(request, in, n, out);
+      const auto length = static_cast<std::int32_t>(v.size());
+      if (length > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = length;
+      continue;
+    }
+    v.assign(raw);
     const FieldOutcome outcome =
         ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], out.Scratch.number);
     if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
@@ -404,6 +513,8 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   out.RecordSkip = criteria > 0 && matches == criteria && in.RecordNumber > 1 ? 1 : 0;
   if (any_marked) out.RecordSkip = 1;
   if (FilteredOut(request, in, out)) out.RecordSkip = 1;
+  // A run's build that emptied everything leaves the unneeded sources empty for the next one.
+  plans.sources_clean = batch;
 }
 
 }  // namespace vt

@@ -56,10 +56,10 @@ void StripTagText(std::string& v) {
 void TrimValue(std::string& v) {
   std::size_t first = 0;
   while (first < v.size() && v[first] == ' ') ++first;
-  v.erase(0, first);
+  if (first != 0) v.erase(0, first);
   std::size_t end = v.size();
   while (end > 1 && static_cast<unsigned char>(v[end - 1]) <= 0x20) --end;
-  v.resize(end);
+  if (end != v.size()) v.resize(end);
 }
 
 char LogicLetter(std::string_view v) {
@@ -218,6 +218,40 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
   return outcome;
 }
 
+bool IsPlainField(const FieldSpec& field, const PipelineContext& context) {
+  constexpr std::uint32_t kPlainFlags = kFlagRemoveBlanks | kFlagRightJustify;
+  return (field.flags & ~kPlainFlags) == 0 && !context.strip_accents && !context.strip_tags;
+}
+
+void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
+                       std::string& v) {
+  const int width = UsableWidth(field.width);
+  std::string_view text = source;
+  // The trim of TrimValue, on the view: "1403 Skip" keeps its markers.
+  if ((field.flags & kFlagRemoveBlanks) && field.source != -109) {
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == ' ') ++first;
+    text.remove_prefix(first);
+    std::size_t end = text.size();
+    while (end > 1 && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
+    text = text.substr(0, end);
+  }
+  if (text.empty()) text = field.default_text;
+  if (width <= 0) {
+    v.assign(text);
+    return;
+  }
+  const auto w = static_cast<std::size_t>(width);
+  const bool right = !dbase_output && (field.flags & kFlagRightJustify) != 0;
+  if (right && text.size() < w) {
+    v.assign(w - text.size(), ' ');
+    v.append(text);
+    return;
+  }
+  v.assign(text.substr(0, w));
+  if (v.size() < w) v.append(w - v.size(), ' ');
+}
+
 void EscapeXml(std::string_view v, std::string& out) {
   out.clear();
   for (char c : v) {
@@ -238,6 +272,10 @@ void EscapeXml(std::string_view v, std::string& out) {
       default:
         break;
     }
+    // XML 1.0 cannot carry other control bytes; BEL is the line-break marker, which the
+    // writer turns into the record terminator.
+    const bool allowed = byte >= 0x20 || c == '\t' || c == '\n' || c == '\r' || c == '\x07';
+    if (!allowed) continue;
     if (byte <= '~') {
       out.push_back(c);
       continue;

@@ -64,6 +64,15 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
                                const PipelineContext& context, std::string& previous,
                                std::string& scratch);
 
+// Whether ConvertPlainValue gives this field the same value as ConvertFieldValue: trim and
+// right-align at most, no case, number, Soundex, repeat, logic, skip or duplicate work.
+[[nodiscard]] bool IsPlainField(const FieldSpec& field, const PipelineContext& context);
+
+// The value of a plain field straight from its source text, in one copy: what ConvertFieldValue
+// makes of `source` for a field that IsPlainField accepts.
+void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
+                       std::string& v);
+
 // XML escaping of a value into out ("&amp;", "&lt;", "&gt;", "&quot;", "&#233;").
 void EscapeXml(std::string_view v, std::string& out);
 
