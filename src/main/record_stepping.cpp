@@ -2,6 +2,7 @@
 // first record as field names.
 #include <algorithm>
 
+#include "main/input/binary_display.h"
 #include "main/input/dbase_header.h"
 #include "main/input/ebcdic.h"
 #include "main/parse_view.h"
@@ -11,18 +12,6 @@ namespace vt {
 namespace {
 
 constexpr const char* kEndOfFile = "*** End of File Reached ***";
-
-// The shown form of a binary record: NUL as '_', other control and high bytes as 127.
-void MakeBinaryDisplay(std::string& line) {
-  for (char& c : line) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b == 0) {
-      c = '_';
-    } else if (b < 32 || b > 127) {
-      c = '\x7F';
-    }
-  }
-}
 
 }  // namespace
 

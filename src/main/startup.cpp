@@ -166,7 +166,9 @@ void TParseView::FormShow() {
   if (!CmdInputFileName.empty()) Open1.Click();
 }
 
-void TParseView::FormClose() { CloseInput(); }
+void TParseView::FormClose() {
+  CloseInput();
+}
 
 void TParseView::FormDestroy() {
   services().help->Quit(HelpFilePath);

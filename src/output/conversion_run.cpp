@@ -1,5 +1,6 @@
 // The conversion run: Save Converted File writes the whole input, converted, in the chosen format.
 #include "output/conversion_run.h"
+#include "main/input/binary_display.h"
 
 #include <algorithm>
 #include <array>
@@ -190,19 +191,6 @@ std::FILE* OpenTempBeside(const std::string& path, std::string& temp) {
   }
   temp.clear();
   return nullptr;
-}
-
-// The bytes of one binary record as the record view shows them: NUL as '_', other control
-// and high bytes as 127 (the same form Next cuts).
-void MakeBinaryDisplay(std::string& line) {
-  for (char& c : line) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b == 0) {
-      c = '_';
-    } else if (b < 32 || b > 127) {
-      c = '\x7F';
-    }
-  }
 }
 
 enum class InputKind { kText, kBinary, kDbase };

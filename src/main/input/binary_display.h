@@ -1,0 +1,11 @@
+// Binary display: the form in which a binary record is shown and cut.
+#pragma once
+
+#include <string>
+
+namespace vt {
+
+// NUL becomes '_', other control bytes and bytes above 127 become 127; the rest stays.
+void MakeBinaryDisplay(std::string& line);
+
+}  // namespace vt
