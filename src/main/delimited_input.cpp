@@ -8,8 +8,18 @@ namespace {
 
 void NameFields(TParseView& v, int count) {
   if (v.TakeFirstRecordAsFieldName.Checked()) return;  // the first record's names stay
-  for (int j = 1; j <= count; ++j)
-    v.InputFieldNames[static_cast<std::size_t>(j)] = "Field" + std::to_string(j);
+  // Built in place and stored only when different: a run cuts every record the same way.
+  char name[16] = "Field";
+  for (int j = 1; j <= count; ++j) {
+    char digits[8];
+    int n = 0;
+    for (int rest = j; rest != 0; rest /= 10) digits[n++] = static_cast<char>('0' + rest % 10);
+    std::size_t length = 5;
+    while (n > 0) name[length++] = digits[--n];
+    const std::string_view text(name, length);
+    std::string& stored = v.InputFieldNames[static_cast<std::size_t>(j)];
+    if (stored != text) stored.assign(text);
+  }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "output/value_pipeline.h"
 
 #include <cmath>
+#include <cstring>
 
 #include "main/strings/char_class.h"
 #include "main/strings/latin1.h"
@@ -241,15 +242,21 @@ void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dba
     v.assign(text);
     return;
   }
+  // One buffer of exactly the width, filled in place: a run keeps the width from record to
+  // record, so the resize is free after the first.
   const auto w = static_cast<std::size_t>(width);
   const bool right = !dbase_output && (field.flags & kFlagRightJustify) != 0;
-  if (right && text.size() < w) {
-    v.assign(w - text.size(), ' ');
-    v.append(text);
+  const std::size_t length = text.size() < w ? text.size() : w;
+  const std::size_t pad = w - length;
+  v.resize(w);
+  char* out = v.data();
+  if (right) {
+    std::memset(out, ' ', pad);
+    std::memcpy(out + pad, text.data(), length);
     return;
   }
-  v.assign(text.substr(0, w));
-  if (v.size() < w) v.append(w - v.size(), ' ');
+  std::memcpy(out, text.data(), length);
+  std::memset(out + length, ' ', pad);
 }
 
 void EscapeXml(std::string_view v, std::string& out) {

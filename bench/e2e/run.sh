@@ -1,0 +1,86 @@
+#!/bin/sh
+# End-to-end timing: one seeded CSV, converted to fixed columns, CSV and dBase by Vontrask's
+# own run, beside ffe (fixed) and Miller (CSV) on the same file; the fixed output is compared
+# byte for byte with the independent reference.
+#
+# usage: bench/e2e/run.sh [RECORDS]   (default 1000000)
+# env:   BUILD_DIR  build folder holding bench/conversion_bench (default: build)
+#        WORK_DIR   where the files go (default: a new folder under /tmp, removed at the end)
+#        KEEP=1     keep WORK_DIR
+set -eu
+
+here=$(cd "$(dirname "$0")" && pwd)
+repo=$(cd "$here/../.." && pwd)
+records=${1:-1000000}
+build=${BUILD_DIR:-$repo/build}
+bench=$build/bench/conversion_bench
+work=${WORK_DIR:-$(mktemp -d /tmp/vontrask-e2e.XXXXXX)}
+mkdir -p "$work"
+[ "${KEEP:-0}" = 1 ] || [ -n "${WORK_DIR:-}" ] || trap 'rm -rf "$work"' EXIT
+
+[ -x "$bench" ] || { echo "no $bench: build the conversion_bench target first" >&2; exit 2; }
+[ -x /usr/bin/time ] || { echo "needs /usr/bin/time (Debian package time)" >&2; exit 2; }
+
+input=$work/input.csv
+echo "input: $records records, seed fixed"
+python3 "$here/make_input.py" "$input" "$records"
+python3 "$here/reference_fixed.py" "$input" "$work/reference.txt"
+ls -l "$input" | awk '{print "input bytes:", $5}'
+
+# time NAME COMMAND...: wall seconds and peak resident KiB of one command.
+results=$work/results.txt
+: > "$results"
+timed() {
+  name=$1
+  shift
+  if /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > "$work/$name.stdout" 2> "$work/$name.stderr"; then
+    read -r seconds kib < "$work/time.txt"
+    echo "$name $seconds $kib" >> "$results"
+    printf '%-18s %8.2f s %10.0f rec/s %8d KiB peak\n' "$name" "$seconds" \
+      "$(echo "$records / ($seconds + 0.0001)" | bc -l)" "$kib"
+  else
+    echo "$name failed:" >&2
+    tail -5 "$work/$name.stderr" >&2
+  fi
+}
+
+timed vontrask_fixed "$bench" "$input" "$work/vontrask.txt" fixed
+timed vontrask_csv "$bench" "$input" "$work/vontrask.csv" comma
+timed vontrask_dbase "$bench" "$input" "$work/vontrask.dbf" dbase
+
+if command -v ffe > /dev/null; then
+  timed ffe_fixed ffe -c "$here/ffe_fixed.fmt" -s csv -p fixed -o "$work/ffe.txt" "$input"
+else
+  echo "ffe not installed: skipped"
+fi
+if command -v mlr > /dev/null; then
+  timed mlr_csv mlr --csv --implicit-csv-header --headerless-csv-output --ors crlf \
+    --quote-all cat "$input"
+else
+  echo "mlr not installed: skipped"
+fi
+
+status=0
+if [ -f "$work/vontrask.txt" ]; then
+  if cmp "$work/vontrask.txt" "$work/reference.txt"; then
+    echo "fixed output: byte for byte the reference"
+  else
+    echo "fixed output DIFFERS from the reference" >&2
+    status=1
+  fi
+else
+  echo "no fixed output" >&2
+  status=1
+fi
+
+seconds_of() { awk -v n="$1" '$1 == n {print $2}' "$results"; }
+ratio() {
+  a=$(seconds_of "$1")
+  b=$(seconds_of "$2")
+  [ -n "$a" ] && [ -n "$b" ] && printf '%s is %.1fx faster than %s\n' "$1" \
+    "$(echo "$b / ($a + 0.0001)" | bc -l)" "$2"
+  return 0
+}
+ratio vontrask_fixed ffe_fixed
+ratio vontrask_csv mlr_csv
+exit $status
