@@ -121,6 +121,10 @@ class TParseView : public tk::Window,
   std::int32_t StopConversion = 0;
   std::int32_t ConversionCancelled = 0;
   bool ConversionRunning = false;
+  // Within a run, the fields 1..n whose "Field<n>" names the delimited cutters wrote since the
+  // last progress point (nothing else writes names between them); -1 outside a run, where every
+  // cut checks every name.
+  std::int32_t RunNamedFields = -1;
   // A press on item `item` (-1: no item) of the output names list; the right button copies the
   // format, the left one starts dragging.
   void OutputFieldNamesListBoxMouseDown(bool right_button, int item);

@@ -59,6 +59,10 @@ struct BuilderScratch {
   std::string name_line;
   PersonName name;
   FieldPlans plans;
+  // Fields 1..deferred_fields of the last build were placed straight into the record, at
+  // deferred_at[n], without their OutputFieldValues (see SettleOutputValues).
+  int deferred_fields = 0;
+  std::array<std::int32_t, FieldPlans::kSlots> deferred_at{};
 };
 
 }  // namespace vt

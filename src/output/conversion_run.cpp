@@ -208,6 +208,7 @@ class Run {
     s.fields = &v;
     v.BatchRun = 1;  // before the first build, so the builder leaves out its display work
     request_ = v.GatherBuildRequest();
+    request_.defer_plain_values = true;  // settled at every progress point and at the end
     ChooseDelimiter(request_.format, s.delimiter);
     s.xml_table = v.XMLTableName.Text();
     s.xml_record = v.XMLRecordName.Text();
@@ -233,7 +234,10 @@ class Run {
       writer_->FieldNames(sink_);
     if (!in_place_) writer_->Prologue(sink_);
     ReadFirstRecord();
+    v_.RunNamedFields = 0;
     Loop();
+    SettleOutputValues(v_);
+    v_.RunNamedFields = -1;
     v_.CancelOutput.SetEnabled(false);
     AddInterleavePadding();
     writer_->Epilogue(sink_, Written());
@@ -381,6 +385,8 @@ class Run {
     CountFields();
     request_.now = static_cast<std::int64_t>(v_.services().clock->Now());
     BuildOutputRecord(request_, v_, v_, v_);
+    // Only events write the field table during a run, and Progress gathers a new request then.
+    request_.field_table_unchanged = true;
     if (v_.RecordSkip == 0) {
       ++v_.RecordNumber;
       writer_->Record(sink_, v_.OutputRecord);
@@ -410,6 +416,7 @@ class Run {
 
   // Every hundred records: the values already built are shown, and Cancel is taken.
   void Progress() {
+    SettleOutputValues(v_);
     tk::Clock& clock = *v_.services().clock;
     v_.RecordNumberLabel.SetCaption(std::to_string(v_.RecordNumber));
     v_.StatusBar1.SetPanelText(0, AscTimeText(clock.Local(clock.Now())));
@@ -417,10 +424,13 @@ class Run {
     v_.RefreshOutputValues();
     v_.ShowOutputRecordImage();
     v_.services().events->ProcessPendingEvents();
+    // Events may have written field names, and the table the plans were made from.
+    v_.RunNamedFields = 0;
     // Controls may have changed while events ran; the request points at their texts.
     const std::int64_t now = request_.now;
     request_ = v_.GatherBuildRequest();
     request_.now = now;
+    request_.defer_plain_values = true;
   }
 
   TParseView& v_;

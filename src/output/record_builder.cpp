@@ -9,6 +9,7 @@
 #include "main/strings/char_class.h"
 #include "main/strings/fixed_text.h"
 #include "main/strings/search.h"
+#include "output/direct_record.h"
 #include "output/entities.h"
 #include "output/number_text.h"
 #include "output/value_pipeline.h"
@@ -83,6 +84,11 @@ void SetNumber(std::string& value, std::int64_t number) {
 // Appends only while the record stays below its limit.
 void Append(std::string& record, std::string_view text) {
   if (record.size() + text.size() < kRecordLimit) record.append(text);
+}
+
+// Append of one byte, without the text append's general path.
+void AppendByte(std::string& record, char byte) {
+  if (record.size() + 1 < kRecordLimit) record.push_back(byte);
 }
 
 void ClampWidths(bool dbase, OutputTables& out) {
@@ -198,20 +204,15 @@ std::int32_t DateNumber(const BuildRequest& request, const InputTables& in, Outp
   return 0;
 }
 
-// Step 16: the value placed into the record by the output format.
-void PlaceField(const BuildRequest& request, const InputTables& in, int n, OutputTables& out) {
+// Step 16 for XML and dBase: the value with what surrounds it.
+void PlaceDecoratedField(const BuildRequest& request, const InputTables& in, int n,
+                         OutputTables& out) {
   const auto slot = static_cast<std::size_t>(n);
   const RecordFormat& format = request.format;
   const std::uint32_t flags = out.OutputFieldFlags[slot];
   std::string& record = out.OutputRecord;
   std::string& v = out.OutputFieldValues[slot];
   const bool quoted = !(flags & kFlagNumeric) && format.comma;
-  if (!quoted && !format.xml && !format.dbase) {
-    // Fixed, tab and the other delimiters: the value and its delimiter, nothing around them.
-    Append(record, v);
-    if (n < out.OutputFieldCount && !format.fixed) Append(record, out.OutputDelimiter);
-    return;
-  }
   const std::string_view name(out.OutputFieldNameTable[slot].data(),
                               out.Scratch.plans.fields[slot].name_length);
 
@@ -246,6 +247,25 @@ void PlaceField(const BuildRequest& request, const InputTables& in, int n, Outpu
     }
     if (out.BatchRun && request.interleave_index <= 0) Append(record, out.RecordTerminator);
   }
+}
+
+// Step 16: the value placed into the record by the output format. Fixed, comma, tab and the
+// other delimiters take the value (in quotes for comma text) and its delimiter: kept inline,
+// since a run places every field of every record.
+inline void PlaceField(const BuildRequest& request, const InputTables& in, int n,
+                       OutputTables& out) {
+  const auto slot = static_cast<std::size_t>(n);
+  const RecordFormat& format = request.format;
+  if (format.xml || format.dbase) {
+    PlaceDecoratedField(request, in, n, out);
+    return;
+  }
+  const bool quoted = !(out.OutputFieldFlags[slot] & kFlagNumeric) && format.comma;
+  std::string& record = out.OutputRecord;
+  if (quoted) AppendByte(record, '"');
+  Append(record, out.OutputFieldValues[slot]);
+  if (quoted) AppendByte(record, '"');
+  if (n < out.OutputFieldCount && !format.fixed) Append(record, out.OutputDelimiter);
 }
 
 // Step 3 of the filter: whether the filter drops the record.
@@ -366,6 +386,19 @@ SourceSet NeededSources(const OutputTables& out) {
   return needed;
 }
 
+void SettleOutputValues(OutputTables& out) {
+  BuilderScratch& s = out.Scratch;
+  const std::string& record = out.OutputRecord;
+  for (int n = 1; n <= s.deferred_fields; ++n) {
+    const auto slot = static_cast<std::size_t>(n);
+    const auto at = static_cast<std::size_t>(s.deferred_at[slot]);
+    const auto w =
+        static_cast<std::size_t>(std::min<int>(out.OutputFieldWidths[slot], kMaxFieldWidth));
+    out.OutputFieldValues[slot].assign(record, std::min(at, record.size()), w);
+  }
+  s.deferred_fields = 0;
+}
+
 void ChooseDelimiter(const RecordFormat& format, std::string& delimiter) {
   delimiter.assign(1, ',');
   if (format.tab) delimiter.assign(1, '\t');
@@ -391,7 +424,10 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
                        OutputTables& out) {
   const bool batch = out.BatchRun != 0;
   const int count = std::min(out.OutputFieldCount, OutputTables::kSlots - 1);
-  FieldPlans& plans = CurrentPlans(out, std::max(count, 0));
+  FieldPlans& kept = out.Scratch.plans;
+  const bool trusted =
+      request.field_table_unchanged && kept.count == count && kept.batch == out.BatchRun;
+  FieldPlans& plans = trusted ? kept : CurrentPlans(out, std::max(count, 0));
   const SourceSet& needed = plans.needed;
   // Within a run whose sources were all emptied once, only the ones its steps write can hold
   // a value.
@@ -473,7 +509,11 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   bool any_marked = false;
   int criteria = 0;
   int matches = 0;
-  for (int n = 1; n <= count; ++n) {
+  out.Scratch.deferred_fields = 0;
+  const RecordFormat& format = request.format;
+  const bool direct = request.defer_plain_values && batch && !format.xml && !format.dbase &&
+                      plain_allowed && BuildDirectRecord(format, in, plans, count, out);
+  for (int n = 1; n <= count && !direct; ++n) {
     const auto slot = static_cast<std::size_t>(n);
     const FieldPlan& plan = plans.fields[slot];
     std::string& v = out.OutputFieldValues[slot];
@@ -492,18 +532,15 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
     if (plan.plain && plain_allowed) {
       ConvertPlainValue(raw, field, request.format.dbase, v);
-      PlaceField(request, in, n, out);
-      const auto length = static_cast<std::int32_t>(v.size());
-      if (length > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = length;
-      continue;
+    } else {
+      v.assign(raw);
+      const FieldOutcome outcome =
+          ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], out.Scratch.number);
+      if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
+      any_marked = any_marked || outcome.marks_skip;
+      criteria += outcome.is_criterion ? 1 : 0;
+      matches += outcome.matched ? 1 : 0;
     }
-    v.assign(raw);
-    const FieldOutcome outcome =
-        ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], out.Scratch.number);
-    if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
-    any_marked = any_marked || outcome.marks_skip;
-    criteria += outcome.is_criterion ? 1 : 0;
-    matches += outcome.matched ? 1 : 0;
     PlaceField(request, in, n, out);
     const auto length = static_cast<std::int32_t>(v.size());
     if (length > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = length;

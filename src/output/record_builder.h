@@ -44,6 +44,14 @@ struct BuildRequest {
   std::span<const char> dbase_field_types;  // the type letter of field f at index f
   const GenderList* genders = nullptr;      // the user's gender.txt list; none when null
   bool gender_from_title = false;           // Gender 1 from the name's title and first names
+  // Set by a caller that vouches no one wrote the output field table since its last build
+  // (a run between its progress points): the build then skips comparing the table with its
+  // plans.
+  bool field_table_unchanged = false;
+  // Set by a run: a record whose fields are all plain and have widths, in a format other than
+  // XML and dBase, is made straight into OutputRecord, and OutputFieldValues are filled only by
+  // SettleOutputValues.
+  bool defer_plain_values = false;
 };
 
 using SourceSet = std::bitset<kGeneratedSourceCount>;
@@ -56,6 +64,10 @@ using SourceSet = std::bitset<kGeneratedSourceCount>;
 // input values in place once per cut when asked to (InputValuesDecoded guards the repeat).
 void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
                        OutputTables& out);
+
+// Fills the OutputFieldValues a deferring build left out, from the record it made. A caller
+// that sets defer_plain_values calls it before anything reads the values.
+void SettleOutputValues(OutputTables& out);
 
 // The delimiter of a record in this format: ",", TAB, 0x12, the special character or none.
 void ChooseDelimiter(const RecordFormat& format, std::string& delimiter);

@@ -2,7 +2,6 @@
 #include "output/value_pipeline.h"
 
 #include <cmath>
-#include <cstring>
 
 #include "main/strings/char_class.h"
 #include "main/strings/latin1.h"
@@ -222,41 +221,6 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
 bool IsPlainField(const FieldSpec& field, const PipelineContext& context) {
   constexpr std::uint32_t kPlainFlags = kFlagRemoveBlanks | kFlagRightJustify;
   return (field.flags & ~kPlainFlags) == 0 && !context.strip_accents && !context.strip_tags;
-}
-
-void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
-                       std::string& v) {
-  const int width = UsableWidth(field.width);
-  std::string_view text = source;
-  // The trim of TrimValue, on the view: "1403 Skip" keeps its markers.
-  if ((field.flags & kFlagRemoveBlanks) && field.source != -109) {
-    std::size_t first = 0;
-    while (first < text.size() && text[first] == ' ') ++first;
-    text.remove_prefix(first);
-    std::size_t end = text.size();
-    while (end > 1 && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
-    text = text.substr(0, end);
-  }
-  if (text.empty()) text = field.default_text;
-  if (width <= 0) {
-    v.assign(text);
-    return;
-  }
-  // One buffer of exactly the width, filled in place: a run keeps the width from record to
-  // record, so the resize is free after the first.
-  const auto w = static_cast<std::size_t>(width);
-  const bool right = !dbase_output && (field.flags & kFlagRightJustify) != 0;
-  const std::size_t length = text.size() < w ? text.size() : w;
-  const std::size_t pad = w - length;
-  v.resize(w);
-  char* out = v.data();
-  if (right) {
-    std::memset(out, ' ', pad);
-    std::memcpy(out + pad, text.data(), length);
-    return;
-  }
-  std::memcpy(out, text.data(), length);
-  std::memset(out + length, ' ', pad);
 }
 
 void EscapeXml(std::string_view v, std::string& out) {

@@ -4,10 +4,13 @@
 // that a record allocates nothing once the buffers are warm.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
+#include "main/strings/byte_copy.h"
+#include "output/output_tables.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
@@ -68,15 +71,62 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
 // right-align at most, no case, number, Soundex, repeat, logic, skip or duplicate work.
 [[nodiscard]] bool IsPlainField(const FieldSpec& field, const PipelineContext& context);
 
+// The text a plain field takes from its source before any padding: trimmed when asked to
+// (never "1403 Skip", which keeps its markers), the default text when that leaves nothing.
+inline std::string_view PlainFieldText(std::string_view source, const FieldSpec& field);
+
 // The value of a plain field straight from its source text, in one copy: what ConvertFieldValue
-// makes of `source` for a field that IsPlainField accepts.
-void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
-                       std::string& v);
+// makes of `source` for a field that IsPlainField accepts. Inline (below): a run makes every
+// plain field of every record with it.
+inline void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
+                              std::string& v);
 
 // XML escaping of a value into out ("&amp;", "&lt;", "&gt;", "&quot;", "&#233;").
 void EscapeXml(std::string_view v, std::string& out);
 
 // The eight digits YYYYMMDD of a dBase date number, or "00000000" for any other length.
 void AppendDbaseDate(std::int32_t date, std::string& out);
+
+// End of the interface; what follows is the inline part of the plain field functions.
+
+inline std::string_view PlainFieldText(std::string_view source, const FieldSpec& field) {
+  std::string_view text = source;
+  // The trim of TrimValue, on the view.
+  if ((field.flags & kFlagRemoveBlanks) && field.source != -109) {
+    std::size_t first = 0;
+    while (first < text.size() && text[first] == ' ') ++first;
+    text.remove_prefix(first);
+    std::size_t end = text.size();
+    while (end > 1 && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
+    text = text.substr(0, end);
+  }
+  if (text.empty()) text = field.default_text;
+  return text;
+}
+
+inline void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
+                              std::string& v) {
+  const int width = field.width <= 0 ? 0 : std::min(field.width, kMaxFieldWidth);
+  const std::string_view text = PlainFieldText(source, field);
+  if (width <= 0) {
+    v.assign(text);
+    return;
+  }
+  // One buffer of exactly the width, filled in place: a run keeps the width from record to
+  // record, so the resize is free after the first.
+  const auto w = static_cast<std::size_t>(width);
+  const bool right = !dbase_output && (field.flags & kFlagRightJustify) != 0;
+  const std::size_t length = text.size() < w ? text.size() : w;
+  const std::size_t pad = w - length;
+  v.resize(w);
+  char* out = v.data();
+  if (right) {
+    FillBytes(out, ' ', pad);
+    CopyBytes(out + pad, text.data(), length);
+    return;
+  }
+  CopyBytes(out, text.data(), length);
+  FillBytes(out + length, ' ', pad);
+}
 
 }  // namespace vt

@@ -82,5 +82,59 @@ TEST(SplitDelimitedRecord, Rows) {
   }
 }
 
+// The cut at a delimiter found a word at a time: every delimiter byte, every position of it
+// within and across eight-byte words, bytes that differ from it only in the high bit or by one,
+// against a byte-by-byte cut.
+TEST(SplitDelimitedRecord, EveryDelimiterAtEveryPosition) {
+  auto reference = [](const std::string& record, char delimiter) {
+    std::vector<std::string> fields;
+    if (record.empty()) return fields;
+    std::string field;
+    for (char c : record) {
+      if (c != delimiter) {
+        field += c;
+        continue;
+      }
+      fields.push_back(field);
+      field.clear();
+    }
+    if (!field.empty()) fields.push_back(field);
+    return fields;
+  };
+  std::vector<std::string> values;
+  for (int d = 1; d < 256; ++d) {
+    const char delimiter = static_cast<char>(d);
+    // Filler bytes close to the delimiter: the high bit flipped, one above, one below.
+    const char near[] = {static_cast<char>(d ^ 0x80), static_cast<char>(d == 255 ? 1 : d + 1),
+                         static_cast<char>(d == 1 ? 255 : d - 1)};
+    for (char fill : near) {
+      if (fill == '\0') continue;  // a record ends at its first NUL
+      for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+          std::string record(length, fill);
+          record[at] = delimiter;
+          const int count = SplitDelimitedRecord(record, delimiter, values);
+          ASSERT_EQ(Fields(count, values), reference(record, delimiter))
+              << "delimiter " << d << " fill " << static_cast<int>(static_cast<unsigned char>(fill))
+              << " length " << length << " at " << at;
+        }
+      }
+    }
+  }
+}
+
+TEST(SplitCommaRecord, CommasAtEveryPositionOfLongFields) {
+  std::vector<std::string> values;
+  for (std::size_t first = 0; first <= 24; ++first) {
+    for (std::size_t second = 0; second <= 24; ++second) {
+      const std::string a(first, 'a');
+      const std::string b(second, '\xAC');  // ',' with the high bit set
+      const int count = SplitCommaRecord(a + "," + b + ",z", values);
+      ASSERT_EQ(Fields(count, values), (std::vector<std::string>{a, b, "z"}))
+          << first << " and " << second;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vt

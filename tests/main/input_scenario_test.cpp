@@ -66,6 +66,37 @@ TEST_F(InputScenarioTest, CommaDelimitedWithQuotesStepsToTheEndAndBack) {
             ",\" pairs were found so this is probably a Comma Delimited file.");
 }
 
+// The cutter names fields only where a name differs from "Field<n>": a name written since the
+// last cut (of any length, one byte off) is named again, and every digit count is right.
+TEST_F(InputScenarioTest, DelimitedCutsRenameFieldsThatWereChanged) {
+  std::string line;
+  for (int i = 1; i <= 1200; ++i) line += "v" + std::to_string(i) + ",";
+  TParseView& v = Open("names.txt", line + "\n" + line + "\n");
+  v.NextButton.UserClick();
+  const struct {
+    std::size_t field;
+    const char* written;
+    const char* expected;
+  } rows[] = {
+      {1, "Field2", "Field1"},
+      {9, "Field9 ", "Field9"},
+      {10, "Field1", "Field10"},
+      {99, "Fielf99", "Field99"},
+      {100, "", "Field100"},
+      {512, "field512", "Field512"},
+      {999, "Field998", "Field999"},
+      {1000, "Field1", "Field1000"},
+      {1200, "Gield1200", "Field1200"},
+  };
+  for (const auto& row : rows) v.InputFieldNames[row.field] = row.written;
+  v.ParseInputLine.Click();
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.expected);
+    EXPECT_EQ(v.InputFieldNames[row.field], row.expected);
+  }
+  EXPECT_EQ(v.InputFieldNames[1201], "") << "no name above the fields cut";
+}
+
 TEST_F(InputScenarioTest, FieldAndValueLimits) {
   std::string line;
   for (int i = 1; i <= 1600; ++i) line += "v" + std::to_string(i) + ",";

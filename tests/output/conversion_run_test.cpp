@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "main/view_fixture.h"
 #include "output/conversion_fixture.h"
@@ -125,6 +126,52 @@ TEST_F(ConversionRunTest, CancelStopsWithinOneHundredRecordsAndKeepsACompleteFil
   EXPECT_FALSE(view.CancelOutput.Enabled());
   EXPECT_EQ(view.ConversionCancelled, 0);
   EXPECT_NE(Log(view).find(" 200 records from"), std::string::npos);
+}
+
+// A run trusts its field plans between progress points; a change made while events run there
+// (here Upper Case, which leaves the plain path) shows from the next record on.
+TEST_F(ConversionRunTest, FieldChangesAtAProgressPointReachTheNextRecords) {
+  TParseView& view =
+      Open(Lines(250), &TParseView::FixedFormatOutputButton, {{"One", 1, 5, 0x2, ""}});
+  fakes.events.on_pump = [&view] {
+    if (view.BatchRun == 1 && view.RecordNumber > 150) view.OutputFieldFlags[1] |= kFlagUpperCase;
+  };
+  const std::string out = testing::RunInto(view, Path("out.txt"));
+  EXPECT_NE(out.find("r200 \r\n"), std::string::npos);
+  EXPECT_NE(out.find("R201 \r\n"), std::string::npos) << "the change missed the records after it";
+  EXPECT_NE(out.find("R250 \r\n"), std::string::npos);
+}
+
+// A run names the cut fields once between progress points; a name written while events run
+// there is named again by the next cut.
+TEST_F(ConversionRunTest, FieldNamesWrittenAtAProgressPointAreNamedAgain) {
+  TParseView& view =
+      Open(Lines(250), &TParseView::FixedFormatOutputButton, {{"One", 1, 5, 0x2, ""}});
+  std::vector<std::string> seen;
+  fakes.events.on_pump = [&view, &seen] {
+    if (view.BatchRun != 1) return;
+    seen.push_back(view.InputFieldNames[2]);
+    view.InputFieldNames[2] = "Changed";
+  };
+  testing::RunInto(view, Path("out.txt"));
+  EXPECT_EQ(seen, (std::vector<std::string>{"Field2", "Field2"}));
+  EXPECT_EQ(view.RunNamedFields, -1) << "every cut outside a run checks the names";
+}
+
+// Fixed-column runs make plain records straight into the record; at a progress point the
+// output values list shows the values of the record just built all the same.
+TEST_F(ConversionRunTest, ProgressShowsTheValuesOfADirectFixedRecord) {
+  TParseView& view = Open(Lines(250), &TParseView::FixedFormatOutputButton,
+                          {{"One", 1, 5, 0x2, ""}, {"Two", 2, 3, 0x2, ""}});
+  std::vector<std::vector<std::string>> shown;
+  fakes.events.on_pump = [&view, &shown] {
+    if (view.BatchRun == 1) shown.push_back(view.OutputFieldsListBox.Items());
+  };
+  const std::string out = testing::RunInto(view, Path("out.txt"));
+  EXPECT_NE(out.find("r100 x  \r\n"), std::string::npos);
+  ASSERT_EQ(shown.size(), 2u);
+  EXPECT_EQ(shown[0], (std::vector<std::string>{"r100 ", "x  "}));
+  EXPECT_EQ(shown[1], (std::vector<std::string>{"r200 ", "x  "}));
 }
 
 TEST_F(ConversionRunTest, ExitDuringARunCancelsItFirst) {

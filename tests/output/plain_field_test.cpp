@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "main/strings/fixed_text.h"
 #include "output/output_tables.h"
@@ -133,6 +135,130 @@ TEST_F(RunShortcutTest, ChangesBetweenRecordsTakeEffect) {
   EXPECT_EQ(Build(), "7  ");
   out.OutputFieldCount = 0;
   EXPECT_EQ(Build(), "");
+}
+
+// A request that vouches for the table keeps the plans, but widths, the right-justify flag and
+// the field count are still read at every record (the builder itself may set a width).
+TEST_F(RunShortcutTest, AVouchedTableStillReadsWidthsAndCount) {
+  out.BatchRun = 1;
+  EXPECT_EQ(Build(), "ab  ");
+  request.field_table_unchanged = true;
+  EXPECT_EQ(Build(), "ab  ");
+  out.OutputFieldWidths[1] = 3;
+  EXPECT_EQ(Build(), "ab ");
+  out.OutputFieldFlags[1] |= kFlagRightJustify;
+  EXPECT_EQ(Build(), " ab");
+  out.OutputFieldCount = 2;
+  out.OutputFieldSource[2] = 2;
+  EXPECT_EQ(Build(), " ab10 Main Street") << "a new count makes the plans again";
+  request.field_table_unchanged = false;
+  out.OutputFieldFlags[2] = kFlagUpperCase;
+  EXPECT_EQ(Build(), " ab10 MAIN STREET");
+}
+
+// Comma output places text in quotes and numbers bare, each field with its delimiter; near the
+// record limit every piece is appended only while the record stays below it.
+TEST_F(RunShortcutTest, CommaPlacingMatchesTheRecordLimitRule) {
+  request.format = RecordFormat{};
+  request.format.comma = true;
+  out.OutputFieldCount = 2;
+  out.OutputFieldWidths[1] = 0;
+  out.OutputFieldSource[2] = 2;
+  out.OutputFieldFlags[2] = kFlagNumeric;
+  in.InputFieldValues[2] = "12";
+  EXPECT_EQ(Build(), "\"ab\",12");
+  const struct {
+    const char* name;
+    std::size_t length;  // of the text value of field 1
+    std::string tail;    // what follows the value in the record
+  } rows[] = {
+      {"everything fits", kRecordLimit - 7, "\",12"},
+      {"the number does not fit", kRecordLimit - 5, "\","},
+      {"the delimiter does not fit", kRecordLimit - 3, "\""},
+      {"the closing quote does not fit", kRecordLimit - 2, ""},
+      {"the value does not fit", kRecordLimit - 1, "\",12"},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    in.InputFieldValues[1].assign(row.length, 'x');
+    const std::string& record = Build();
+    const bool value_fits = 1 + row.length < kRecordLimit;
+    const std::string expected =
+        "\"" + (value_fits ? in.InputFieldValues[1] : std::string()) + row.tail;
+    EXPECT_EQ(record.size(), expected.size());
+    EXPECT_TRUE(record == expected);
+  }
+}
+
+// A run's records of plain fields (fixed, comma, tab, other delimiter) are made straight into
+// the record and their values settled afterwards; record, values and longest lengths must be those
+// of the general path, and anything the direct path cannot take falls back to it.
+TEST_F(RunShortcutTest, DeferredRecordsMatchTheGeneralPath) {
+  const struct {
+    const char* name;
+    const char* first;
+    std::uint32_t first_flags;
+    int first_width;
+    const char* second;
+    std::uint32_t second_flags;
+    int second_width;
+    bool strip_tags;
+  } rows[] = {
+      {"left and right", " ab ", kFlagRemoveBlanks, 5, "12", kFlagRightJustify, 6, false},
+      {"a numeric field falls back", "ab", 0, 2, "12", kFlagNumeric, 4, false},
+      {"cut at the width", "abcdefghij", 0, 3, "123456789", kFlagRightJustify, 4, false},
+      {"untrimmed blanks stay", "  a\t", 0, 6, "", kFlagRemoveBlanks, 2, false},
+      {"empty takes the default", "   ", kFlagRemoveBlanks, 4, "x", 0, 1, false},
+      {"widths above the limit", "a", 0, 3000, "b", kFlagRightJustify, 1300, false},
+      {"a free width falls back", "ab", 0, 0, "cd", 0, 3, false},
+      {"a case flag falls back", "ab", kFlagUpperCase, 4, "cd", 0, 3, false},
+      {"a request option falls back", "<b>ab</b>", 0, 9, "cd", 0, 3, true},
+      {"the record limit falls back", "a", 0, 1255, "b", 0, 1255, false},
+  };
+  RecordFormat formats[4];
+  formats[0].fixed = true;
+  formats[1].comma = true;
+  formats[2].tab = true;
+  formats[3].special = true;
+  for (const auto& row : rows)
+    for (int f = 0; f < 4; ++f) {
+      SCOPED_TRACE(row.name);
+      SCOPED_TRACE(f);
+      request.format = formats[f];
+      out.BatchRun = 1;
+      request.strip_tags = row.strip_tags;
+      in.InputFieldValues[1] = row.first;
+      in.InputFieldValues[2] = row.second;
+      const int limit_fields = std::string_view(row.name) == "the record limit falls back" ? 27 : 2;
+      out.OutputFieldCount = limit_fields;
+      for (int n = 1; n <= limit_fields; ++n) {
+        const auto slot = static_cast<std::size_t>(n);
+        const bool first = n % 2 == 1;
+        out.OutputFieldSource[slot] = static_cast<std::int16_t>(first ? 1 : 2);
+        out.OutputFieldFlags[slot] = first ? row.first_flags : row.second_flags;
+        out.OutputFieldWidths[slot] =
+            static_cast<std::int16_t>(first ? row.first_width : row.second_width);
+        CopyText(out.OutputFieldDefaults[slot], first ? "dflt" : "");
+      }
+      std::vector<std::string> values[2];
+      std::string records[2];
+      std::vector<std::int32_t> longest[2];
+      for (int pass = 0; pass < 2; ++pass) {
+        out.OutputFieldLongest.fill(0);
+        request.defer_plain_values = pass == 1;
+        Build();
+        SettleOutputValues(out);
+        records[pass] = out.OutputRecord;
+        for (int n = 1; n <= limit_fields; ++n) {
+          values[pass].push_back(out.OutputFieldValues[static_cast<std::size_t>(n)]);
+          longest[pass].push_back(out.OutputFieldLongest[static_cast<std::size_t>(n)]);
+        }
+      }
+      EXPECT_TRUE(records[1] == records[0])
+          << "[" << records[1].substr(0, 40) << "] [" << records[0].substr(0, 40) << "]";
+      EXPECT_EQ(values[1], values[0]);
+      EXPECT_EQ(longest[1], longest[0]);
+    }
 }
 
 // A run after a preview: the sources no field takes are emptied once and stay empty, while a

@@ -10,7 +10,8 @@ namespace vt {
 
 namespace {
 
-constexpr std::size_t kSinkBuffer = 1 << 16;
+// Large writes: a run writes one record after another, and each write is a system call.
+constexpr std::size_t kSinkBuffer = 1 << 20;
 
 }  // namespace
 

@@ -1,0 +1,76 @@
+// Direct records: a run's record of plain fields made straight into OutputRecord.
+#include "output/direct_record.h"
+
+#include <algorithm>
+
+#include "main/strings/byte_copy.h"
+#include "output/value_pipeline.h"
+
+namespace vt {
+
+namespace {
+
+std::string_view InputValue(const InputTables& in, std::int32_t field) {
+  if (field <= 0 || field > in.InputFieldTotal) return {};
+  if (static_cast<std::size_t>(field) >= in.InputFieldValues.size()) return {};
+  return in.InputFieldValues[static_cast<std::size_t>(field)];
+}
+
+}  // namespace
+
+bool BuildDirectRecord(const RecordFormat& format, const InputTables& in, const FieldPlans& plans,
+                       int count, OutputTables& out) {
+  // Read once: the stores into the record below could alias any of them.
+  const std::string_view delimiter = format.fixed ? std::string_view() : out.OutputDelimiter;
+  const bool comma = format.comma;
+  const int field_count = out.OutputFieldCount;
+  std::size_t total = 0;
+  for (int n = 1; n <= count; ++n) {
+    const auto slot = static_cast<std::size_t>(n);
+    const int width = out.OutputFieldWidths[slot];
+    if (!plans.fields[slot].plain || width <= 0) return false;
+    const bool quoted = comma && !(out.OutputFieldFlags[slot] & kFlagNumeric);
+    total += static_cast<std::size_t>(std::min(width, kMaxFieldWidth)) + (quoted ? 2 : 0) +
+             (n < field_count ? delimiter.size() : 0);
+  }
+  if (total >= kRecordLimit) return false;
+  std::string& record = out.OutputRecord;
+  record.assign(total, ' ');
+  char* const start = record.data();
+  std::size_t at = 0;
+  for (int n = 1; n <= count; ++n) {
+    const auto slot = static_cast<std::size_t>(n);
+    const std::int16_t source = out.OutputFieldSource[slot];
+    std::string_view raw;
+    if (source > 0) {
+      raw = InputValue(in, source);
+    } else if (source < 0 && -source < kGeneratedSourceCount) {
+      raw = out.GeneratedSourceValues[static_cast<std::size_t>(-source)];
+    }
+    FieldSpec field;
+    field.source = source;
+    field.flags = out.OutputFieldFlags[slot];
+    field.default_text = {out.OutputFieldDefaults[slot].data(), plans.fields[slot].default_length};
+    const std::string_view text = PlainFieldText(raw, field);
+    const auto w =
+        static_cast<std::size_t>(std::min<int>(out.OutputFieldWidths[slot], kMaxFieldWidth));
+    const std::size_t length = std::min(text.size(), w);
+    const std::size_t pad = (field.flags & kFlagRightJustify) ? w - length : 0;
+    const bool quoted = comma && !(field.flags & kFlagNumeric);
+    if (quoted) start[at++] = '"';
+    CopyBytes(start + at + pad, text.data(), length);
+    out.Scratch.deferred_at[slot] = static_cast<std::int32_t>(at);
+    at += w;
+    if (quoted) start[at++] = '"';
+    if (n < field_count) {
+      CopyBytes(start + at, delimiter.data(), delimiter.size());
+      at += delimiter.size();
+    }
+    const auto longest = static_cast<std::int32_t>(w);
+    if (longest > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = longest;
+  }
+  out.Scratch.deferred_fields = count;
+  return true;
+}
+
+}  // namespace vt
