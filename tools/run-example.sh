@@ -21,5 +21,6 @@ if [ $status -eq 0 ] && [ -f "$output" ]; then
   exit 0
 fi
 echo "The unattended conversion did not complete (status $status); it would write $output."
-echo "The conversion run is not built yet: see the open issues. With a display, 'make run' opens the window."
+echo "Preference files are not built yet, so no saved set-up can drive it (see the README)."
+echo "With a display, 'make run' opens the window on the example."
 exit 0
