@@ -1,26 +1,8 @@
 // The housekeeping timer: keeps controls in step with the state and ends an unattended run.
-#include <cstdio>
-#include <ctime>
-
+#include "main/asctime_text.h"
 #include "main/parse_view.h"
 
 namespace vt {
-
-namespace {
-
-// asctime's form in the C locale, "Wed Jun 30 21:49:08 1993\n", whatever the user's locale.
-std::string AscTime(const std::tm& t) {
-  static const char kDays[7][4] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  static const char kMonths[12][4] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  char text[64];
-  std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n",
-                kDays[(t.tm_wday % 7 + 7) % 7], kMonths[(t.tm_mon % 12 + 12) % 12], t.tm_mday,
-                t.tm_hour, t.tm_min, t.tm_sec, 1900 + t.tm_year);
-  return text;
-}
-
-}  // namespace
 
 void TParseView::HalfSecondTimer() {
   // City in street: the city slots 1..5 name the same fields as the street slots 0..4.
@@ -88,7 +70,7 @@ void TParseView::HalfSecondTimer() {
   for (const auto& [first, second] : pairs) second->SetTopIndex(first->TopIndex());
 
   tk::Clock& clock = *services().clock;
-  StatusBar1.SetPanelText(0, AscTime(clock.Local(clock.Now())));
+  StatusBar1.SetPanelText(0, AscTimeText(clock.Local(clock.Now())));
 }
 
 }  // namespace vt

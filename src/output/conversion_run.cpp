@@ -1,6 +1,5 @@
 // The conversion run: Save Converted File writes the whole input, converted, in the chosen format.
 #include "output/conversion_run.h"
-#include "main/input/binary_display.h"
 
 #include <algorithm>
 #include <array>
@@ -9,6 +8,8 @@
 #include <filesystem>
 #include <memory>
 
+#include "main/asctime_text.h"
+#include "main/input/binary_display.h"
 #include "main/input/dbase_header.h"
 #include "main/input/ebcdic.h"
 #include "main/parse_view.h"
@@ -499,17 +500,6 @@ struct RunningFlag {
 };
 
 }  // namespace
-
-std::string AscTimeText(const std::tm& t) {
-  static const char kDays[7][4] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
-  static const char kMonths[12][4] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                      "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-  char text[64];
-  std::snprintf(text, sizeof text, "%.3s %.3s%3d %.2d:%.2d:%.2d %d\n",
-                kDays[(t.tm_wday % 7 + 7) % 7], kMonths[(t.tm_mon % 12 + 12) % 12], t.tm_mday,
-                t.tm_hour, t.tm_min, t.tm_sec, 1900 + t.tm_year);
-  return text;
-}
 
 std::string ConversionLogEntry(std::string_view asctime_text, std::int64_t records,
                                std::string_view input, std::string_view output,

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstdint>
-#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -13,9 +12,6 @@ class TParseView;
 // The whole run: file name, guards, prologue, every record, epilogue, statistics, the log
 // entry, the return to the first record and the unattended end.
 void RunConversion(TParseView& view);
-
-// asctime's text in the C locale, "Wed Mar  4 09:06:07 1998\n".
-[[nodiscard]] std::string AscTimeText(const std::tm& t);
 
 // The log entry of one run.
 [[nodiscard]] std::string ConversionLogEntry(std::string_view asctime_text, std::int64_t records,

@@ -5,15 +5,11 @@
 #include <cstdint>
 #include <cstring>
 
+#include "main/strings/fixed_text.h"
+
 namespace vt {
 
 namespace {
-
-std::string_view UpToNul(std::string_view text) {
-  const void* nul = std::memchr(text.data(), 0, text.size());
-  if (nul == nullptr) return text;
-  return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
-}
 
 // clear and append rather than assign: the slot keeps its storage and the copy skips the
 // overlap handling of assign, which a record's own text never needs.

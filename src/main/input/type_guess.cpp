@@ -3,17 +3,12 @@
 
 #include <cstring>
 
+#include "main/strings/fixed_text.h"
 #include "main/strings/search.h"
 
 namespace vt {
 
 namespace {
-
-std::string_view UpToNul(std::string_view text) {
-  const void* nul = std::memchr(text.data(), 0, text.size());
-  if (nul == nullptr) return text;
-  return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
-}
 
 bool Holds(std::string_view text, std::string_view searched) {
   return FindText(text, searched) != std::string_view::npos;

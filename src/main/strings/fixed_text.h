@@ -8,13 +8,17 @@
 
 namespace vt {
 
+// A C string's text: the bytes before the first NUL (all of them when there is none).
+inline std::string_view UpToNul(std::string_view text) {
+  const void* nul = std::memchr(text.data(), 0, text.size());
+  if (nul == nullptr) return text;
+  return text.substr(0, static_cast<std::size_t>(static_cast<const char*>(nul) - text.data()));
+}
+
 // The text of a slot: its bytes up to the first NUL (all of them when there is none).
 template <std::size_t N>
 std::string_view TextOf(const std::array<char, N>& slot) {
-  const void* nul = std::memchr(slot.data(), 0, N);
-  const std::size_t length =
-      nul ? static_cast<std::size_t>(static_cast<const char*>(nul) - slot.data()) : N;
-  return {slot.data(), length};
+  return UpToNul({slot.data(), N});
 }
 
 // Copies at most N - 1 bytes of `text` and a NUL into the slot; the bytes after the NUL keep
