@@ -105,17 +105,11 @@ void TParseView::ScrollFieldNames(int x, int y) {
   const int n = y / InputFieldNamesListBox.ItemHeight() + InputFieldNamesListBox.TopIndex() + 1;
   const bool listed = n >= 1 && n <= InputFieldTotal && n <= kMaxFields;
   const auto k = static_cast<std::size_t>(listed ? n : 0);
-  InputFieldNumberLabel.SetCaption(std::to_string(n));
-  InputFieldNameLabel.SetCaption(InputFieldNames[k]);
-  InputFieldContentsLabel.SetCaption(InputFieldValues[k]);
+  FillHoverPanel(std::to_string(n), InputFieldNames[k], InputFieldValues[k]);
   const tk::Bounds& list = InputFieldNamesListBox.Geometry();
   tk::Bounds panel = InputFieldPanel.Geometry();
   panel.left = x + list.left + 13;
   panel.top = y + list.top + 5;
-  constexpr int kCharWidth = 6;  // the panel's font, for the width of its two labels
-  const auto widest =
-      std::max(InputFieldNameLabel.Caption().size(), InputFieldContentsLabel.Caption().size());
-  panel.width = std::min(static_cast<int>(widest) * kCharWidth + 12, 425);
   InputFieldPanel.SetGeometry(panel);
   InputFieldPanel.SetVisible(listed && x < 20 && y >= 5);
 }

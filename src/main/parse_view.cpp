@@ -1,6 +1,8 @@
 // TParseView: construction and the binding of handlers to controls.
 #include "main/parse_view.h"
 
+#include "main/help_topics.h"
+
 namespace vt {
 
 TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
@@ -17,6 +19,7 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
   SetCaption("Vontrask - Data File Converter");
   SetClientSize(630, 408);
   BindHandlers();
+  AssignHelpTopics(*this);
 }
 
 void TParseView::BindHandlers() {
@@ -27,12 +30,13 @@ void TParseView::BindHandlers() {
   Timer1.on_timer = [this] { HalfSecondTimer(); };
   Exit1.on_click = [this] { Exit1Click(); };
   ExitButton.on_click = [this] { Exit1Click(); };
-  PageControl.on_change = [this] { PageControlChange(); };
   PrefHist.on_click = [this] { PrefHistClick(); };
   for (tk::MenuItem* item : HistoryItems) item->on_click = [this, item] { Hist1Click(*item); };
   LoadConfiguration1.on_click = [this] { LoadConfiguration1Click(); };
+  BindWindowHandlers();
   BindInputHandlers();
   BindOutputHandlers();
+  BindOutputFormatHandlers();
   BindNameHandlers();
 }
 

@@ -51,7 +51,31 @@ class TParseView : public tk::Window,
   void FormClose();
   void FormDestroy();
   void Exit1Click();
+
+  // --- Sheets, hints, help and the window's menus ------------------------------------------------
   void PageControlChange();
+  void PageControlSwitchClick();
+  void ListOtherTabsClick();
+  void TabListBoxClick();
+  void TabListBoxExit();
+  void HelpButtonClick();
+  void SearchforHelpOn1Click();
+  void PageHelpClick();
+  void ViewLogFile1Click();
+  void ClearLogFile1Click();
+  void ZoomClick();
+  void MinimiseClick();
+  void SplashClick();
+  void About1Click();
+  void MouseBackToForm();
+  void PageControlMouseMove();
+  void ParsedItemNamesMouseMove(int x, int y);
+  void OutputFieldNamesListBoxMouseMove(int x, int y);
+  // The hover panel's three labels, and its width from them.
+  void FillHoverPanel(std::string number, std::string name, std::string contents);
+  // The last mouse position over the generated-source list.
+  std::int32_t ParsedMouseX = 0;
+  std::int32_t ParsedMouseY = 0;
 
   // --- Input: opening, reading, stepping, cutting records ----------------------------------------
   void Open1Click();
@@ -114,6 +138,10 @@ class TParseView : public tk::Window,
   void CloneButtonClick();
   void ClearOutputClick();
   void AutoWidthClick();
+  void OutputFormatGroupBoxClick();
+  // The dBase check of the output fields: false (with the message, the failing field selected
+  // and dBase output unchecked) when a field lacks its width or decimals.
+  bool DbaseFieldsPass();
   // The conversion run (output/conversion_run.cpp) and its Cancel button.
   void SaveConvertedFileClick();
   void CancelOutputClick();
@@ -194,10 +222,16 @@ class TParseView : public tk::Window,
   tk::Window& AsWindow() { return *this; }
   // One binding function per subsystem, each in that subsystem's handler files.
   void BindHandlers();
+  void BindWindowHandlers();
+  void BindHoverHandlers();
+  void BindOutputFormatHandlers();
   void BindInputHandlers();
   void BindNameHandlers();
   // Shows a gender on the added-name radio buttons without storing it again.
   void ShowAddedGender(std::int32_t gender);
+  // What the output and page sheets need when they come to the front.
+  void OutputSheetForward();
+  void PageSheetForward();
   void SetAddedGender(std::int32_t gender);
   bool ShowingAddedGender = false;
   void BindOutputHandlers();

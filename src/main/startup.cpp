@@ -60,6 +60,7 @@ void TParseView::FormCreate() {
   const std::string settings_dir =
       SettingsDirOverride.empty() ? DefaultSettingsDir() : SettingsDirOverride;
   static_cast<ProgramPaths&>(*this) = MakeProgramPaths(program_dir, settings_dir);
+  SetHelpFile(HelpFilePath);
   PlugInFileLabel.SetCaption(PlugInTransferPath);
 
   NumericConversionGroup.SetLeft(192);
@@ -178,10 +179,6 @@ void TParseView::FormDestroy() {
 void TParseView::Exit1Click() {
   if (ConversionRunning) CancelOutputClick();  // the run closes its file before the end
   services().app->Terminate(0);
-}
-
-void TParseView::PageControlChange() {
-  PageControlSwitch.Click();
 }
 
 }  // namespace vt

@@ -25,10 +25,6 @@ namespace fs = std::filesystem;
 
 constexpr int kProgressEvery = 100;
 constexpr std::int32_t kTestLimit = 1000;
-constexpr const char* kDbaseAlert =
-    "For dBase output you must set field widths for Character and Numeric fields and decimal "
-    "places for Numeric fields";
-
 OutputFormat ChosenFormat(const TParseView& v) {
   if (v.ClipOut.Checked()) return OutputFormat::kClipboard;
   if (v.TabDelimitedOutputButton.Checked()) return OutputFormat::kTab;
@@ -50,31 +46,6 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 
 void ShowStop(TParseView& v, const std::string& text, const std::string& caption) {
   v.services().messages->Show(text, caption, tk::MessageStyle::kStop);
-}
-
-// A field passes when it is a date or logic field, has no source, or has a width and, when
-// numeric, a digit in its decimal places.
-bool DbaseFieldPasses(const TParseView& v, std::size_t slot) {
-  const std::uint32_t flags = v.OutputFieldFlags[slot];
-  if (flags & (kFlagDbaseDate | kFlagDbaseLogic)) return true;
-  if (v.OutputFieldSource[slot] == 0) return true;
-  if (v.OutputFieldWidths[slot] < 1) return false;
-  const auto& decimals = v.OutputFieldDecimals[slot];
-  return !(flags & kFlagNumeric) || IsDigit(decimals[0]) || IsDigit(decimals[1]);
-}
-
-bool DbaseFieldsPass(TParseView& v) {
-  for (int n = 1; n <= v.OutputFieldCount && n < OutputTables::kSlots; ++n) {
-    const auto slot = static_cast<std::size_t>(n);
-    if (v.OutputFieldNameTable[slot][0] == '\0') break;
-    if (DbaseFieldPasses(v, slot)) continue;
-    v.OutputFieldNamesListBox.SetItemIndex(n - 1);
-    v.DisplayOutput.Click();
-    v.services().messages->Show(kDbaseAlert, "Output Format Alert", tk::MessageStyle::kNote);
-    v.DbaseOutputButton.SetChecked(false);
-    return false;
-  }
-  return true;
 }
 
 tk::FileDialogRequest SaveDialogRequest(const TParseView& v) {
@@ -542,7 +513,7 @@ void RunConversion(TParseView& v) {
   v.InstructionHints.SetVisible(false);
   v.LowHint.SetVisible(false);
   v.RecordTerminator = "\r\n";
-  if (v.DbaseOutputButton.Checked() && !DbaseFieldsPass(v)) return;
+  if (v.DbaseOutputButton.Checked() && !v.DbaseFieldsPass()) return;
 
   std::string path;
   if (!ChooseOutputPath(v, path)) return;

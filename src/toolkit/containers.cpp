@@ -11,7 +11,13 @@ TabSheet::TabSheet(Window& window, std::string name, PageControl& pages)
   if (pages.active_ == nullptr) pages.active_ = this;
 }
 
-PageControl& TabSheet::Pages() const { return *static_cast<PageControl*>(Parent()); }
+PageControl& TabSheet::Pages() const {
+  return *static_cast<PageControl*>(Parent());
+}
+
+bool TabSheet::InFront() const {
+  return Pages().ActivePage() == this;
+}
 
 void PageControl::SetActivePage(TabSheet* sheet) {
   if (sheet != nullptr && &sheet->Pages() != this) return;

@@ -39,13 +39,17 @@ class GroupBox : public Control {
 class PageControl;
 
 // One page of a page control. Its caption is the tab's text; a sheet whose tab is not visible is
-// not offered to the user.
+// not offered to the user. Only the sheet in front shows its controls.
 class TabSheet : public Control {
  public:
   TabSheet(Window& window, std::string name, PageControl& pages);
   PageControl& Pages() const;
   bool TabVisible() const { return tab_visible_; }
   void SetTabVisible(bool visible) { tab_visible_ = visible; }
+  bool InFront() const;
+
+ protected:
+  bool CoversChildren() const override { return !InFront(); }
 
  private:
   bool tab_visible_ = true;
@@ -77,7 +81,9 @@ class StatusBar : public Control {
       : Control(window, ControlKind::kStatusBar, std::move(name), parent),
         panels_(static_cast<std::size_t>(panels)) {}
   int PanelCount() const { return static_cast<int>(panels_.size()); }
-  const std::string& PanelText(int panel) const { return panels_.at(static_cast<std::size_t>(panel)); }
+  const std::string& PanelText(int panel) const {
+    return panels_.at(static_cast<std::size_t>(panel));
+  }
   void SetPanelText(int panel, std::string text);
 
  private:

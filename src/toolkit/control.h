@@ -35,11 +35,25 @@ enum class ControlKind {
 
 const char* KindName(ControlKind kind);
 
+// Where a front end puts a control. Inside a parent, controls flow in rows in creation order.
+// Controls without a parent go in bands: kTop bars stacked above everything, a kRight column
+// beside the kClient area, which takes the rest. A kFloat control lies above the others at its
+// Bounds (hover panels, pop-up lists) and takes no room while hidden.
+enum class Align {
+  kFlow,
+  kTop,
+  kRight,
+  kClient,
+  kFloat,
+};
+
 using Handler = std::function<void()>;
 using MouseHandler = std::function<void(int x, int y)>;
 using KeyHandler = std::function<void(char& key)>;
 
-// Position and size in the window's pixels; the Qt view may lay controls out its own way.
+// Position and size in the window's units (a 13-pixel text line): left and top within the
+// window's client area. The model sets them where it places a floating panel; a front end that
+// lays controls out its own way writes back where a control really is.
 struct Bounds {
   int left = 0;
   int top = 0;
@@ -72,6 +86,11 @@ class Control {
   void SetGeometry(const Bounds& bounds) { bounds_ = bounds; }
   void SetLeft(int left) { bounds_.left = left; }
   void SetTop(int top) { bounds_.top = top; }
+  Align Alignment() const { return align_; }
+  void SetAlign(Align align) { align_ = align; }
+  // Starts a new row of its parent's flow.
+  bool NewRow() const { return new_row_; }
+  void SetNewRow(bool new_row) { new_row_ = new_row; }
   // Background colour as 0xRRGGBB; -1 is the toolkit's default.
   int Color() const { return color_; }
   void SetColor(int color) { color_ = color; }
@@ -83,18 +102,27 @@ class Control {
   void SetVisible(bool visible) { visible_ = visible; }
   void Show() { visible_ = true; }
   void Hide() { visible_ = false; }
-  // Enabled and visible, and so are all its parents: what a user can reach.
+  // Enabled and visible, and so are all its parents, and a tab sheet among them is the one in
+  // front: what a user can reach.
   bool Reachable() const;
+  // Shown on the screen: visible, and so are its parents, sheets in front.
+  bool Showing() const;
+  // The help topic of the control: its own context number, else its nearest parent's; 0: none.
+  int HelpTopic() const;
 
   // Moves the keyboard focus here; the previous owner's exit handler runs.
   void SetFocus();
   bool Focused() const;
 
-  Handler on_exit;               // the keyboard focus left this control
-  MouseHandler on_mouse_move;    // the mouse moved over this control (x, y within it)
+  Handler on_exit;             // the keyboard focus left this control
+  MouseHandler on_mouse_move;  // the mouse moved over this control (x, y within it)
 
   // A user moved the mouse over the control.
   void UserMouseMove(int x, int y);
+
+ protected:
+  // A container that hides what it holds while it stands (a tab sheet not in front).
+  virtual bool CoversChildren() const { return false; }
 
  private:
   Window& window_;
@@ -106,6 +134,8 @@ class Control {
   int help_context_ = 0;
   Bounds bounds_;
   int color_ = -1;
+  Align align_ = Align::kFlow;
+  bool new_row_ = false;
   bool enabled_ = true;
   bool visible_ = true;
 };

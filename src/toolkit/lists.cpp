@@ -29,9 +29,13 @@ void ListBox::SetItems(std::vector<std::string> items) {
   top_ = 0;
 }
 
-void ListBox::SetItemIndex(int row) { index_ = (row < 0 || row >= Count()) ? -1 : row; }
+void ListBox::SetItemIndex(int row) {
+  index_ = (row < 0 || row >= Count()) ? -1 : row;
+}
 
-void ListBox::SetTopIndex(int row) { top_ = std::clamp(row, 0, std::max(0, Count() - 1)); }
+void ListBox::SetTopIndex(int row) {
+  top_ = std::clamp(row, 0, std::max(0, Count() - 1));
+}
 
 void ListBox::UserSelect(int row) {
   if (!Reachable()) return;

@@ -20,7 +20,9 @@ class ListBox : public Control {
   const std::vector<std::string>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
   const std::string& Item(int row) const { return items_.at(static_cast<std::size_t>(row)); }
-  void SetItem(int row, std::string text) { items_.at(static_cast<std::size_t>(row)) = std::move(text); }
+  void SetItem(int row, std::string text) {
+    items_.at(static_cast<std::size_t>(row)) = std::move(text);
+  }
   void Add(std::string text) { items_.push_back(std::move(text)); }
   void Insert(int row, std::string text);
   void Delete(int row);

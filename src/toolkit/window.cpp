@@ -20,6 +20,18 @@ void Window::SetFocus(Control* control) {
   if (previous != nullptr) Fire(previous->on_exit);
 }
 
+void Window::UserHelp(const Control* control) {
+  Help* help = services_.help;
+  if (help == nullptr) return;
+  int topic = control != nullptr ? control->HelpTopic() : 0;
+  if (topic == 0) topic = help_context_;
+  if (topic == 0) {
+    help->Contents(help_file_);
+    return;
+  }
+  help->Topic(help_file_, topic);
+}
+
 void Window::Register(Control* control) {
   assert(Find(control->Name()) == nullptr && "control names are unique in a window");
   controls_.push_back(control);

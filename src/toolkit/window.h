@@ -25,6 +25,20 @@ class Window {
     client_width_ = width;
     client_height_ = height;
   }
+  // The help file, and the topic of the window itself (controls without a topic of their own).
+  const std::string& HelpFile() const { return help_file_; }
+  void SetHelpFile(std::string help_file) { help_file_ = std::move(help_file); }
+  int HelpContext() const { return help_context_; }
+  void SetHelpContext(int context) { help_context_ = context; }
+  // A user asked for help on a control (F1) or on the window (nullptr): its topic, else the
+  // window's, else the contents.
+  void UserHelp(const Control* control);
+
+  // The mouse moved over the window itself, outside every control.
+  MouseHandler on_mouse_move;
+  void UserMouseMove(int x, int y) {
+    if (on_mouse_move) on_mouse_move(x, y);
+  }
 
   // The window's own events; a front end fires them: create once the window object exists,
   // show when it first appears, close when the user closes it, destroy at the very end.
@@ -55,6 +69,8 @@ class Window {
   std::string caption_;
   int client_width_ = 630;
   int client_height_ = 408;
+  std::string help_file_;
+  int help_context_ = 0;
   std::vector<Control*> controls_;
   Control* focus_ = nullptr;
 };

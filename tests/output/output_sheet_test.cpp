@@ -303,7 +303,8 @@ TEST_F(OutputSheetTest, CopyAllInputFieldsAndClear) {
   EXPECT_EQ(view.OutputFieldCount, 2) << "No keeps the fields";
   fakes.messages.replies.push_back(MessageReply::kYes);
   view.ClearOutput.Click();
-  EXPECT_EQ(view.OutputFieldCount, 0);
+  EXPECT_EQ(view.OutputFieldCount, 1) << "the output sheet starts again with one empty field";
+  EXPECT_EQ(Name(view, 1), "Output1");
   EXPECT_EQ(Source(view, 2), 0);
 }
 

@@ -70,6 +70,35 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   ClipContents.SetVisible(false);
   InputRecordScrollBar.SetRange(0, 500);
   InputFieldPanel.SetVisible(false);
+  OutputPositionLabel.SetCaption("Position");
+  OutputPositionLabel.SetVisible(false);
+  OutputPosition.SetVisible(false);
+  YardStick.SetCaption("M");
+  YardStick.SetVisible(false);
+  YardStick.SetGeometry({0, 0, 7, 13});
+  InputFieldsGroup.SetCaption("Input Fields");
+  InputNamesHeading.SetCaption("Input Field Names");
+  InputValuesHeading.SetCaption("Current Values");
+  InputFieldNamesListBox.SetNewRow(true);
+  InputCountLabel.SetNewRow(true);
+  InputFieldNamesListBox.SetGeometry({0, 0, 110, 230});
+  InputFieldsListBox.SetGeometry({0, 0, 150, 230});
+  TabListBox.SetGeometry({360, 40, 150, 200});
+
+  // Bars above the sheets, the field lists and hints beside them, panels that float.
+  for (tk::Control* c :
+       std::initializer_list<tk::Control*>{&ToolPanel, &InputRecordPanel, &OutputRecordPanel}) {
+    c->SetAlign(tk::Align::kTop);
+  }
+  for (tk::Control* c :
+       std::initializer_list<tk::Control*>{&InputFieldsGroup, &InstructionHints, &LowHint}) {
+    c->SetAlign(tk::Align::kRight);
+  }
+  PageControl.SetAlign(tk::Align::kClient);
+  for (tk::Control* c :
+       std::initializer_list<tk::Control*>{&Splash, &TabListBox, &InputFieldPanel, &ClipContents}) {
+    c->SetAlign(tk::Align::kFloat);
+  }
 
   const struct {
     tk::TabSheet* sheet;

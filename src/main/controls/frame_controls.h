@@ -66,8 +66,22 @@ struct FrameControls {
   tk::Label InputRecordLabel{w_, "InputRecordLabel", &InputRecordPanel};
   tk::Label InputRecordMarkerLabel{w_, "InputRecordMarkerLabel", &InputRecordPanel};
   tk::ScrollBar InputRecordScrollBar{w_, "InputRecordScrollBar", &InputRecordPanel};
-  tk::Label OutputRecordLabel{w_, "OutputRecordLabel"};
-  tk::ScrollBar OutputRecordScrollBar{w_, "OutputRecordScrollBar"};
+  // The output record built from the current input record, under the input record.
+  tk::Panel OutputRecordPanel{w_, "OutputRecordPanel"};
+  tk::Label OutputSizeLabel{w_, "OutputSizeLabel", &OutputRecordPanel};
+  tk::Label OutputRecordLabel{w_, "OutputRecordLabel", &OutputRecordPanel};
+  tk::ScrollBar OutputRecordScrollBar{w_, "OutputRecordScrollBar", &OutputRecordPanel};
+  tk::Label OutputPositionLabel{w_, "OutputPositionLabel", &OutputRecordPanel};
+  tk::Label OutputPosition{w_, "OutputPosition", &OutputRecordPanel};
+  tk::Label YardStick{w_, "YardStick", &OutputRecordPanel};
+  // The fields of the current record, beside the sheets: whatever sheet is in front, a click on
+  // a field stores it in that sheet's active slot.
+  tk::GroupBox InputFieldsGroup{w_, "InputFieldsGroup"};
+  tk::Label InputNamesHeading{w_, "InputNamesHeading", &InputFieldsGroup};
+  tk::Label InputValuesHeading{w_, "InputValuesHeading", &InputFieldsGroup};
+  tk::ListBox InputFieldNamesListBox{w_, "InputFieldNamesListBox", &InputFieldsGroup};
+  tk::ListBox InputFieldsListBox{w_, "InputFieldsListBox", &InputFieldsGroup};
+  tk::Label InputCountLabel{w_, "InputCountLabel", &InputFieldsGroup};
   tk::Memo InstructionHints{w_, "InstructionHints"};
   tk::Memo LowHint{w_, "LowHint"};
   tk::Panel Splash{w_, "Splash"};

@@ -5,10 +5,10 @@ namespace vt {
 
 HiddenSteps::HiddenSteps(tk::Window& window) : w_(window) {
   for (tk::Button* step :
-       {&DisplayOutput, &FillOutput, &DisplayInput, &CutUpInputLine, &ParseInputLine, &SpecialParse,
-        &ReadPage, &ProcessPageLine, &PageClick, &PageControlSwitch, &PrefHist, &DisplayDates,
-        &MakeBinaryValue, &WebForm, &ShowDataBlock, &SaveOldNames, &MatchOldNames, &StoreValues,
-        &OutputHint, &DisplayCombo}) {
+       {&DisplayOutput, &FillOutput,    &DisplayInput,    &CutUpInputLine, &ParseInputLine,
+        &SpecialParse,  &ReadPage,      &ProcessPageLine, &PageClick,      &PageControlSwitch,
+        &PrefHist,      &DisplayDates,  &MakeBinaryValue, &WebForm,        &ShowDataBlock,
+        &SaveOldNames,  &MatchOldNames, &StoreValues,     &OutputHint,     &DisplayCombo}) {
     step->SetVisible(false);
   }
 }

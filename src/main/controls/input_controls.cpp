@@ -28,7 +28,6 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   TagOccurIn.SetText("1");
   TagBelow.SetCaption("Line Below");
   DeleteTag.SetCaption("Delete");
-  InputFieldsGroup.SetCaption("Input Fields");
 
   PageLengthGroupBox.SetCaption("Page length indication");
   FormFeedButton.SetCaption("FormFeed (ASCII 12)");
@@ -51,6 +50,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   BinaryViewPanel.SetCaption("Binary View of start of file");
   BinaryRecordSizeLabel.SetCaption("Record Size");
   BinaryPositionPanel.SetVisible(false);
+  BinaryPositionPanel.SetAlign(tk::Align::kFloat);
   SpecialDelimiterLabel.SetCaption("Delimiter");
   for (tk::Control* c : std::initializer_list<tk::Control*>{
            &SpecialDelimiterLabel, &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2,

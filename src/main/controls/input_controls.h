@@ -41,10 +41,6 @@ struct InputControls {
   tk::Button DeleteTag{w_, "DeleteTag", &DefineTagsGroupBox};
   tk::ListBox TagList{w_, "TagList", &DefineTagsGroupBox};
   tk::Label WebFindLabel{w_, "WebFindLabel", &input_};
-  tk::GroupBox InputFieldsGroup{w_, "InputFieldsGroup", &input_};
-  tk::ListBox InputFieldNamesListBox{w_, "InputFieldNamesListBox", &InputFieldsGroup};
-  tk::ListBox InputFieldsListBox{w_, "InputFieldsListBox", &InputFieldsGroup};
-  tk::Label InputCountLabel{w_, "InputCountLabel", &InputFieldsGroup};
 
   // --- Page sheet ------------------------------------------------------------------------------
   tk::ListBox InputPageListBox{w_, "InputPageListBox", &page_};

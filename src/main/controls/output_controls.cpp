@@ -61,11 +61,6 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   Mult100.SetCaption("x100");
   Round.SetCaption("round");
   NumLdgZero.SetCaption("Ldg 0");
-  OutputPositionLabel.SetVisible(false);
-  OutputPosition.SetVisible(false);
-  YardStick.SetCaption("M");
-  YardStick.SetVisible(false);
-  YardStick.SetGeometry({0, 0, 7, 13});
 
   EvalCheckBox.SetCaption("Evaluate as arithmetic");
   UsePlugIn.SetCaption("Use Plug In program");

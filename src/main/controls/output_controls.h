@@ -82,11 +82,6 @@ struct OutputControls {
   tk::CheckBox Mult100{w_, "Mult100", &NumericConversionGroup};
   tk::CheckBox Round{w_, "Round", &NumericConversionGroup};
   tk::CheckBox NumLdgZero{w_, "NumLdgZero", &NumericConversionGroup};
-  // The record view under the sheets.
-  tk::Label OutputSizeLabel{w_, "OutputSizeLabel", &output_};
-  tk::Label OutputPositionLabel{w_, "OutputPositionLabel", &output_};
-  tk::Label OutputPosition{w_, "OutputPosition", &output_};
-  tk::Label YardStick{w_, "YardStick", &output_};
 
   // --- Combo sheet -----------------------------------------------------------------------------
   tk::CheckBox EvalCheckBox{w_, "EvalCheckBox", &combine_};
