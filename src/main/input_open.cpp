@@ -1,7 +1,9 @@
 // Opening an input file: the name, the refusals, the type guess, dBase headers, XML tags,
 // the clipboard as input, and Close Input File.
 #include <cstdio>
+#include <filesystem>
 #include <fstream>
+#include <system_error>
 
 #include "main/input/dbase_header.h"
 #include "main/input/ebcdic.h"
@@ -21,6 +23,11 @@ constexpr std::size_t kMarkerLength = 32767;
 std::string DirectoryOf(const std::string& path) {
   const std::size_t slash = path.rfind('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
+bool IsRegularFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
 }
 
 // The last four characters, when the name has that many.
@@ -111,7 +118,10 @@ void TParseView::Open1Click() {
     return;
   }
   FileNameLabel.SetCaption(InputFileName);
-  std::FILE* file = std::fopen(InputFileName.c_str(), "rb");
+  // Only a regular file can be read again from its start for the run; a directory opens
+  // without error here but reads nothing.
+  std::FILE* file =
+      IsRegularFile(InputFileName) ? std::fopen(InputFileName.c_str(), "rb") : nullptr;
   if (file == nullptr) {
     // Said aloud: a silent failure would leave the user guessing why nothing opened.
     services().messages->Show("Cannot open that file.", InputFileName, tk::MessageStyle::kStop);

@@ -131,7 +131,7 @@ void TParseView::OutputHintClick() {
             "\"Parser Generated Fields\" box to change your selection of the item to go into the "
             "field labelled \""
           : "Now click on a field name in either the Input \"Field Names\" box or in the \"Parser "
-            "Generated Fields\" box to select the item to go into \"";
+            "Generated Fields\" box to select the item to go into ";
   text += TextOf(OutputFieldNameTable[slot]);
   if (source > 0) {
     text += "\" instead of input field \"";
