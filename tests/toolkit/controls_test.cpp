@@ -98,10 +98,14 @@ TEST_F(TraceWindow, RadioGroupClampsAndRunsOnChangesToAnItem) {
     int runs_after;
   };
   const Row rows[] = {
-      {"-1 is already -1", -1, -1, 0},   {"below -1 clamps to -1", -5, -1, 0},
-      {"first item", 0, 0, 1},           {"same item", 0, 0, 1},
-      {"past the end clamps", 9, 2, 2},  {"last again", 2, 2, 2},
-      {"back to none runs nothing", -1, -1, 2}, {"middle", 1, 1, 3},
+      {"-1 is already -1", -1, -1, 0},
+      {"below -1 clamps to -1", -5, -1, 0},
+      {"first item", 0, 0, 1},
+      {"same item", 0, 0, 1},
+      {"past the end clamps", 9, 2, 2},
+      {"last again", 2, 2, 2},
+      {"back to none runs nothing", -1, -1, 2},
+      {"middle", 1, 1, 3},
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
@@ -240,6 +244,35 @@ TEST_F(TraceWindow, UserSheetChangeRunsTheChangeHandlerForReachableTabsOnly) {
   pages.UserSelectPage(&two);
   EXPECT_EQ(pages.ActivePage(), &two);
   EXPECT_EQ(trace, std::vector<std::string>{"change"});
+}
+
+TEST_F(TraceWindow, OnlyTheSheetInFrontIsWithinReach) {
+  PageControl pages(window, "PageControl");
+  TabSheet one(window, "One", pages), two(window, "Two", pages);
+  GroupBox group(window, "Group", &two);
+  Button button(window, "Button", &group);
+  ListBox list(window, "List", &two);
+  Edit edit(window, "Edit", &two);
+  list.SetItems({"a"});
+  button.on_click = Log("button");
+  list.on_click = Log("list");
+  edit.on_change = Log("edit");
+  Button outside(window, "Outside");  // above the sheets: always in reach
+  outside.on_click = Log("outside");
+  button.UserClick();
+  list.UserSelect(0);
+  edit.UserSetText("x");
+  EXPECT_FALSE(button.Showing());
+  EXPECT_TRUE(trace.empty()) << "sheet Two is behind sheet One";
+  outside.UserClick();
+  pages.UserSelectPage(&two);
+  button.UserClick();
+  list.UserSelect(0);
+  edit.UserSetText("x");
+  EXPECT_EQ(trace, (std::vector<std::string>{"outside", "button", "list", "edit"}));
+  button.SetHelpContext(0);
+  group.SetHelpContext(7);
+  EXPECT_EQ(button.HelpTopic(), 7) << "a control without a topic takes its parent's";
 }
 
 TEST_F(TraceWindow, UserListSelectionRunsClick) {
