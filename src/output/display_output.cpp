@@ -83,6 +83,7 @@ BuildRequest TParseView::GatherBuildRequest() const {
 void TParseView::FillOutputClick() {
   BuildOutputRecord(GatherBuildRequest(), static_cast<const WordLists&>(*this),
                     static_cast<InputTables&>(*this), static_cast<OutputTables&>(*this));
+  if (BatchRun == 0) DisplayGenderSheet();
 }
 
 void TParseView::ShowOutputRecordImage() {

@@ -42,6 +42,10 @@ void TParseView::BindOutputHandlers() {
 
   OutputFieldNamesListBox.on_click = [this] { OutputFieldNamesListBoxClick(); };
   OutputFieldNamesListBox.on_exit = [this] { OutputFieldNamesListBoxExit(); };
+  OutputFieldNamesListBox.on_mouse_down = [this](bool right, int row) {
+    OutputFieldNamesListBoxMouseDown(right, row);
+  };
+  OutputFieldNamesListBox.on_drag_drop = [this](int row) { OutputFieldNamesListBoxDragDrop(row); };
   ParsedItemNames.on_click = [this] { ParsedItemNamesClick(); };
   ParsedItemNames.on_exit = [this] { ParsedItemNamesExit(); };
   OutputRecordScrollBar.on_change = [this] { OutputRecordScrollBarChange(); };

@@ -49,6 +49,16 @@ void ListBox::UserDoubleClick(int row) {
   if (Reachable()) Fire(on_double_click);
 }
 
+void ListBox::UserMouseDown(bool right_button, int row) {
+  if (!Reachable()) return;
+  SetFocus();
+  if (on_mouse_down) on_mouse_down(right_button, row < Count() ? row : -1);
+}
+
+void ListBox::UserDragDrop(int row) {
+  if (Reachable() && on_drag_drop) on_drag_drop(row < Count() ? row : -1);
+}
+
 StringGrid::StringGrid(Window& window, std::string name, int columns, int rows, Control* parent)
     : Control(window, ControlKind::kStringGrid, std::move(name), parent),
       columns_(columns),

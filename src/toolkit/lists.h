@@ -16,6 +16,10 @@ class ListBox : public Control {
       : Control(window, ControlKind::kListBox, std::move(name), parent) {}
   Handler on_click;
   Handler on_double_click;
+  // A mouse button went down on a row (-1: below the rows), before any selection it makes.
+  std::function<void(bool right_button, int row)> on_mouse_down;
+  // A drag that started in this list was dropped on a row (-1: below the rows).
+  std::function<void(int row)> on_drag_drop;
 
   const std::vector<std::string>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
@@ -39,6 +43,8 @@ class ListBox : public Control {
 
   void UserSelect(int row);
   void UserDoubleClick(int row);
+  void UserMouseDown(bool right_button, int row);
+  void UserDragDrop(int row);
 
  private:
   std::vector<std::string> items_;

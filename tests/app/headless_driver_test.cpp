@@ -53,7 +53,7 @@ TEST(HeadlessDriver, ExitMenuEndsTheLoopWithItsStatus) {
   TParseView view(drive.fakes.services, {});
   int ticks_before_exit = 3;
   view.Timer1.on_timer = [&] {
-    if (--ticks_before_exit == 0) view.Exit1.Click();
+    if (--ticks_before_exit == 0) view.Exit1.UserClick();
   };
   EXPECT_EQ(drive.Run(view), 0);
   EXPECT_EQ(drive.ticks, 3);

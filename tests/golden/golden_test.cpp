@@ -78,14 +78,14 @@ TEST_P(GoldenWriters, MatchesExpectedBytes) {
               setup.formats.end())
       << c.dir << "/setup does not list " << c.format;
 
-  WriteFile(Path("input.csv"), testing::ReadBytes(c.dir + "/input.csv"));
-  TParseView& view = CreateAndShow({Path("input.csv")});
-  view.PageControl.SetActivePage(&view.OutputConfiguration);
-  view.OutputSpecialDelimiterEditBox.SetText(setup.special);
-  testing::FormatButton(view, writer->format).SetChecked(true);
-  view.OutputFieldNames.SetChecked(setup.names);
+  TParseView& view = OpenInput("input.csv", testing::ReadBytes(c.dir + "/input.csv"));
+  testing::GoToSheet(view, view.OutputConfiguration);
+  testing::TypeAndEnter(view.OutputSpecialDelimiterEditBox, setup.special);
+  if (setup.names) testing::Click(view.OutputFieldNames);
+  // The writer's subject is the bytes of a given table, so the table is written directly.
   testing::ApplyFields(view, setup.fields);
-  const std::string actual = testing::RunInto(view, Path("out." + c.format));
+  testing::Click(testing::FormatButton(view, writer->format));
+  const std::string actual = testing::RunInto(view, fakes.dialogs, Path("out." + c.format));
   EXPECT_TRUE(fakes.messages.shown.empty()) << fakes.messages.shown.front().text;
 
   const std::string expected_path = c.dir + "/expected." + c.format;

@@ -8,19 +8,34 @@
 namespace vt {
 namespace {
 
+using testing::Click;
+using testing::ClickInputField;
+using testing::Pick;
+using testing::Type;
+using testing::TypeAndEnter;
 using testing::ViewTest;
 
-// The sheet is out of a user's reach until an input file is open, so the tests type from code.
-void Type(tk::Edit& box, const std::string& text) {
-  box.SetFocus();
-  box.SetText(text);
-}
+class GenderSheetTest : public ViewTest {
+ protected:
+  // The sheet is in a user's reach once an input file is open: a record of two first names.
+  TParseView& Start() {
+    TParseView& view = OpenInput("in.csv", "\"John\",\"Mary\"\n");
+    testing::GoToSheet(view, view.GenderSheet);
+    return view;
+  }
+};
 
-// Types into the test box and leaves it.
+// Types into the test box and leaves it for the gender list beside it.
 std::string Verdict(TParseView& view, const std::string& text) {
   Type(view.TestNameIn, text);
-  view.AddedNameIn.SetFocus();
+  Pick(view.GenderNames, -1);  // a click beside the rows
   return view.TestNameLabel.Caption();
+}
+
+// A click on an added name of the sheet's list.
+void PickAddedName(tk::ListBox& list, int row) {
+  EXPECT_LT(row, list.Count()) << "the Gender sheet does not list the added names";
+  Pick(list, row);
 }
 
 std::vector<std::string> AddedNames(const TParseView& view) {
@@ -42,8 +57,8 @@ TEST_F(ViewTest, GenderSheetCaptions) {
   EXPECT_EQ(view.TestNameIn.Parent(), &view.GenderSheet);
 }
 
-TEST_F(ViewTest, TestBoxVerdicts) {
-  TParseView& view = Create();
+TEST_F(GenderSheetTest, TestBoxVerdicts) {
+  TParseView& view = Start();
   const struct {
     const char* text;
     const char* verdict;
@@ -59,88 +74,79 @@ TEST_F(ViewTest, TestBoxVerdicts) {
   }
 }
 
-TEST_F(ViewTest, UserListAndAddedNamesOverrideTheDictionary) {
+TEST_F(GenderSheetTest, UserListAndAddedNamesOverrideTheDictionary) {
   WriteFile(ProgramDir() + "/gender.txt", "MARY,M\nKIM,F\nRobin,F\n,M\nJohn,F\n");
-  TParseView& view = Create();
+  TParseView& view = Start();
   EXPECT_EQ(Verdict(view, "Mary"), "is defined as a male name");
   EXPECT_EQ(Verdict(view, "Kim"), "is ambiguous or undefined") << "the added Kim is 0";
   EXPECT_EQ(Verdict(view, "robin"), "is defined as a female name");
   EXPECT_EQ(Verdict(view, "John"), "is defined as a male name") << "lines after ',M' are unread";
 }
 
-TEST_F(ViewTest, AddStoresACapitalisedTrimmedNameAsAmbiguous) {
-  TParseView& view = Create();
-  view.AddedGenderAddClick();
+TEST_F(GenderSheetTest, AddStoresACapitalisedTrimmedNameAsAmbiguous) {
+  TParseView& view = Start();
+  Click(view.AddedGenderAdd);
   EXPECT_EQ(view.AddedNameSelected, 2);
   EXPECT_TRUE(view.AddedNameIn.Focused());
   EXPECT_TRUE(view.AddedAmbig.Checked());
-  view.AddedNameIn.SetText("mcrobin-lee..");
-  char key = 'a';
-  view.AddedNameIn.on_key_press(key);
+  Type(view.AddedNameIn, "mcrobin-lee..");
+  view.AddedNameIn.UserKeyPress('a');
   EXPECT_TRUE(view.AddedNameIn.Focused()) << "only Enter moves on";
-  key = '\r';
-  view.AddedNameIn.on_key_press(key);
+  view.AddedNameIn.UserKeyPress('\r');
   // Enter moved the focus away, and leaving the box stored the name.
   EXPECT_EQ(AddedNames(view), (std::vector<std::string>{"Walt", "Kim", "McRobin-Lee"}));
   EXPECT_EQ(view.AddedFirstNameGenders[2], 0);
 
-  view.AddedFemale.SetChecked(true);
+  Click(view.AddedFemale);
   EXPECT_EQ(view.AddedFirstNameGenders[2], -1);
   EXPECT_EQ(Verdict(view, "McRobin-Lee"), "is ambiguous or undefined")
       << "the hyphen splits the test text into two words";
   EXPECT_EQ(Verdict(view, "Mcrobin"), "is ambiguous or undefined");
 
-  view.AddedGenderAddClick();
-  Type(view.AddedNameIn, "abcdefghijklmnopqrst");
-  view.AddedMale.SetFocus();
+  Click(view.AddedGenderAdd);
+  TypeAndEnter(view.AddedNameIn, "abcdefghijklmnopqrst");
   EXPECT_EQ(AddedNames(view).back(), "Abcdefghijklmno");
 }
 
-TEST_F(ViewTest, ANameThatTrimsAwayLeavesTheSlotAlone) {
-  TParseView& view = Create();
-  view.DisplayGenderSheet();
-  view.AddedNames.SetItemIndex(0);
-  view.AddedNamesClick();
-  Type(view.AddedNameIn, "--");
-  view.AddedAmbig.SetFocus();
+TEST_F(GenderSheetTest, ANameThatTrimsAwayLeavesTheSlotAlone) {
+  TParseView& view = Start();
+  PickAddedName(view.AddedNames, 0);
+  EXPECT_EQ(view.AddedNameSelected, 0);
+  TypeAndEnter(view.AddedNameIn, "--");
   EXPECT_EQ(AddedNames(view), (std::vector<std::string>{"Walt", "Kim"}));
   EXPECT_EQ(view.AddedFirstNameGenders[0], 1);
 }
 
-TEST_F(ViewTest, ClickingAnAddedNameShowsItWithoutChangingIt) {
-  TParseView& view = Create();
-  view.DisplayGenderSheet();
-  view.AddedGenders.SetItemIndex(0);
-  view.AddedGendersClick();
+TEST_F(GenderSheetTest, ClickingAnAddedNameShowsItWithoutChangingIt) {
+  TParseView& view = Start();
+  PickAddedName(view.AddedGenders, 0);
   EXPECT_EQ(view.AddedNames.ItemIndex(), 0);
   EXPECT_EQ(view.AddedNameSelected, 0);
   EXPECT_EQ(view.AddedNameIn.Text(), "Walt");
   EXPECT_TRUE(view.AddedMale.Checked());
-  view.AddedNames.SetItemIndex(1);
-  view.AddedNamesClick();
+  PickAddedName(view.AddedNames, 1);
   EXPECT_EQ(view.AddedGenders.ItemIndex(), 1);
   EXPECT_TRUE(view.AddedAmbig.Checked());
   EXPECT_EQ(view.AddedFirstNameGenders[0], 1);
   EXPECT_EQ(view.AddedFirstNameGenders[1], 0);
 }
 
-TEST_F(ViewTest, DeleteWithNothingSelectedDoesNothing) {
-  TParseView& view = Create();
-  view.AddedGenderDelete.Click();
-  view.AddedMale.SetChecked(true);
+TEST_F(GenderSheetTest, DeleteWithNothingSelectedDoesNothing) {
+  TParseView& view = Start();
+  Click(view.AddedGenderDelete);
+  Click(view.AddedMale);
   EXPECT_EQ(AddedNames(view), (std::vector<std::string>{"Walt", "Kim"}));
   EXPECT_EQ(view.AddedFirstNameGenders[0], 1);
   EXPECT_EQ(view.AddedFirstNameGenders[1], 0);
 }
 
-TEST_F(ViewTest, DeleteMovesTheLaterNamesUpWithTheirGenders) {
-  TParseView& view = Create();
-  SetSlot(view.AddedFirstNames[2], "Mary");
-  view.AddedFirstNameGenders[2] = -1;
-  view.DisplayGenderSheet();
-  view.AddedNames.SetItemIndex(1);
-  view.AddedNamesClick();
-  view.AddedGenderDelete.Click();
+TEST_F(GenderSheetTest, DeleteMovesTheLaterNamesUpWithTheirGenders) {
+  TParseView& view = Start();
+  Click(view.AddedGenderAdd);
+  TypeAndEnter(view.AddedNameIn, "Mary");
+  Click(view.AddedFemale);
+  PickAddedName(view.AddedNames, 1);
+  Click(view.AddedGenderDelete);
   EXPECT_EQ(AddedNames(view), (std::vector<std::string>{"Walt", "Mary"}));
   EXPECT_EQ(view.AddedFirstNameGenders[1], -1) << "the moved name keeps its gender";
   EXPECT_EQ(view.AddedNameSelected, 1);
@@ -148,44 +154,35 @@ TEST_F(ViewTest, DeleteMovesTheLaterNamesUpWithTheirGenders) {
   EXPECT_TRUE(view.AddedAmbig.Checked());
 }
 
-TEST_F(ViewTest, GenderSourceClickSelectsTheSlotsField) {
-  TParseView& view = Create();
-  view.InputFieldNamesListBox.SetItems({"Name", "City", "First"});
-  view.SpecialSourceTable[9][1] = 3;
-  view.DisplayGenderSheet();
-  view.GenderSource.SetItemIndex(1);
-  view.GenderSourceClick();
+TEST_F(GenderSheetTest, GenderSourceClickSelectsTheSlotsField) {
+  TParseView& view = Start();
+  Pick(view.GenderSource, 1);
   EXPECT_EQ(view.ActiveGenderSlot, 2);
-  EXPECT_EQ(view.InputFieldNamesListBox.ItemIndex(), 2);
-  view.GenderSource.SetItemIndex(0);
-  view.GenderSourceClick();
+  ClickInputField(view, 1);
+  EXPECT_EQ(view.SpecialSourceTable[9][1], 2);
+  Pick(view.GenderSource, 0);
   EXPECT_EQ(view.ActiveGenderSlot, 1);
   EXPECT_EQ(view.InputFieldNamesListBox.ItemIndex(), -1);
+  Pick(view.GenderSource, 1);
+  EXPECT_EQ(view.InputFieldNamesListBox.ItemIndex(), 1);
 }
 
-TEST_F(ViewTest, DisplayShowsSourcesGendersAddedNamesAndTheVerdict) {
-  TParseView& view = Create();
-  view.InputFieldNames.assign(5, "");
-  view.InputFieldNames[2] = "First";
-  view.SpecialSourceTable[9][1] = 2;
-  view.SpecialSourceTable[9][2] = 40;  // past the known fields
-  view.GeneratedSourceValues.assign(110, "");
-  view.GeneratedSourceValues[42] = "M";
-  view.GeneratedSourceValues[44] = "F";
-  view.TestNameIn.SetText("J");
-  view.DisplayGenderSheet();
+TEST_F(GenderSheetTest, TheSheetShowsSourcesGendersAddedNamesAndTheVerdict) {
+  TParseView& view = Start();
+  Verdict(view, "J");
+  Pick(view.GenderSource, 0);
+  ClickInputField(view, 1);
+  Pick(view.GenderSource, 2);
+  ClickInputField(view, 0);
   EXPECT_EQ(view.GenderSource.Items(),
-            (std::vector<std::string>{"(Source 1)", "First", "(Source 3)"}));
+            (std::vector<std::string>{"Field2", "(Source 2)", "Field1"}));
   EXPECT_EQ(view.GenderNames.Items(),
             (std::vector<std::string>{"Gender 1", "Gender 2", "Gender 3"}));
-  EXPECT_EQ(view.GenderValues.Items(), (std::vector<std::string>{"M", "", "F"}));
+  EXPECT_EQ(view.GenderValues.Items(), (std::vector<std::string>{"F", "", "M"}));
   EXPECT_EQ(view.AddedNames.Items(), (std::vector<std::string>{"Walt", "Kim"}));
   EXPECT_EQ(view.AddedGenders.Items(), (std::vector<std::string>{"M", "?"}));
   EXPECT_EQ(view.AddedNames.ItemIndex(), -1);
   EXPECT_EQ(view.TestNameLabel.Caption(), "") << "one character gives no verdict";
-  view.TestNameIn.SetText("Zq");
-  view.DisplayGenderSheet();
-  EXPECT_EQ(view.TestNameLabel.Caption(), "is ambiguous or undefined");
 }
 
 }  // namespace

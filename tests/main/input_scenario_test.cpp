@@ -23,20 +23,14 @@ std::vector<std::string> Values(const TParseView& v) {
   return v.InputFieldsListBox.Items();
 }
 
-class InputScenarioTest : public ViewTest {
- protected:
-  TParseView& Open(const std::string& name, const std::string& bytes) {
-    WriteFile(Path(name), bytes);
-    return CreateAndShow({Path(name)});
-  }
-};
+class InputScenarioTest : public ViewTest {};
 
 TEST_F(InputScenarioTest, CommaDelimitedWithQuotesStepsToTheEndAndBack) {
-  TParseView& v = Open("in.csv",
-                       "\"Smith, John\",\"42\"\n"
-                       "\"say \"hi\" now\",x,\r\n"
-                       "a,,b\n"
-                       "\"p\",\"q\"");
+  TParseView& v = OpenInput("in.csv",
+                            "\"Smith, John\",\"42\"\n"
+                            "\"say \"hi\" now\",x,\r\n"
+                            "a,,b\n"
+                            "\"p\",\"q\"");
   EXPECT_TRUE(v.DelimitedInputButton.Checked());
   EXPECT_EQ(v.RecordNumber, 1);
   EXPECT_EQ(Names(v), (std::vector<std::string>{"Field1", "Field2"}));
@@ -71,7 +65,7 @@ TEST_F(InputScenarioTest, CommaDelimitedWithQuotesStepsToTheEndAndBack) {
 TEST_F(InputScenarioTest, DelimitedCutsRenameFieldsThatWereChanged) {
   std::string line;
   for (int i = 1; i <= 1200; ++i) line += "v" + std::to_string(i) + ",";
-  TParseView& v = Open("names.txt", line + "\n" + line + "\n");
+  TParseView& v = OpenInput("names.txt", line + "\n" + line + "\n");
   v.NextButton.UserClick();
   const struct {
     std::size_t field;
@@ -89,7 +83,7 @@ TEST_F(InputScenarioTest, DelimitedCutsRenameFieldsThatWereChanged) {
       {1200, "Gield1200", "Field1200"},
   };
   for (const auto& row : rows) v.InputFieldNames[row.field] = row.written;
-  v.ParseInputLine.Click();
+  v.ParseInputLine.Click();  // the cutter step alone
   for (const auto& row : rows) {
     SCOPED_TRACE(row.expected);
     EXPECT_EQ(v.InputFieldNames[row.field], row.expected);
@@ -101,7 +95,8 @@ TEST_F(InputScenarioTest, FieldAndValueLimits) {
   std::string line;
   for (int i = 1; i <= 1600; ++i) line += "v" + std::to_string(i) + ",";
   line += std::string(2000, 'L');
-  TParseView& v = Open("wide.txt", "a,\"b\"\n" + line + "\n\"" + std::string(1400, 'q') + "\n");
+  TParseView& v =
+      OpenInput("wide.txt", "a,\"b\"\n" + line + "\n\"" + std::string(1400, 'q') + "\n");
   v.NextButton.UserClick();
   EXPECT_EQ(v.InputFieldCounts[0], 1500);
   EXPECT_EQ(v.InputFieldTotal, 1500);
@@ -113,7 +108,7 @@ TEST_F(InputScenarioTest, FieldAndValueLimits) {
 }
 
 TEST_F(InputScenarioTest, TabDelimited) {
-  TParseView& v = Open("in.tsv", "name\tcity\nAnn\tOslo\n");
+  TParseView& v = OpenInput("in.tsv", "name\tcity\nAnn\tOslo\n");
   EXPECT_TRUE(v.TabInputButton.Checked());
   EXPECT_EQ(v.InputDelimiter[0], '\t');
   EXPECT_EQ(Values(v), (std::vector<std::string>{"name", "city"}));
@@ -126,7 +121,7 @@ TEST_F(InputScenarioTest, TabDelimited) {
 }
 
 TEST_F(InputScenarioTest, OtherDelimiterChosenFromTheList) {
-  TParseView& v = Open("bars.txt", "a|b||c\nd|e\n");
+  TParseView& v = OpenInput("bars.txt", "a|b||c\nd|e\n");
   EXPECT_TRUE(v.FixedInputButton.Checked());
   EXPECT_EQ(Names(v), (std::vector<std::string>{"Col1_End"}));
   v.SpecialInputButton.UserClick();
@@ -146,7 +141,7 @@ TEST_F(InputScenarioTest, OtherDelimiterChosenFromTheList) {
 }
 
 TEST_F(InputScenarioTest, FixedFormatDividers) {
-  TParseView& v = Open("fixed.txt", "ABCDEFGHIJKLMNOP\nQRSTUVWXYZ\n");
+  TParseView& v = OpenInput("fixed.txt", "ABCDEFGHIJKLMNOP\nQRSTUVWXYZ\n");
   EXPECT_TRUE(v.FixedInputButton.Checked());
   EXPECT_EQ(Names(v), (std::vector<std::string>{"Col1_End"}));
   const int cell = v.YardStick.Geometry().width;
@@ -172,7 +167,7 @@ TEST_F(InputScenarioTest, FixedFormatDividers) {
 }
 
 TEST_F(InputScenarioTest, NinetyNineFieldLimit) {
-  TParseView& v = Open("fixed.txt", std::string(300, 'x') + "\n");
+  TParseView& v = OpenInput("fixed.txt", std::string(300, 'x') + "\n");
   const int cell = v.YardStick.Geometry().width;
   for (int d = 1; d <= 97; ++d) {
     v.InputRecordMarkerLabel.UserMouseMove((2 * d) * cell, 0);
@@ -200,7 +195,7 @@ TEST_F(InputScenarioTest, NinetyNineFieldLimit) {
 }
 
 TEST_F(InputScenarioTest, ScrollingTheRecordView) {
-  TParseView& v = Open("long.txt", std::string(1000, 'a') + std::string(1000, 'b') + "\n");
+  TParseView& v = OpenInput("long.txt", std::string(1000, 'a') + std::string(1000, 'b') + "\n");
   v.InputRecordScrollBar.UserSetPosition(250);
   EXPECT_EQ(v.InputLineOffset, 1000);
   EXPECT_EQ(v.InputOffsetLabel.Caption(), "1000");
@@ -209,7 +204,7 @@ TEST_F(InputScenarioTest, ScrollingTheRecordView) {
 
 TEST_F(InputScenarioTest, FirstRecordAsFieldNames) {
   const std::string long_name(80, 'N');
-  TParseView& v = Open("names.csv", "\"id\",\"" + long_name + "\"\n1,2\n3,4\n");
+  TParseView& v = OpenInput("names.csv", "\"id\",\"" + long_name + "\"\n1,2\n3,4\n");
   v.TakeFirstRecordAsFieldName.UserClick();
   EXPECT_EQ(v.RecordNumber, 2);
   EXPECT_EQ(Names(v), (std::vector<std::string>{"id", std::string(63, 'N')}));
@@ -237,14 +232,14 @@ TEST_F(InputScenarioTest, RefusedExtensions) {
   for (const auto& row : rows) {
     SCOPED_TRACE(row.file);
     fakes.messages.shown.clear();
-    TParseView& v = Open(row.file, "a,\"b\"\n");
+    TParseView& v = OpenInput(row.file, "a,\"b\"\n");
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].text, row.text);
     EXPECT_EQ(fakes.messages.shown[0].caption, "File Open");
     EXPECT_TRUE(v.Open1.Enabled());
   }
   fakes.messages.shown.clear();
-  TParseView& v = Open("a", "x\n");
+  TParseView& v = OpenInput("a", "x\n");
   EXPECT_TRUE(fakes.messages.shown.empty()) << "a short name has no extension to test";
   EXPECT_FALSE(v.Open1.Enabled());
 }
@@ -270,23 +265,24 @@ TEST_F(InputScenarioTest, DialogOpenRemembersTheFolderAndCloseReturnsToNoInput) 
 
 TEST_F(InputScenarioTest, FormFeedHtmlAndXmlHints) {
   {
-    TParseView& v = Open("page.txt", "head\n\fpage two\n");
+    TParseView& v = OpenInput("page.txt", "head\n\fpage two\n");
     EXPECT_TRUE(v.PageInputButton.Checked());
     EXPECT_TRUE(v.FormFeedButton.Checked());
     EXPECT_EQ(v.LowHint.Lines()[1],
               "Form Feeds (ASCII 12) were found, so this is probably a Page Image file.");
   }
   {
-    TParseView& v = Open("t.htm", "<html><table><tr><td>1</td></tr></table></html>\n");
+    TParseView& v = OpenInput("t.htm", "<html><table><tr><td>1</td></tr></table></html>\n");
     EXPECT_EQ(v.HtmlRowTag, "<tr");
     EXPECT_TRUE(v.HTMLTableCheckBox.Checked());
     ASSERT_EQ(v.LowHint.Lines().size(), 1u);
     EXPECT_EQ(v.LowHint.Lines()[0].substr(0, 46), "The beginning of an HTML table was detected in");
   }
   {
-    TParseView& v = Open("d.xml",
-                         "<?xml version=\"1.0\"?>\n<list>\n<item><a>1</a><a>2</a><a>3</a></item>\n"
-                         "<item><a>4</a></item>\n</list>\n");
+    TParseView& v =
+        OpenInput("d.xml",
+                  "<?xml version=\"1.0\"?>\n<list>\n<item><a>1</a><a>2</a><a>3</a></item>\n"
+                  "<item><a>4</a></item>\n</list>\n");
     EXPECT_EQ(v.XmlInput, 1);
     EXPECT_EQ(v.XMLTableName.Text(), "list");
     EXPECT_EQ(v.XMLRecordName.Text(), "item");
@@ -306,14 +302,15 @@ TEST_F(InputScenarioTest, EbcdicSwitchRestoresTheStartBlockAndReadsRecordsTransl
   for (char& c : ebcdic) {
     if (c != '\n') c = AsciiToEbcdic(c);
   }
-  TParseView& v = Open("e.dat", ebcdic);
+  TParseView& v = OpenInput("e.dat", ebcdic);
   const auto before = v.StartOfFileBuffer;
   v.EbcdicIn.UserClick();
   EXPECT_TRUE(v.EbcdicIn.Checked());
   EXPECT_FALSE(v.ReverseEbcdic.Enabled());
   EXPECT_EQ(std::string(v.StartOfFileBuffer.data(), 8), "AB12,\"x\"");
   EXPECT_EQ(v.InputLine, "AB12,\"x\"");
-  v.OmitControlChar.SetChecked(true);
+  testing::GoToSheet(v, v.MiscTab);
+  testing::Click(v.OmitControlChar);
   v.NextButton.UserClick();
   EXPECT_EQ(v.InputLine, "C") << "translated before control bytes are stripped";
   v.EbcdicIn.UserClick();
@@ -353,7 +350,7 @@ std::string SmallDbase() {
 }
 
 TEST_F(InputScenarioTest, DbaseTableStepsWithAbsoluteSeeks) {
-  TParseView& v = Open("t.DbF", SmallDbase());
+  TParseView& v = OpenInput("t.DbF", SmallDbase());
   EXPECT_EQ(v.DbaseInputActive, 1);
   EXPECT_TRUE(v.DbaseInput.Checked());
   EXPECT_TRUE(v.DBVer.Checked());
@@ -381,7 +378,7 @@ TEST_F(InputScenarioTest, DbaseRefusalsReturnToNoInput) {
   std::string bytes = SmallDbase();
   bytes[8] = static_cast<char>((32 + 1501 * 32 + 1) & 0xFF);
   bytes[9] = static_cast<char>((32 + 1501 * 32 + 1) >> 8);
-  TParseView& v = Open("big.dbf", bytes);
+  TParseView& v = OpenInput("big.dbf", bytes);
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
   EXPECT_EQ(fakes.messages.shown[0].text, "Too many fields in file.");
   EXPECT_EQ(fakes.messages.shown[0].caption, Path("big.dbf"));
@@ -413,7 +410,7 @@ TEST_F(InputScenarioTest, BinaryRecordsToTheEndAndBack) {
   std::string bytes;
   for (int i = 0; i < 120; ++i) bytes += static_cast<char>('A' + i % 26);
   bytes[1] = '\0';
-  TParseView& v = Open("b.bin", bytes);
+  TParseView& v = OpenInput("b.bin", bytes);
   v.BinaryInput.UserClick();
   EXPECT_EQ(v.PageControl.ActivePage(), &v.BinaryInputTab);
   EXPECT_EQ(v.BinaryTypeBits(1), 1);

@@ -278,8 +278,8 @@ TEST_F(ViewTest, ClipboardAsInputIsOpenedOnce) {
 
 TEST_F(ViewTest, ExitEndsTheProgramWithStatus0AndDestroyQuitsHelp) {
   TParseView& view = CreateAndShow();
-  view.Exit1.Click();
-  view.ExitButton.UserClick();
+  testing::Click(view.Exit1);
+  testing::Click(view.ExitButton);
   EXPECT_EQ(fakes.app.exit_codes, (std::vector<int>{0, 0}));
   tk::Fire(view.on_destroy);
   ASSERT_EQ(fakes.help.calls.size(), 1u);
@@ -287,13 +287,12 @@ TEST_F(ViewTest, ExitEndsTheProgramWithStatus0AndDestroyQuitsHelp) {
 }
 
 TEST_F(ViewTest, WindowHasFifteenSheetsAndAUserSheetChangeRunsTheSwitchOnce) {
-  WriteFile(Path("in.txt"), "a\n");
-  TParseView& view = CreateAndShow({Path("in.txt")});
+  TParseView& view = OpenInput("in.txt", "a\n");
   EXPECT_EQ(view.PageControl.Sheets().size(), 15u);
   int switches = 0;
   view.PageControlSwitch.on_click = [&] { ++switches; };
-  view.PageControl.SetActivePage(&view.OutputConfiguration);
-  view.PageControl.UserSelectPage(&view.MiscTab);
+  testing::GoToSheet(view, view.MiscTab);
+  view.PageControl.UserSelectPage(&view.MiscTab);  // the sheet in front already
   EXPECT_EQ(switches, 1);
 }
 

@@ -7,13 +7,16 @@
 namespace vt {
 namespace {
 
+using testing::Click;
+using testing::ClickInputField;
+using testing::GoToSheet;
+using testing::Pick;
 using testing::ViewTest;
 
 class WindowFlowTest : public ViewTest {
  protected:
   TParseView& OpenCsv(const std::string& text) {
-    WriteFile(Path("in.csv"), text);
-    TParseView& view = CreateAndShow({Path("in.csv")});
+    TParseView& view = OpenInput("in.csv", text);
     EXPECT_EQ(view.InputFileName, Path("in.csv"));
     return view;
   }
@@ -22,9 +25,9 @@ class WindowFlowTest : public ViewTest {
   }
   // Picks input field `item` (0-based) for the slot list `slot` of the sheet `sheet`.
   static void PickSource(TParseView& view, tk::TabSheet& sheet, tk::ListBox& slot, int item) {
-    view.PageControl.SetActivePage(&sheet);
-    slot.UserSelect(0);
-    view.InputFieldNamesListBox.UserSelect(item);
+    GoToSheet(view, sheet);
+    Pick(slot, 0);
+    ClickInputField(view, item);
   }
 };
 
@@ -57,22 +60,28 @@ TEST_F(WindowFlowTest, NameFieldFillsTheNameAndGenderSources) {
   EXPECT_EQ(Generated(view, 34), "Jr");
   EXPECT_EQ(Generated(view, 35), "Dr John A Smith Jr");
 
-  view.SpecialSourceTable[9][0] = 2;  // Gender 1 from the second field
-  view.SpecialSourceTable[9][1] = 1;
-  view.DisplayOutput.Click();
+  GoToSheet(view, view.GenderSheet);
+  Pick(view.GenderSource, 0);  // Gender 1 from the second field
+  ClickInputField(view, 1);
+  Pick(view.GenderSource, 1);
+  ClickInputField(view, 0);
+  EXPECT_EQ(view.SpecialSourceTable[9][0], 2);
+  EXPECT_EQ(view.SpecialSourceTable[9][1], 1);
   EXPECT_EQ(Generated(view, 42), "F");
   EXPECT_EQ(Generated(view, 43), "M");
   EXPECT_EQ(Generated(view, 44), "");
 }
 
 TEST_F(WindowFlowTest, EntitiesAreDecodedOncePerCut) {
-  TParseView& view = OpenCsv("\"&amp;lt;b&amp;gt;\",\"x\"\n");
-  view.XMLTranslate.SetChecked(true);
-  view.DisplayOutput.Click();
-  view.DisplayOutput.Click();
+  TParseView& view = OpenCsv("\"&amp;lt;b&amp;gt;\",\"x\"\n\"2\",\"y\"\n");
+  GoToSheet(view, view.MiscTab);
+  Click(view.XMLTranslate);                   // which refreshes the output record
+  GoToSheet(view, view.OutputConfiguration);  // and this again
   EXPECT_EQ(view.InputFieldValues[1], "&lt;b&gt;") << "a refresh must not decode again";
-  view.ParseInputLine.Click();  // the same record cut again starts from its raw text
-  view.DisplayOutput.Click();
+  Click(view.NextButton);
+  Click(view.PrevButton);  // the same record cut again starts from its raw text
+  GoToSheet(view, view.MiscTab);
+  GoToSheet(view, view.OutputConfiguration);
   EXPECT_EQ(view.InputFieldValues[1], "&lt;b&gt;");
 }
 

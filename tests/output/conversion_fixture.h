@@ -10,6 +10,7 @@
 
 #include "main/parse_view.h"
 #include "main/strings/fixed_text.h"
+#include "main/view_fixture.h"
 #include "output/writers/writers.h"
 
 namespace vt::testing {
@@ -28,7 +29,9 @@ inline std::string ReadBytes(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-// Fills the output field table the way the field editors leave it, then refreshes.
+// Fills the output field table the way the field editors leave it, then refreshes. Only for
+// writer tests, whose subject is the bytes a writer makes of a given table; every other test
+// sets its fields up through the window (SetUpFields).
 inline void ApplyFields(TParseView& v, const std::vector<FieldRow>& rows) {
   v.OutputFieldCount = static_cast<std::int32_t>(rows.size());
   for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -64,12 +67,52 @@ inline tk::RadioButton& FormatButton(TParseView& v, OutputFormat format) {
   return v.DelimitedOutputButton;
 }
 
-// An unattended run into `path` (as the command line names it); returns the written bytes.
-inline std::string RunInto(TParseView& v, const std::string& path) {
-  v.CmdOutputFileName = path;
-  v.SaveConvertedFile.SetEnabled(true);
-  v.SaveConvertedFile.Click();
-  return ReadBytes(v.ClipOut.Checked() ? v.ClipOutTransferPath : path);
+// Sets up the selected output field `n` from `row` as a user does on the Output sheet: the
+// source picked in a list, then the name, the width, the options and the decimals.
+inline void SetUpField(TParseView& v, int n, const FieldRow& row) {
+  if (row.source > 0) ClickInputField(v, row.source - 1);
+  if (row.source < 0) Pick(v.ParsedItemNames, -row.source - 1);
+  const auto slot = static_cast<std::size_t>(n);
+  if (TextOf(v.OutputFieldNameTable[slot]) != row.name) {
+    Click(v.RenameFieldButton);
+    TypeAndEnter(v.RenameEditBox, row.name);
+  }
+  if (v.OutputFieldWidths[slot] != row.width) SetWidth(v, std::to_string(row.width));
+  const struct {
+    std::uint32_t bit;
+    tk::CheckBox& box;
+  } options[] = {{kFlagNumeric, v.NumericOutputBox},
+                 {kFlagRemoveBlanks, v.RemoveBlanksBox},
+                 {kFlagSkipIfNull, v.SkipIfNull}};
+  for (const auto& option : options) {
+    if ((v.OutputFieldFlags[slot] & option.bit) != (row.flags & option.bit)) Click(option.box);
+  }
+  if (!row.decimals.empty()) TypeAndEnter(v.DecimalPlaces, row.decimals);
+  EXPECT_EQ(v.OutputFieldFlags[slot], row.flags) << row.name;
+  EXPECT_EQ(v.OutputFieldSource[slot], row.source) << row.name;
+}
+
+// The output fields of `rows`, added and set up one by one on the Output sheet.
+inline void SetUpFields(TParseView& v, const std::vector<FieldRow>& rows) {
+  GoToSheet(v, v.OutputConfiguration);  // which starts the sheet with one field
+  for (std::size_t i = 0; i < rows.size(); ++i) {
+    if (i != 0) Click(v.AddFieldButton);
+    SetUpField(v, static_cast<int>(i + 1), rows[i]);
+  }
+  EXPECT_EQ(v.OutputFieldCount, static_cast<std::int32_t>(rows.size()));
+}
+
+// A run as a user starts it: the Output sheet in front, then File, Save Converted File, whose
+// dialog is answered with `path` unless the command line or the clipboard choice names the
+// output. Returns the bytes written.
+inline std::string RunInto(TParseView& v, tk::testing::FakeFileDialogs& dialogs,
+                           const std::string& path) {
+  const bool named = !v.CmdOutputFileName.empty() || v.ClipOut.Checked();
+  if (!named) dialogs.answers.push_back(path);
+  GoToSheet(v, v.OutputConfiguration);
+  Click(v.SaveConvertedFile);
+  if (v.ClipOut.Checked()) return ReadBytes(v.ClipOutTransferPath);
+  return ReadBytes(v.CmdOutputFileName.empty() ? path : v.CmdOutputFileName);
 }
 
 // Parses a setup file: `field name source width flags decimals`, `names on`, `special c`,

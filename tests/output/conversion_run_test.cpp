@@ -16,7 +16,9 @@ namespace vt {
 namespace {
 
 namespace fs = std::filesystem;
+using testing::Click;
 using testing::FieldRow;
+using testing::GoToSheet;
 using testing::ReadBytes;
 
 constexpr int kLineBreakSource = -106;
@@ -51,25 +53,27 @@ bool ToolInstalled(const std::string& name) {
 
 class ConversionRunTest : public testing::ViewTest {
  protected:
+  // Opens `csv` (`more_args` follow it on the command line), sets the fields up on the Output
+  // sheet, then picks the format (dBase takes only fields that have their widths already).
   TParseView& Open(const std::string& csv, tk::RadioButton TParseView::*format,
-                   const std::vector<FieldRow>& fields) {
-    WriteFile(Path("in.csv"), csv);
-    TParseView& view = CreateAndShow({Path("in.csv")});
-    view.DelimitedInputButton.SetChecked(true);  // one-field lines are not guessed as comma
-    view.PageControl.SetActivePage(&view.OutputConfiguration);
-    (view.*format).SetChecked(true);
-    testing::ApplyFields(view, fields);
+                   const std::vector<FieldRow>& fields, std::vector<std::string> more_args = {}) {
+    TParseView& view = OpenInput("in.csv", csv, std::move(more_args));
+    Click(view.DelimitedInputButton);  // one-field lines are not guessed as comma
+    testing::SetUpFields(view, fields);
+    Click(view.*format);
     return view;
+  }
+  std::string RunInto(TParseView& view, const std::string& path) {
+    return testing::RunInto(view, fakes.dialogs, path);
   }
   std::string Log(const TParseView& view) { return ReadBytes(view.LogFilePath); }
 };
 
 TEST_F(ConversionRunTest, UnattendedRunWritesTheFileWithoutDialogAndStartsTheCountdown) {
   TParseView& view = Open("\"a\",\"b\"\r\n\"c\",\"d\"\r\n", &TParseView::DelimitedOutputButton,
-                          {{"One", 1, 0, 0x2, ""}, {"Two", 2, 0, 0x2, ""}});
-  view.OutputFieldNames.SetChecked(true);
-  EXPECT_EQ(testing::RunInto(view, Path("out.csv")),
-            "\"One\",\"Two\"\r\n\"a\",\"b\"\r\n\"c\",\"d\"\r\n");
+                          {{"One", 1, 0, 0x2, ""}, {"Two", 2, 0, 0x2, ""}}, {"", Path("out.csv")});
+  Click(view.OutputFieldNames);
+  EXPECT_EQ(RunInto(view, Path("out.csv")), "\"One\",\"Two\"\r\n\"a\",\"b\"\r\n\"c\",\"d\"\r\n");
   EXPECT_TRUE(fakes.dialogs.requests.empty());
   EXPECT_TRUE(fakes.messages.shown.empty());
   EXPECT_EQ(view.UnattendedExitCountdown, 1);
@@ -82,11 +86,12 @@ TEST_F(ConversionRunTest, UnattendedRunWritesTheFileWithoutDialogAndStartsTheCou
 TEST_F(ConversionRunTest, LogEntryTextIsExact) {
   TParseView& view = Open("\"a\"\r\n\"b\"\r\n\"c\"\r\n", &TParseView::DelimitedOutputButton,
                           {{"One", 1, 0, 0x2, ""}});
-  testing::RunInto(view, Path("out.csv"));
+  RunInto(view, Path("out.csv"));
   EXPECT_EQ(Log(view), "\nWed Mar  4 09:06:07 1998\n 3 records from " + Path("in.csv") + "\nto " +
                            Path("out.csv") + "\nusing preference file: \n");
   EXPECT_EQ(view.StatusBar1.PanelText(2), "3 records converted in 0.00 seconds, 9999 per minute.");
-  testing::RunInto(view, Path("out.csv"));
+  fakes.messages.replies.push_back(tk::MessageReply::kYes);  // replace the first run's file
+  RunInto(view, Path("out.csv"));
   EXPECT_EQ(CountOf(Log(view), "records from"), 2) << "entries are appended";
 }
 
@@ -97,11 +102,11 @@ TEST_F(ConversionRunTest, StatisticsRateIsPerMinuteIn64Bits) {
 }
 
 TEST_F(ConversionRunTest, EveryRecordSkippedGivesAnEmptyFileAndZeroRecords) {
-  // Field 2 is empty in every record and skips it.
+  // Field 2 is the Empty Field and skips every record.
   TParseView& view = Open(Lines(250), &TParseView::DelimitedOutputButton,
-                          {{"One", 1, 0, 0x2, ""}, {"Gone", 3, 0, 0x4002, ""}});
+                          {{"One", 1, 0, 0x2, ""}, {"Gone", -1, 0, 0x4002, ""}});
   fakes.events.calls = 0;
-  EXPECT_EQ(testing::RunInto(view, Path("out.csv")), "");
+  EXPECT_EQ(RunInto(view, Path("out.csv")), "");
   EXPECT_NE(Log(view).find("\n 0 records from "), std::string::npos) << Log(view);
   EXPECT_EQ(fakes.events.calls, 2 + 2) << "start, probe and one progress point per 100 read";
 }
@@ -109,18 +114,22 @@ TEST_F(ConversionRunTest, EveryRecordSkippedGivesAnEmptyFileAndZeroRecords) {
 TEST_F(ConversionRunTest, LimitStopsAfterOneThousandRecords) {
   TParseView& view =
       Open(Lines(5000), &TParseView::FixedFormatOutputButton, {{"One", 1, 6, 0x2, ""}});
-  view.Limit1000.SetChecked(true);
-  const std::string out = testing::RunInto(view, Path("out.txt"));
+  Click(view.Limit1000);
+  const std::string out = RunInto(view, Path("out.txt"));
   EXPECT_EQ(CountOf(out, "\r\n"), 1000);
   EXPECT_NE(Log(view).find(" 1000 records from"), std::string::npos);
 }
 
+// The user presses Cancel while the run goes, without first changing the sheet in front.
 TEST_F(ConversionRunTest, CancelStopsWithinOneHundredRecordsAndKeepsACompleteFile) {
   TParseView& view = Open(Lines(5000), &TParseView::XML, {{"One", 1, 0, 0x2, ""}});
-  fakes.events.on_pump = [&view] {
-    if (view.BatchRun == 1 && view.RecordNumber > 150) view.CancelOutput.Click();
+  bool pressed = false;
+  fakes.events.on_pump = [&view, &pressed] {
+    if (view.BatchRun != 1 || view.RecordNumber <= 150 || pressed) return;
+    pressed = true;
+    Click(view.CancelOutput);
   };
-  const std::string out = testing::RunInto(view, Path("out.xml"));
+  const std::string out = RunInto(view, Path("out.xml"));
   EXPECT_EQ(CountOf(out, "<RECORD>"), 200);
   EXPECT_TRUE(out.ends_with("</TABLE>\r\n")) << "the epilogue follows a cancelled run";
   EXPECT_FALSE(view.CancelOutput.Enabled());
@@ -128,15 +137,18 @@ TEST_F(ConversionRunTest, CancelStopsWithinOneHundredRecordsAndKeepsACompleteFil
   EXPECT_NE(Log(view).find(" 200 records from"), std::string::npos);
 }
 
-// A run trusts its field plans between progress points; a change made while events run there
-// (here Upper Case, which leaves the plain path) shows from the next record on.
+// A run trusts its field plans between progress points; a change a user makes while events run
+// there (here Upper Case, which leaves the plain path) shows from the next record on.
 TEST_F(ConversionRunTest, FieldChangesAtAProgressPointReachTheNextRecords) {
   TParseView& view =
       Open(Lines(250), &TParseView::FixedFormatOutputButton, {{"One", 1, 5, 0x2, ""}});
   fakes.events.on_pump = [&view] {
-    if (view.BatchRun == 1 && view.RecordNumber > 150) view.OutputFieldFlags[1] |= kFlagUpperCase;
+    if (view.BatchRun != 1 || view.RecordNumber <= 150 || view.UpperCaseConversion.Checked())
+      return;
+    GoToSheet(view, view.OutputConfiguration);  // the run put the Input sheet in front
+    Click(view.UpperCaseConversion);
   };
-  const std::string out = testing::RunInto(view, Path("out.txt"));
+  const std::string out = RunInto(view, Path("out.txt"));
   EXPECT_NE(out.find("r200 \r\n"), std::string::npos);
   EXPECT_NE(out.find("R201 \r\n"), std::string::npos) << "the change missed the records after it";
   EXPECT_NE(out.find("R250 \r\n"), std::string::npos);
@@ -153,7 +165,7 @@ TEST_F(ConversionRunTest, FieldNamesWrittenAtAProgressPointAreNamedAgain) {
     seen.push_back(view.InputFieldNames[2]);
     view.InputFieldNames[2] = "Changed";
   };
-  testing::RunInto(view, Path("out.txt"));
+  RunInto(view, Path("out.txt"));
   EXPECT_EQ(seen, (std::vector<std::string>{"Field2", "Field2"}));
   EXPECT_EQ(view.RunNamedFields, -1) << "every cut outside a run checks the names";
 }
@@ -167,7 +179,7 @@ TEST_F(ConversionRunTest, ProgressShowsTheValuesOfADirectFixedRecord) {
   fakes.events.on_pump = [&view, &shown] {
     if (view.BatchRun == 1) shown.push_back(view.OutputFieldsListBox.Items());
   };
-  const std::string out = testing::RunInto(view, Path("out.txt"));
+  const std::string out = RunInto(view, Path("out.txt"));
   EXPECT_NE(out.find("r100 x  \r\n"), std::string::npos);
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0], (std::vector<std::string>{"r100 ", "x  "}));
@@ -177,10 +189,9 @@ TEST_F(ConversionRunTest, ProgressShowsTheValuesOfADirectFixedRecord) {
 TEST_F(ConversionRunTest, ExitDuringARunCancelsItFirst) {
   TParseView& view = Open(Lines(1000), &TParseView::DelimitedOutputButton, {{"One", 1, 0, 0, ""}});
   fakes.events.on_pump = [&view] {
-    if (view.BatchRun == 1) view.Exit1.Click();
+    if (view.BatchRun == 1) Click(view.Exit1);
   };
-  view.Exit1.SetEnabled(true);
-  const std::string out = testing::RunInto(view, Path("out.csv"));
+  const std::string out = RunInto(view, Path("out.csv"));
   EXPECT_EQ(CountOf(out, "\r\n"), 100);
   EXPECT_FALSE(fakes.app.exit_codes.empty());
 }
@@ -191,22 +202,23 @@ TEST_F(ConversionRunTest, OpenCloseAndSaveDoNothingWhileARunIsGoing) {
   fakes.events.on_pump = [&] {
     if (view.BatchRun != 1) return;
     ++pumps_in_run;
-    view.Open1.Click();
-    view.CloseFile1.Click();
-    view.SaveConvertedFile.Click();
+    view.Open1.UserClick();
+    view.CloseFile1.UserClick();
+    view.SaveConvertedFile.UserClick();
   };
-  const std::string out = testing::RunInto(view, Path("out.csv"));
+  const std::string out = RunInto(view, Path("out.csv"));
   EXPECT_EQ(pumps_in_run, 3);
   EXPECT_EQ(CountOf(out, "\r\n"), 300);
   EXPECT_EQ(view.InputFileName, Path("in.csv"));
-  EXPECT_TRUE(fakes.dialogs.requests.empty());
+  EXPECT_EQ(fakes.dialogs.requests.size(), 1u) << "the run's own save dialog only";
 }
 
 TEST_F(ConversionRunTest, DbaseHeaderDescriptorsRecordsAndEndByte) {
   TParseView& view = Open("\"Ann\",12.5\r\n\"Bob\",3\r\n", &TParseView::DbaseOutputButton,
                           {{"Name", 1, 20, 0x2, ""}, {"Amount", 2, 8, 0x3, "2"}});
-  view.DBVer.SetChecked(true);
-  const std::string f = testing::RunInto(view, Path("out.dbf"));
+  GoToSheet(view, view.DateSheet);  // which offers the Y2K header for dBase output
+  Click(view.DBVer);
+  const std::string f = RunInto(view, Path("out.dbf"));
   ASSERT_EQ(f.size(), 97u + 2 * 29 + 1);
   auto byte = [&f](std::size_t at) { return static_cast<unsigned char>(f[at]); };
   EXPECT_EQ(byte(0), 0x03);
@@ -235,9 +247,10 @@ TEST_F(ConversionRunTest, DbaseHeaderDescriptorsRecordsAndEndByte) {
 TEST_F(ConversionRunTest, DbaseAppendCountsTheRecordsAlreadyThere) {
   TParseView& view =
       Open("\"Ann\"\r\n\"Bob\"\r\n", &TParseView::DbaseOutputButton, {{"Name", 1, 5, 0x2, ""}});
-  testing::RunInto(view, Path("out.dbf"));
-  view.AppendFile.SetChecked(true);
-  const std::string f = testing::RunInto(view, Path("out.dbf"));
+  RunInto(view, Path("out.dbf"));
+  GoToSheet(view, view.OutputConfiguration);
+  Click(view.AppendFile);
+  const std::string f = RunInto(view, Path("out.dbf"));
   ASSERT_EQ(f.size(), 65u + 4 * 6 + 1);
   EXPECT_EQ(f[4], 4);
   EXPECT_EQ(f.substr(65), " Ann   Bob   Ann   Bob  \x1A");
@@ -246,17 +259,15 @@ TEST_F(ConversionRunTest, DbaseAppendCountsTheRecordsAlreadyThere) {
 TEST_F(ConversionRunTest, DbaseInputPassesOverDeletedRecordsAndReadsLikeNext) {
   TParseView& first = Open("\"Ann\",\"1\"\r\n\"Bob\",\"2\"\r\n\"Cy\",\"3\"\r\n",
                            &TParseView::DbaseOutputButton, {{"Name", 1, 4, 0x2, ""}});
-  std::string table = testing::RunInto(first, Path("table.dbf"));
+  std::string table = RunInto(first, Path("table.dbf"));
   ASSERT_EQ(table.size(), 65u + 3 * 5 + 1);
   table[65 + 2 * 5] = '*';  // the last record is deleted
-  WriteFile(Path("table.dbf"), table);
-  TParseView& view = CreateAndShow({Path("table.dbf")});
+  TParseView& view = OpenInput("table.dbf", table);
   ASSERT_EQ(view.DbaseInputActive, 1);
   ASSERT_EQ(view.InputFieldValues[1], "Ann ");
-  view.PageControl.SetActivePage(&view.OutputConfiguration);
-  view.TabDelimitedOutputButton.SetChecked(true);
-  testing::ApplyFields(view, {{"N", 1, 0, 0x2, ""}, {"No", -2, 0, 0, ""}});
-  EXPECT_EQ(testing::RunInto(view, Path("out.txt")), "Ann\t1\r\nBob\t2\r\n");
+  testing::SetUpFields(view, {{"N", 1, 0, 0x2, ""}, {"No", -2, 0, 0, ""}});
+  Click(view.TabDelimitedOutputButton);
+  EXPECT_EQ(RunInto(view, Path("out.txt")), "Ann\t1\r\nBob\t2\r\n");
   EXPECT_EQ(view.InputFieldValues[1], "Ann ") << "the first record is shown again";
 }
 
@@ -278,7 +289,7 @@ TEST_F(ConversionRunTest, LineBreakMarkersBecomeTheTerminatorAsTheRecordIsWritte
     TParseView& view =
         Open("\"a\",\"b\"\r\n", row.format,
              {{"A", 1, 1, 0, ""}, {"Br", kLineBreakSource, 1, 0, ""}, {"B", 2, 1, 0, ""}});
-    std::string out = testing::RunInto(view, Path("out"));
+    std::string out = RunInto(view, Path(std::string("out ") + row.name));
     if (row.format == &TParseView::DbaseOutputButton) out = out.substr(129, out.size() - 130);
     EXPECT_EQ(out, row.expected);
   }
@@ -288,9 +299,10 @@ TEST_F(ConversionRunTest, XmlIsWellFormedWithLongValuesAndControlBytes) {
   const std::string long_value(1400, '&');
   TParseView& view = Open("\"" + long_value + "\",\"a\x01\x0B<b>\"\r\n", &TParseView::XML,
                           {{"Long", 1, 0, 0, ""}, {"Ctl", 2, 0, 0, ""}});
-  view.OutputFieldNames.SetChecked(true);
-  view.XMLTableName.SetText("my table");
-  const std::string out = testing::RunInto(view, Path("out.xml"));
+  Click(view.OutputFieldNames);
+  GoToSheet(view, view.MiscTab);
+  testing::Type(view.XMLTableName, "my table");
+  const std::string out = RunInto(view, Path("out.xml"));
   EXPECT_TRUE(out.starts_with("<?xml version=\"1.0\"?>\r\n<my_table>\r\n<RECORD>\r\n"))
       << "no name record before the declaration; names made valid when written";
   EXPECT_NE(out.find("<Ctl>a&lt;b&gt;</Ctl>"), std::string::npos);
@@ -303,17 +315,17 @@ TEST_F(ConversionRunTest, XmlIsWellFormedWithLongValuesAndControlBytes) {
 TEST_F(ConversionRunTest, CommaFieldNamesAreQuotedAndCutToTheirWidth) {
   TParseView& view =
       Open("\"Ann\"\r\n", &TParseView::DelimitedOutputButton, {{"Customer", 1, 5, 0x2, ""}});
-  view.OutputFieldNames.SetChecked(true);
-  EXPECT_EQ(testing::RunInto(view, Path("out.csv")), "\"Custo\"\r\n\"Ann  \"\r\n");
+  Click(view.OutputFieldNames);
+  EXPECT_EQ(RunInto(view, Path("out.csv")), "\"Custo\"\r\n\"Ann  \"\r\n");
 }
 
 TEST_F(ConversionRunTest, CommaAppendAddsRecordsWithoutANameRecord) {
   TParseView& view =
       Open("\"Ann\"\r\n", &TParseView::DelimitedOutputButton, {{"N", 1, 0, 0x2, ""}});
-  view.OutputFieldNames.SetChecked(true);
+  Click(view.OutputFieldNames);
   WriteFile(Path("out.csv"), "old\r\n");
-  view.AppendFile.SetChecked(true);
-  EXPECT_EQ(testing::RunInto(view, Path("out.csv")), "old\r\n\"Ann\"\r\n");
+  Click(view.AppendFile);
+  EXPECT_EQ(RunInto(view, Path("out.csv")), "old\r\n\"Ann\"\r\n");
 }
 
 TEST_F(ConversionRunTest, XmlAppendTakesTheNamesOfTheFileAndReplacesItsClosingTag) {
@@ -321,8 +333,8 @@ TEST_F(ConversionRunTest, XmlAppendTakesTheNamesOfTheFileAndReplacesItsClosingTa
   WriteFile(Path("out.xml"),
             "<?xml version=\"1.0\"?>\r\n<people>\r\n<person>\r\n<N>Old</N>\r\n"
             "</person>\r\n</people>\r\n   \r\n");
-  view.AppendFile.SetChecked(true);
-  const std::string out = testing::RunInto(view, Path("out.xml"));
+  Click(view.AppendFile);
+  const std::string out = RunInto(view, Path("out.xml"));
   EXPECT_EQ(view.XMLTableName.Text(), "people");
   EXPECT_EQ(view.XMLRecordName.Text(), "person");
   EXPECT_EQ(out.substr(out.find("</person>") + 11),
@@ -334,8 +346,8 @@ TEST_F(ConversionRunTest, XmlAppendTakesTheNamesOfTheFileAndReplacesItsClosingTa
 TEST_F(ConversionRunTest, XmlAppendToAFileThatIsNotXmlLeavesItAlone) {
   TParseView& view = Open("\"Ann\",\"x\"\r\n", &TParseView::XML, {{"N", 1, 0, 0x2, ""}});
   WriteFile(Path("out.xml"), "plain text");
-  view.AppendFile.SetChecked(true);
-  EXPECT_EQ(testing::RunInto(view, Path("out.xml")), "plain text");
+  Click(view.AppendFile);
+  EXPECT_EQ(RunInto(view, Path("out.xml")), "plain text");
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
   EXPECT_EQ(fakes.messages.shown[0].text, "The append file selected is not XML.");
   EXPECT_EQ(fakes.messages.shown[0].caption, "File Error");
@@ -358,7 +370,7 @@ TEST_F(ConversionRunTest, TheInputIsNeverOverwrittenUnderAnotherSpelling) {
     SCOPED_TRACE(row.name);
     TParseView& view = Open("\"a\"\r\n", &TParseView::DelimitedOutputButton, {{"N", 1, 0, 0, ""}});
     fakes.messages.shown.clear();
-    testing::RunInto(view, row.path);
+    RunInto(view, row.path);
     ASSERT_EQ(fakes.messages.shown.size(), 1u);
     EXPECT_EQ(fakes.messages.shown[0].text, "You cannot overwrite the input file.");
     EXPECT_EQ(fakes.messages.shown[0].caption, "File Save");
@@ -368,10 +380,11 @@ TEST_F(ConversionRunTest, TheInputIsNeverOverwrittenUnderAnotherSpelling) {
 }
 
 TEST_F(ConversionRunTest, AnOutputThatCannotBeOpenedIsReportedAndNothingReachesTheClipboard) {
-  TParseView& view = Open("\"a\"\r\n", &TParseView::DelimitedOutputButton, {{"N", 1, 0, 0, ""}});
+  TParseView& view =
+      Open("\"a\"\r\n", &TParseView::DelimitedOutputButton, {{"N", 1, 0, 0, ""}}, {"", "*"});
   view.ClipOutTransferPath = Path("missing/dir/clip.txt");
   fakes.clipboard.text = "before";
-  testing::RunInto(view, "*");
+  RunInto(view, "*");
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
   EXPECT_EQ(fakes.messages.shown[0].text, "Cannot open that file.");
   EXPECT_EQ(fakes.messages.shown[0].caption, Path("missing/dir/clip.txt"));
@@ -382,8 +395,8 @@ TEST_F(ConversionRunTest, AnOutputThatCannotBeOpenedIsReportedAndNothingReachesT
 
 TEST_F(ConversionRunTest, ClipboardOutputGoesToTheClipboard) {
   TParseView& view = Open("\"a\",\"b\"\r\n", &TParseView::DelimitedOutputButton,
-                          {{"A", 1, 0, 0, ""}, {"B", 2, 0, 0, ""}});
-  testing::RunInto(view, "*");
+                          {{"A", 1, 0, 0, ""}, {"B", 2, 0, 0, ""}}, {"", "*"});
+  RunInto(view, "*");
   EXPECT_TRUE(view.ClipOut.Checked());
   EXPECT_EQ(fakes.clipboard.text, "a\tb\r\n");
   EXPECT_EQ(ReadBytes(view.ClipOutTransferPath), "a\tb\r\n");
@@ -393,7 +406,8 @@ TEST_F(ConversionRunTest, AReplacedFileIsSwappedWholeAndNoTemporaryFileStays) {
   TParseView& view = Open("\"a\"\r\n", &TParseView::DelimitedOutputButton, {{"N", 1, 0, 0, ""}});
   WriteFile(Path("out.csv"), std::string(5000, 'x'));
   fs::permissions(Path("out.csv"), fs::perms::owner_read | fs::perms::owner_write);
-  EXPECT_EQ(testing::RunInto(view, Path("out.csv")), "\"a\"\r\n");
+  fakes.messages.replies.push_back(tk::MessageReply::kYes);
+  EXPECT_EQ(RunInto(view, Path("out.csv")), "\"a\"\r\n");
   EXPECT_EQ(fs::status(Path("out.csv")).permissions() & fs::perms::all,
             fs::perms::owner_read | fs::perms::owner_write);
   int files = 0;
@@ -403,11 +417,10 @@ TEST_F(ConversionRunTest, AReplacedFileIsSwappedWholeAndNoTemporaryFileStays) {
 
 TEST_F(ConversionRunTest, TheDialogNamesTheFileAndAnExistingFileIsOnlyReplacedOnYes) {
   TParseView& view = Open("\"a\"\r\n", &TParseView::DelimitedOutputButton, {{"N", 1, 0, 0, ""}});
-  view.OutputFieldNames.SetChecked(true);
+  Click(view.OutputFieldNames);
   WriteFile(Path("out.csv"), "keep");
   fakes.dialogs.answers = {Path("out.csv"), Path("out.csv")};
-  view.SaveConvertedFile.SetEnabled(true);
-  view.SaveConvertedFile.Click();
+  Click(view.SaveConvertedFile);
   ASSERT_EQ(fakes.dialogs.requests.size(), 1u);
   EXPECT_EQ(fakes.dialogs.requests[0].title,
             "Please choose a name for the converted file you are saving");
@@ -417,15 +430,18 @@ TEST_F(ConversionRunTest, TheDialogNamesTheFileAndAnExistingFileIsOnlyReplacedOn
   EXPECT_EQ(fakes.messages.shown[0].caption, "File exists");
   EXPECT_EQ(ReadBytes(Path("out.csv")), "keep");
   fakes.messages.replies = {tk::MessageReply::kYes};
-  view.SaveConvertedFile.Click();
+  Click(view.SaveConvertedFile);
   EXPECT_EQ(ReadBytes(Path("out.csv")), "\"N\"\r\n\"a\"\r\n");
   EXPECT_EQ(fakes.settings.Read(view.SettingsFilePath, "Setup", "LastOutput", "", 255), Path(""));
   EXPECT_EQ(view.UnattendedExitCountdown, 0);
 }
 
 TEST_F(ConversionRunTest, DbaseFieldWithoutDecimalsIsRefusedBeforeAnythingIsOpened) {
-  TParseView& view = Open("\"1\"\r\n", &TParseView::DbaseOutputButton, {{"Amount", 1, 8, 0x1, ""}});
-  testing::RunInto(view, Path("out.dbf"));
+  // dBase takes the field as it stands; made numeric afterwards it lacks its decimals.
+  TParseView& view = Open("\"1\"\r\n", &TParseView::DbaseOutputButton, {{"Amount", 1, 8, 0, ""}});
+  ASSERT_TRUE(view.DbaseOutputButton.Checked());
+  Click(view.NumericOutputBox);
+  RunInto(view, Path("out.dbf"));
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
   EXPECT_EQ(fakes.messages.shown[0].caption, "Output Format Alert");
   EXPECT_FALSE(view.DbaseOutputButton.Checked());

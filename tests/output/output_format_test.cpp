@@ -12,21 +12,12 @@ class OutputFormatTest : public testing::ViewTest {
  protected:
   // A two-field CSV; the Output sheet in front with every input field copied to an output field.
   TParseView& Start() {
-    WriteFile(Path("in.csv"), "\"1st name\",\"Amount\"\n\"Ann\",\"12\"\n");
-    TParseView& view = CreateAndShow({Path("in.csv")});
+    TParseView& view = OpenInput("in.csv", "\"1st name\",\"Amount\"\n\"Ann\",\"12\"\n");
     view.TakeFirstRecordAsFieldName.UserClick();
     view.PageControl.UserSelectPage(&view.OutputConfiguration);
     view.CloneButton.UserClick();
     EXPECT_EQ(view.OutputFieldCount, 2);
     return view;
-  }
-  static void SelectField(TParseView& view, int row) {
-    view.OutputFieldNamesListBox.UserSelect(row);
-  }
-  static void SetWidth(TParseView& view, const char* width) {
-    view.FieldWidthButton.UserClick();
-    view.OutputWidthEditBox.UserSetText(width);
-    view.OutputWidthEditBox.UserKeyPress('\r');
   }
   static std::string Name(const TParseView& view, int n) {
     return std::string(TextOf(view.OutputFieldNameTable[static_cast<std::size_t>(n)]));
@@ -48,8 +39,8 @@ TEST_F(OutputFormatTest, ThePreviewFollowsTheChoiceAtOnce) {
 
 TEST_F(OutputFormatTest, DbaseRefusesAFieldWithoutWidthAndSelectsIt) {
   TParseView& view = Start();
-  SelectField(view, 0);
-  SetWidth(view, "10");
+  testing::SelectOutputField(view, 0);
+  testing::SetWidth(view, "10");
   view.DbaseOutputButton.UserClick();
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
   EXPECT_EQ(fakes.messages.shown[0].text,
@@ -64,8 +55,8 @@ TEST_F(OutputFormatTest, DbaseRefusesAFieldWithoutWidthAndSelectsIt) {
 TEST_F(OutputFormatTest, DbaseAndXmlNamesAndTheFieldNameRecord) {
   TParseView& view = Start();
   for (int row : {0, 1}) {
-    SelectField(view, row);
-    SetWidth(view, "8");
+    testing::SelectOutputField(view, row);
+    testing::SetWidth(view, "8");
   }
   view.OutputFieldNames.UserClick();
   ASSERT_TRUE(view.OutputFieldNames.Checked());

@@ -106,13 +106,16 @@ TEST_F(ViewTest, TheCurrentFileEqualToEntry1ChangesNothing) {
 }
 
 TEST_F(ViewTest, PickingAnEntryLoadsItWithoutADialogOnce) {
-  TParseView& view = CreateAndShow({"in.txt", "cmd.vnq"});
-  view.Hist4.SetCaption("/p/x & y.vnq");
+  WriteFile(Path("in.txt"), "a\n");
+  TParseView& view = Create({Path("in.txt"), "cmd.vnq"});
+  const char* const entries[] = {"/p/a.vnq", "/p/b.vnq", "/p/c.vnq", "/p/x & y.vnq"};
+  for (int k = 1; k <= 4; ++k)
+    fakes.settings.Write(view.SettingsFilePath, "History", Key(k), entries[k - 1]);
   std::string loaded;
   view.LoadConfiguration1.on_click = [&] { loaded = view.CmdPrefFileName; };
-  view.LoadConfiguration1.SetEnabled(true);
-  view.Hist4.SetEnabled(true);
-  view.Hist4.UserClick();
+  tk::Fire(view.on_show);  // opens the input, which enables the history items
+  EXPECT_EQ(loaded, "cmd.vnq");
+  testing::Click(view.Hist4);
   EXPECT_EQ(loaded, "/p/x & y.vnq");
   EXPECT_EQ(view.CmdPrefFileName, "cmd.vnq");
 }

@@ -48,6 +48,9 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   Minimise.SetCaption("_");
   Minimise.SetHint("Minimise window");
   ExitButton.SetCaption("Exit");
+  CancelOutput.SetCaption("Cancel");
+  CancelOutput.SetHint("Stop the conversion run");
+  CancelOutput.SetEnabled(false);
   InstructionHints.SetLines({"Instruction Hints"});
   InstructionHints.SetColor(0xFFFF80);
   LowHint.SetColor(0xFFFF80);
@@ -83,6 +86,14 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   InputCountLabel.SetNewRow(true);
   InputFieldNamesListBox.SetGeometry({0, 0, 110, 230});
   InputFieldsListBox.SetGeometry({0, 0, 150, 230});
+  // Headings over their lists; record lines as wide as the window; room for a path.
+  InputNamesHeading.SetGeometry({0, 0, 110, 13});
+  InputValuesHeading.SetGeometry({0, 0, 150, 13});
+  for (tk::Label* line : {&InputRecordLabel, &InputRecordMarkerLabel, &OutputRecordLabel}) {
+    line->SetGeometry({0, 0, w_.ClientWidth(), 13});
+  }
+  FileNameLabel.SetGeometry({0, 0, 260, 13});
+  PositionMarkedLabel.SetGeometry({0, 0, 200, 13});
   TabListBox.SetGeometry({360, 40, 150, 200});
 
   // Bars above the sheets, the field lists and hints beside them, panels that float.

@@ -61,6 +61,8 @@ struct FrameControls {
   tk::Button HelpButton{w_, "HelpButton", &ToolPanel};
   tk::Button Minimise{w_, "Minimise", &ToolPanel};
   tk::Button ExitButton{w_, "ExitButton", &ToolPanel};
+  // Beside the tool buttons: a run shows the Input sheet, and Cancel must stay within reach.
+  tk::Button CancelOutput{w_, "CancelOutput", &ToolPanel};
   tk::Label FileNameLabel{w_, "FileNameLabel"};
   tk::Panel InputRecordPanel{w_, "InputRecordPanel"};
   tk::Label InputRecordLabel{w_, "InputRecordLabel", &InputRecordPanel};

@@ -32,8 +32,6 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   OutputFieldNames.SetCaption("Output Field Names as First Record");
   Limit1000.SetCaption("1,000 record test");
   Limit1000.SetHint("Limit output to 1,000 records");
-  CancelOutput.SetCaption("Cancel");
-  CancelOutput.SetEnabled(false);
   AddFieldButton.SetCaption("Add Field");
   InsertFieldButton.SetCaption("Insert Field");
   DeleteFieldButton.SetCaption("Delete Field");

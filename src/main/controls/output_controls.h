@@ -48,7 +48,6 @@ struct OutputControls {
   tk::CheckBox AppendFile{w_, "AppendFile", &output_};
   tk::CheckBox OutputFieldNames{w_, "OutputFieldNames", &output_};
   tk::CheckBox Limit1000{w_, "Limit1000", &output_};
-  tk::Button CancelOutput{w_, "CancelOutput", &output_};
   // The field editors and the per-field options.
   tk::Label OutputFieldsCount{w_, "OutputFieldsCount", &OutputFieldsGroup};
   tk::Button AddFieldButton{w_, "AddFieldButton", &OutputFieldsGroup};
