@@ -15,6 +15,10 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
                      {DateSheet, ParseStreet, ParseNameSheet, Mailing, CityPage, GenderSheet}),
       SourceSlotControls(AsWindow(), {CombineInputFields, ParseStreet, CityPage, ParseNameSheet,
                                       GenderSheet, Time, ParsePhoneSheet, SplitSheet, DateSheet}),
+      DateControls(AsWindow(), DateSheet, Time),
+      SplitControls(AsWindow(), SplitSheet),
+      PartOrderControls(AsWindow(), {ParseStreet, ParseNameSheet, GenderSheet}),
+      ConversionControls(AsWindow(), MiscTab),
       CommandLine(std::move(args)) {
   SetCaption("Vontrask - Data File Converter");
   SetClientSize(630, 408);

@@ -4,12 +4,16 @@
 #include <string>
 #include <vector>
 
+#include "main/controls/conversion_controls.h"
+#include "main/controls/date_controls.h"
 #include "main/controls/frame_controls.h"
 #include "main/controls/hidden_steps.h"
 #include "main/controls/input_controls.h"
 #include "main/controls/output_controls.h"
 #include "main/controls/parser_controls.h"
+#include "main/controls/part_order_controls.h"
 #include "main/controls/source_slot_controls.h"
+#include "main/controls/split_controls.h"
 #include "main/input_tables.h"
 #include "main/paths.h"
 #include "output/output_tables.h"
@@ -34,7 +38,11 @@ class TParseView : public tk::Window,
                    public InputControls,
                    public OutputControls,
                    public ParserControls,
-                   public SourceSlotControls {
+                   public SourceSlotControls,
+                   public DateControls,
+                   public SplitControls,
+                   public PartOrderControls,
+                   public ConversionControls {
  public:
   // `args` are the command-line arguments after the program name.
   TParseView(tk::Services& services, std::vector<std::string> args);

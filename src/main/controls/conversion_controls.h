@@ -1,0 +1,29 @@
+// Conversion controls: the Misc sheet's unit conversion panel (result slot, unit pair, A and B).
+#pragma once
+
+#include "toolkit/toolkit.h"
+
+namespace vt {
+
+struct ConversionControls {
+  ConversionControls(tk::Window& window, tk::TabSheet& misc);
+
+ private:
+  tk::Window& w_;
+  tk::TabSheet& misc_;
+
+ public:
+  tk::Panel ConversionPanel{w_, "ConversionPanel", &misc_};
+  tk::RadioGroup ConvSelect{w_, "ConvSelect", &ConversionPanel};
+  tk::RadioGroup ConvType{w_, "ConvType", &ConversionPanel};
+  tk::Label ConvFromLabel{w_, "ConvFromLabel", &ConversionPanel};
+  tk::ListBox ConvFrom{w_, "ConvFrom", &ConversionPanel};
+  tk::Label Label128{w_, "Label128", &ConversionPanel};
+  tk::ListBox ConvTo{w_, "ConvTo", &ConversionPanel};
+  tk::Label ConversionConstLabel{w_, "ConversionConstLabel", &ConversionPanel};
+  tk::Edit ConversionEditConst{w_, "ConversionEditConst", &ConversionPanel};
+  tk::Label ConversionMultLabel{w_, "ConversionMultLabel", &ConversionPanel};
+  tk::Edit ConversionEditMult{w_, "ConversionEditMult", &ConversionPanel};
+};
+
+}  // namespace vt
