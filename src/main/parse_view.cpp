@@ -37,6 +37,7 @@ void TParseView::BindHandlers() {
   PrefHist.on_click = [this] { PrefHistClick(); };
   for (tk::MenuItem* item : HistoryItems) item->on_click = [this, item] { Hist1Click(*item); };
   LoadConfiguration1.on_click = [this] { LoadConfiguration1Click(); };
+  SaveConfiguration.on_click = [this] { SaveConfigurationClick(); };
   BindWindowHandlers();
   BindInputHandlers();
   BindOutputHandlers();

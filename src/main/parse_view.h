@@ -20,6 +20,7 @@
 #include "output/record_builder.h"
 #include "parsing/gender_list.h"
 #include "parsing/word_lists.h"
+#include "prefs/pref_tables.h"
 #include "toolkit/toolkit.h"
 
 namespace vt {
@@ -33,6 +34,7 @@ class TParseView : public tk::Window,
                    public GenderList,
                    public WordLists,
                    public ProgramPaths,
+                   public PrefStaging,
                    public FrameControls,
                    public HiddenSteps,
                    public InputControls,
@@ -193,6 +195,15 @@ class TParseView : public tk::Window,
   void PrefHistClick();
   void Hist1Click(tk::MenuItem& sender);
   void LoadConfiguration1Click();
+  void SaveConfigurationClick();
+  // The option controls into the option words and staging fields, and back.
+  void GatherControlState();
+  void RestoreControlState();
+  // The texts of the edit boxes a preference file holds, and the selected stream count.
+  PrefCaptions GatherCaptions() const;
+  void ApplyCaptions(const PrefCaptions& captions);
+  // The preference file of the set-up as it stands (option words as last gathered).
+  std::string PreferenceImage();
 
   // --- Names and genders -----------------------------------------------------------------------
   void GenderSourceClick();

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "main/strings/fixed_text.h"
 #include "prefs/byte_order.h"
 
 namespace vt {
@@ -80,11 +81,6 @@ void Decode(const PrefBlock& block, std::string_view bytes, void* table) {
   }
 }
 
-// A text up to its NUL, never past its field.
-std::string_view FieldText(std::string_view field) {
-  return field.substr(0, std::min(field.find('\0'), field.size()));
-}
-
 // Copies a text and its NUL into a field, cut to the field; the bytes after the NUL stay.
 void CopyIntoField(char* field, std::size_t width, std::string_view text) {
   const std::size_t n = std::min(text.size(), width - 1);
@@ -123,7 +119,7 @@ void ReadTexts(std::string_view present, std::size_t from, void* table, std::siz
                std::size_t limit) {
   auto* out = static_cast<char*>(table);
   for (std::size_t i = 0; (i + 1) * from <= present.size(); ++i) {
-    const std::string_view text = FieldText(present.substr(i * from, from));
+    const std::string_view text = UpToNul(present.substr(i * from, from));
     CopyIntoField(out + i * to, to, text.substr(0, limit));
   }
 }
@@ -155,14 +151,14 @@ void ReadCaption(const PrefBlock& block, std::string_view present, std::string* 
       // Read into a cleared buffer: what the file lacks reads as NUL bytes.
       std::string buffer(block.size, '\0');
       buffer.replace(0, present.size(), present);
-      *caption = std::string(FieldText(buffer));
+      *caption = std::string(UpToNul(buffer));
       return;
     }
     case kBlockDefaultTitle:
-      *caption = whole ? std::string(FieldText(present)) : std::string();
+      *caption = whole ? std::string(UpToNul(present)) : std::string();
       return;
     default:
-      if (whole) *caption = std::string(FieldText(present));
+      if (whole) *caption = std::string(UpToNul(present));
       return;
   }
 }

@@ -6,12 +6,12 @@
 namespace tk {
 
 struct FileDialogRequest {
-  bool save = false;           // a save dialog (else an open dialog)
+  bool save = false;  // a save dialog (else an open dialog)
   std::string title;
-  std::string filter;          // "Text files|*.txt|All files|*.*"
-  std::string default_ext;     // without the dot
+  std::string filter;       // "Text files|*.txt|All files|*.*"
+  std::string default_ext;  // without the dot
   std::string initial_dir;
-  std::string file_name;       // proposed name
+  std::string file_name;  // proposed name
   bool overwrite_prompt = false;
 };
 

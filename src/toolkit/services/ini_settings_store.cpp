@@ -1,6 +1,8 @@
 // Settings store over INI files: line parsing, in-place edits and the atomic file replacement.
 #include "toolkit/services/ini_settings_store.h"
 
+#include "toolkit/services/file_replace.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -157,7 +159,6 @@ namespace {
 struct FileText {
   bool ok = false;      // false: the file exists but could not be read
   bool exists = false;  // false: no such file
-  mode_t mode = 0;
   std::string text;
 };
 
@@ -169,8 +170,6 @@ FileText Load(const std::string& path) {
     return file;
   }
   file.exists = true;
-  struct stat info {};
-  if (::fstat(fd, &info) == 0) file.mode = info.st_mode;
   char buffer[8192];
   for (;;) {
     ssize_t got = ::read(fd, buffer, sizeof buffer);
@@ -184,49 +183,6 @@ FileText Load(const std::string& path) {
   }
   ::close(fd);
   return file;
-}
-
-bool WriteAll(int fd, const std::string& text) {
-  std::size_t done = 0;
-  while (done < text.size()) {
-    ssize_t put = ::write(fd, text.data() + done, text.size() - done);
-    if (put < 0 && errno == EINTR) continue;
-    if (put <= 0) return false;
-    done += static_cast<std::size_t>(put);
-  }
-  return true;
-}
-
-// Writes `text` to a new file beside `path` and renames it over `path`, so that a reader sees
-// the old file or the new one, never a part of either.
-bool ReplaceFile(const std::string& path, const std::string& text, const FileText& old) {
-  namespace fs = std::filesystem;
-  fs::path target(path);
-  if (!target.has_filename()) return false;
-  fs::path dir = target.parent_path();
-  std::error_code error;
-  if (!dir.empty()) fs::create_directories(dir, error);
-  if (error) return false;
-
-  // A hidden name beside the target keeps the rename on one file system.
-  std::string stem = (dir / ".").string();
-  stem.append(target.filename().string()).append(".tmp").append(std::to_string(::getpid()));
-  static unsigned counter = 0;
-  std::string temp;
-  int fd = -1;
-  for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = stem;
-    temp.append("-").append(std::to_string(++counter));
-    fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0 && errno != EEXIST) return false;
-  }
-  if (fd < 0) return false;
-  if (old.exists) ::fchmod(fd, old.mode & 07777);
-  bool written = WriteAll(fd, text) && ::fsync(fd) == 0;
-  written = ::close(fd) == 0 && written;
-  if (written && ::rename(temp.c_str(), path.c_str()) == 0) return true;
-  ::unlink(temp.c_str());
-  return false;
 }
 
 std::string Cut(std::string_view value, std::size_t size) {
@@ -253,7 +209,10 @@ bool IniSettingsStore::Write(const std::string& path, const std::string& section
   FileText old = Load(path);
   // An unreadable file is not ours to replace with a file holding only this key.
   if (!old.ok) return false;
-  return ReplaceFile(path, ini_internal::SetValue(old.text, section, key, value), old);
+  const std::filesystem::path dir = std::filesystem::path(path).parent_path();
+  std::error_code error;
+  if (!dir.empty()) std::filesystem::create_directories(dir, error);
+  return !error && ReplaceFileWith(path, ini_internal::SetValue(old.text, section, key, value));
 }
 
 }  // namespace tk
