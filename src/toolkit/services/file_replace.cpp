@@ -34,15 +34,15 @@ bool ReplaceFileWith(const std::string& path, std::string_view bytes) {
   const bool existed = ::stat(path.c_str(), &old) == 0;
   if (existed && !S_ISREG(old.st_mode)) return false;  // never replace a folder or a device
 
-  // A hidden name beside the target keeps the rename on one file system.
-  std::string stem = (target.parent_path() / ".").string();
-  stem.append(target.filename().string()).append(".tmp").append(std::to_string(::getpid()));
+  // A short hidden name beside the target keeps the rename on one file system, whatever the
+  // length of the target's own name.
+  const std::string stem =
+      (target.parent_path() / ".vontrask-").string() + std::to_string(::getpid());
   static unsigned counter = 0;
   std::string temp;
   int fd = -1;
   for (int attempt = 0; attempt < 100 && fd < 0; ++attempt) {
-    temp = stem;
-    temp.append("-").append(std::to_string(++counter));
+    temp = stem + "-" + std::to_string(++counter) + ".tmp";
     fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0 && errno != EEXIST) return false;
   }
