@@ -38,6 +38,7 @@ void TParseView::BindHandlers() {
   for (tk::MenuItem* item : HistoryItems) item->on_click = [this, item] { Hist1Click(*item); };
   LoadConfiguration1.on_click = [this] { LoadConfiguration1Click(); };
   SaveConfiguration.on_click = [this] { SaveConfigurationClick(); };
+  CopyOutputFormat.on_click = [this] { CopyOutputFormatClick(); };
   BindWindowHandlers();
   BindInputHandlers();
   BindOutputHandlers();

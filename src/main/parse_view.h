@@ -198,7 +198,24 @@ class TParseView : public tk::Window,
   void SaveConfigurationClick();
   // The option controls into the option words and staging fields, and back.
   void GatherControlState();
-  void RestoreControlState();
+  // `loaded_delimiter` is the input delimiter as the file held it, for the delimiter box.
+  void RestoreControlState(const std::array<char, 2>& loaded_delimiter);
+  // The current record cut again under a loaded set-up.
+  void RestoreCurrentInput();
+  void RestoreBinaryInput();
+  void CopyOutputFormatClick();
+  // The preference file from the command line or the open dialog into PrefFileName; false:
+  // cancelled.
+  bool ChoosePreferenceFile(const std::string& title, bool from_command_line,
+                            bool start_in_last_folder);
+  void RememberPreferenceFolder();
+  // The Constant and Multiplier boxes show the chosen result's coefficients.
+  void ShowConversionSlot();
+  static std::string FormatCoefficient(double value);
+  // Copy Output Format's rule for one option bit: a radio button checked when 1, a check box
+  // that follows the bit.
+  void ApplyCopiedBit(std::uint32_t bit, std::uint32_t word, tk::RadioButton TParseView::*button,
+                      tk::CheckBox TParseView::*box);
   // The texts of the edit boxes a preference file holds, and the selected stream count.
   PrefCaptions GatherCaptions() const;
   void ApplyCaptions(const PrefCaptions& captions);

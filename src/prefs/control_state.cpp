@@ -205,7 +205,7 @@ void TParseView::GatherControlState() {
   }
 }
 
-void TParseView::RestoreControlState() {
+void TParseView::RestoreControlState(const std::array<char, 2>& loaded_delimiter) {
   const Words words(*this);
   // The conversion panel shows the chosen result's conversion.
   const int slot = std::clamp(ConvSelect.ItemIndex(), 0, 3);
@@ -276,6 +276,7 @@ void TParseView::RestoreControlState() {
   }
 
   OutputSpecialDelimiterEditBox.SetText(std::string(TextOf(OutputSpecialDelimiterText)));
+  InputDelimiter = loaded_delimiter;
   SpecialDelimiterInputBox.SetText(std::string(TextOf(InputDelimiter)));
   FormLengthInputBox.SetText(std::to_string(FormLength));
 }

@@ -29,6 +29,7 @@ void TParseView::PrefHistClick() {
 }
 
 void TParseView::Hist1Click(tk::MenuItem& sender) {
+  if (ConversionRunning) return;
   // The pick loads that file once; the slot then gets back what the command line put there,
   // so later opens do not keep reloading a file the user picked only once.
   const std::string saved = CmdPrefFileName;
@@ -36,7 +37,5 @@ void TParseView::Hist1Click(tk::MenuItem& sender) {
   LoadConfiguration1.Click();
   CmdPrefFileName = saved;
 }
-
-void TParseView::LoadConfiguration1Click() {}
 
 }  // namespace vt

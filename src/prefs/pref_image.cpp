@@ -97,12 +97,16 @@ class BlockReader {
     const std::size_t start = std::min(position_, bytes_.size());
     const std::string_view present = bytes_.substr(start, size);
     position_ += size;
+    last_whole_ = present.size() == size;
     return present;
   }
+  // Whether the last Take found all it asked for.
+  bool LastWhole() const { return last_whole_; }
 
  private:
   std::string_view bytes_;
   std::size_t position_ = 0;
+  bool last_whole_ = false;
 };
 
 // A block as stored: the bytes present replace the first bytes of the table's image.
@@ -270,17 +274,23 @@ std::string WritePrefImage(const PrefTargets& targets) {
   return image;
 }
 
-void ReadPrefImage(std::string_view bytes, std::int64_t file_size, const PrefTargets& targets) {
+PrefReadReport ReadPrefImage(std::string_view bytes, std::int64_t file_size,
+                             const PrefTargets& targets) {
+  PrefReadReport report;
   BlockReader file(bytes.substr(0, kPrefFileSize));
   const PrefBlock& first = PrefBlockAt(kBlockOptionFlagsA);
   ReadBlock(first, file, true, file_size, targets);
+  report.whole[kBlockOptionFlagsA] = file.LastWhole();
   // The form is told by block 1 alone; a file without it leaves the word as it was.
   std::uint32_t word = 0;
   if (void* table = targets.Table(kBlockOptionFlagsA)) std::memcpy(&word, table, sizeof word);
   const bool wide = (word & kWideLayoutMarker) != 0;
   for (const PrefBlock& block : kPrefBlocks) {
-    if (block.number != kBlockOptionFlagsA) ReadBlock(block, file, wide, file_size, targets);
+    if (block.number == kBlockOptionFlagsA) continue;
+    ReadBlock(block, file, wide, file_size, targets);
+    report.whole[static_cast<std::size_t>(block.number)] = file.LastWhole();
   }
+  return report;
 }
 
 }  // namespace vt

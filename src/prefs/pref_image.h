@@ -72,11 +72,18 @@ class PrefTargets {
 // The 53,559 bytes of the current layout. Caption texts longer than their field are cut to it.
 [[nodiscard]] std::string WritePrefImage(const PrefTargets& targets);
 
+// Which blocks a read found whole in the file.
+struct PrefReadReport {
+  std::array<bool, kPrefBlockCount + 1> whole{};  // by block number
+  bool Whole(int number) const { return whole[static_cast<std::size_t>(number)]; }
+};
+
 // Reads a preference file's bytes into the targets. `file_size` is the size of the whole file
 // (the layout is told from it and from bit 0x8000 of block 1); `bytes` are its first bytes, at
 // most kPrefFileSize. A block beyond the end changes nothing, except: the item of block 59
 // becomes 0, the captions of blocks 54 to 57 and 70 become empty, and every entry of block 60
 // becomes 1 before it is read. Captions 61 to 65 and 67 take a text only from a whole block.
-void ReadPrefImage(std::string_view bytes, std::int64_t file_size, const PrefTargets& targets);
+PrefReadReport ReadPrefImage(std::string_view bytes, std::int64_t file_size,
+                             const PrefTargets& targets);
 
 }  // namespace vt

@@ -79,4 +79,22 @@ PrefTargets BindPrefTargets(InputTables& in, OutputTables& out, WordLists& w, Pr
   return t;
 }
 
+PrefTargets BindCopyTargets(OutputTables& out, WordLists& w, PrefStaging& s, PrefCaptions& c,
+                            PrefCopyTables& copy) {
+  PrefTargets t = BindPrefTargets(copy.input, out, w, s, c);
+  t.BindTable<1>(copy.OptionFlagsA);
+  t.BindTable<9>(copy.SpecialSourceTable);
+  t.BindTable<10>(copy.CombinationDividers);
+  t.BindTable<19>(copy.OptionFlagsA);
+  t.BindTable<23>(copy.DateTimeSources);
+  t.BindTable<27>(copy.OptionFlagsB);
+  t.BindTable<28>(copy.SuitePositions);
+  t.BindTable<35>(copy.NamePartPositions);
+  t.BindCaption(54, copy.TagTextIn);
+  t.BindTable<58>(copy.SplitFlags);
+  t.BindTable<66>(copy.FilterSourceField);
+  t.BindCaption(67, copy.FilterText);
+  return t;
+}
+
 }  // namespace vt

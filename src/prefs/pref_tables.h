@@ -50,4 +50,26 @@ struct PrefCaptions {
 PrefTargets BindPrefTargets(InputTables& input, OutputTables& output, WordLists& words,
                             PrefStaging& staging, PrefCaptions& captions);
 
+// What Copy Output Format reads into copies of its own, and the input side it reads and drops.
+struct PrefCopyTables {
+  std::uint32_t OptionFlagsA = 0;
+  std::uint32_t OptionFlagsB = 0;
+  std::array<std::int32_t, 8> SuitePositions{};
+  std::array<std::int32_t, 6> NamePartPositions{};
+  // Dropped.
+  InputTables input;
+  std::array<std::array<std::int32_t, 6>, 10> SpecialSourceTable{};
+  std::array<std::array<std::array<char, 4>, 6>, 10> CombinationDividers{};
+  std::array<std::int32_t, 30> DateTimeSources{};
+  std::uint32_t SplitFlags = 0;
+  std::int32_t FilterSourceField = 0;
+  std::string TagTextIn;
+  std::string FilterText;
+};
+
+// The blocks bound for Copy Output Format: the output side into the program's tables, the
+// option words and positions into the copy's own, the input side into scratch.
+PrefTargets BindCopyTargets(OutputTables& output, WordLists& words, PrefStaging& staging,
+                            PrefCaptions& captions, PrefCopyTables& copy);
+
 }  // namespace vt

@@ -116,7 +116,7 @@ TEST_F(PrefSaveTest, ASetUpChangedThroughTheWindowReadsBackByteForByte) {
   EXPECT_EQ(copy.SpecialSourceTable[5][0], 2);
 
   // The restore sets the controls so that gathering them again gives the same words.
-  copy.RestoreControlState();
+  copy.RestoreControlState(copy.InputDelimiter);
   const PrefStaging read = copy;
   copy.GatherControlState();
   EXPECT_EQ(copy.OptionFlagsA, read.OptionFlagsA);

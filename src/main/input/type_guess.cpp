@@ -70,19 +70,27 @@ std::vector<std::string> TextOpenHints(const OpenHintFacts& facts) {
   return lines;
 }
 
+std::string ByteViewText(std::string_view bytes) {
+  std::string text(bytes);
+  for (char& c : text) {
+    const auto b = static_cast<unsigned char>(c);
+    if (b == 0) {
+      c = '.';
+    } else if (b < 32 || b > 127) {
+      c = '\x7F';
+    }
+  }
+  return text;
+}
+
 std::vector<std::string> ByteViewRows(std::string_view block) {
   constexpr std::size_t kRows = 300;
   constexpr std::size_t kRowBytes = 50;
   std::vector<std::string> rows(kRows);
   for (std::size_t r = 0; r < kRows; ++r) {
-    std::string& row = rows[r];
-    row.assign(kRowBytes, '.');
-    for (std::size_t i = 0; i < kRowBytes; ++i) {
-      const std::size_t at = r * kRowBytes + i;
-      const unsigned char b = at < block.size() ? static_cast<unsigned char>(block[at]) : 0;
-      if (b == 0) continue;
-      row[i] = (b < 32 || b > 127) ? '\x7F' : static_cast<char>(b);
-    }
+    std::string row(block.substr(std::min(r * kRowBytes, block.size()), kRowBytes));
+    row.resize(kRowBytes, '\0');
+    rows[r] = ByteViewText(row);
   }
   return rows;
 }

@@ -44,7 +44,10 @@ struct OpenHintFacts {
 };
 std::vector<std::string> TextOpenHints(const OpenHintFacts& facts);
 
-// 300 rows of 50 bytes of the block: NUL shown as '.', bytes below 32 or above 127 as 127.
+// Bytes as a byte view shows them: NUL as '.', other bytes below 32 or above 127 as 127.
+std::string ByteViewText(std::string_view bytes);
+
+// 300 rows of 50 bytes of the block in the byte view; bytes past its end show as NUL does.
 std::vector<std::string> ByteViewRows(std::string_view block);
 
 }  // namespace vt
