@@ -1,18 +1,19 @@
-// MainView: construction, user actions, focus and the event filter.
+// MainView: construction, the window's areas, user actions, focus and the event filter.
 #include "gui/main_view.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QBoxLayout>
 #include <QCloseEvent>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QScreen>
+#include <QScrollArea>
 #include <QStatusBar>
-#include <QVBoxLayout>
+#include <QTabWidget>
 #include <algorithm>
 
 #include "gui/cp1252.h"
@@ -21,10 +22,10 @@
 namespace vt::gui {
 namespace {
 
-// The window's sizes are in pixels of a 13-pixel line; Qt's fonts are usually taller.
-double FontScale(const QWidget& widget) {
-  return std::max(1.0, widget.fontMetrics().height() / 13.0);
-}
+// The largest window that fits a 1280x1024 screen, and what a window manager's frame adds to it
+// (not known before the window is first shown).
+constexpr QSize kLargestWindow(1280, 1000);
+constexpr QSize kFrame(8, 32);
 
 // The byte a key event types into an edit box, or 0 for keys that type nothing.
 char KeyByte(const QKeyEvent& key) {
@@ -50,28 +51,36 @@ char KeyByte(const QKeyEvent& key) {
 }  // namespace
 
 MainView::MainView(tk::Window& window, QWidget* parent) : QMainWindow(parent), window_(window) {
-  auto* central = new QWidget(this);
-  main_layout_ = new QVBoxLayout(central);
-  main_layout_->setContentsMargins(4, 4, 4, 4);
-  top_area_ = new QWidget(central);
+  central_ = new QWidget(this);
+  main_layout_ = new QVBoxLayout(central_);
+  main_layout_->setContentsMargins(4, 2, 4, 2);
+  main_layout_->setSpacing(2);
+  top_area_ = new QWidget(central_);
   auto* top_flow = new FlowLayout(top_area_, 100000);
-  top_flow->setContentsMargins(0, 0, 0, 0);
+  top_flow->setContentsMargins(2, 0, 2, 0);
   main_layout_->addWidget(top_area_);
-  setCentralWidget(central);
-  containers_.insert(top_area_);
+  body_ = new QHBoxLayout;
+  body_->setSpacing(4);
+  main_layout_->addLayout(body_, 1);
+  right_column_ = new QWidget(central_);
+  right_layout_ = new QVBoxLayout(right_column_);
+  right_layout_->setContentsMargins(0, 0, 0, 0);
+  right_layout_->setSpacing(4);
+  body_->addWidget(right_column_);
+  setCentralWidget(central_);
+  for (QWidget* area : {central_, top_area_, right_column_}) {
+    containers_.insert(area);
+    Watch(area, nullptr);
+  }
+
+  auto* help = new QAction(this);
+  help->setShortcut(QKeySequence(Qt::Key_F1));
+  help->setShortcutContext(Qt::WindowShortcut);
+  addAction(help);
+  connect(help, &QAction::triggered, this, &MainView::Help);
 
   Sync();
-
-  const double scale = FontScale(*this);
-  const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height();
-  // The model's size was made for a smaller font and fewer rows per sheet: give the sheets room,
-  // within the screen.
-  QSize size(std::max(static_cast<int>(window_.ClientWidth() * scale), 1000),
-             std::max(static_cast<int>(window_.ClientHeight() * scale) + bars, 740));
-  if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-    size = size.boundedTo(screen->availableGeometry().size());
-  }
-  resize(size);
+  resize(InitialSize());
   connect(qApp, &QApplication::focusChanged, this, &MainView::OnFocusChanged);
 }
 
@@ -84,6 +93,42 @@ MainView::~MainView() {
   }
   focus_.clear();
   watched_.clear();
+}
+
+double MainView::Scale() const {
+  return std::max(1.0, fontMetrics().height() / 13.0);
+}
+
+QSize MainView::InitialSize() {
+  QSize most = kLargestWindow - kFrame;
+  if (const QScreen* screen = this->screen()) {
+    most = most.boundedTo(screen->availableGeometry().size() - kFrame);
+  }
+  // As tall as the tallest sheet needs, as far as the screen allows: the sheets scroll only when
+  // they must.
+  const QSize shown = most.expandedTo(minimumSizeHint());
+  const QTabWidget* tabs = findChild<QTabWidget*>();
+  if (tabs == nullptr) return shown;
+  // Before the first show the areas have no sizes of their own yet: measure from the hints.
+  const QMargins m = main_layout_->contentsMargins();
+  const int width = shown.width() - m.left() - m.right();
+  int above = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() + m.top() +
+              m.bottom() + tabs->tabBar()->sizeHint().height() + 8;
+  for (int i = 0; i < main_layout_->count(); ++i) {
+    QLayoutItem* item = main_layout_->itemAt(i);
+    if (item->layout() == body_ || item->isEmpty()) continue;
+    above += item->hasHeightForWidth() ? item->heightForWidth(width) : item->sizeHint().height();
+    above += main_layout_->spacing();
+  }
+  const int sheet_width = width - right_column_->sizeHint().width() - body_->spacing() - 8;
+  int tallest = right_column_->minimumSizeHint().height() - tabs->tabBar()->sizeHint().height();
+  for (int i = 0; i < tabs->count(); ++i) {
+    const auto* scroll = qobject_cast<const QScrollArea*>(tabs->widget(i));
+    if (scroll == nullptr || scroll->widget() == nullptr || !tabs->isTabVisible(i)) continue;
+    tallest = std::max(tallest, scroll->widget()->heightForWidth(sheet_width));
+  }
+  return QSize(shown.width(),
+               std::max(minimumSizeHint().height(), std::min(above + tallest, most.height())));
 }
 
 void MainView::Act(const std::function<void()>& action) {
@@ -128,27 +173,46 @@ void MainView::OnFocusChanged(QWidget* /*old_widget*/, QWidget* now) {
   Act([&] { window_.SetFocus(control); });
 }
 
+void MainView::Help() {
+  const tk::Control* control = ControlAt(QApplication::focusWidget());
+  Act([&] { window_.UserHelp(control); });
+}
+
 void MainView::closeEvent(QCloseEvent* event) {
   Act([&] { tk::Fire(window_.on_close); });
   event->accept();
 }
 
+void MainView::changeEvent(QEvent* event) {
+  QMainWindow::changeEvent(event);
+  if (event->type() != QEvent::FontChange) return;
+  // A new font is a new scale: every size the model gave follows it.
+  for (const auto& [control, entry] : entries_) {
+    if (entry->widget) ApplySizes(*entry);
+  }
+  FixRightColumnWidth();
+  Sync();
+}
+
 bool MainView::eventFilter(QObject* watched, QEvent* event) {
   const auto it = watched_.find(watched);
   if (it == watched_.end()) return QMainWindow::eventFilter(watched, event);
-  tk::Control& control = *it->second;
+  tk::Control* control = it->second;
+  if (event->type() == QEvent::MouseMove) {
+    return MouseMove(control, *static_cast<QWidget*>(watched), *static_cast<QMouseEvent*>(event));
+  }
+  if (control == nullptr) return false;
   switch (event->type()) {
     case QEvent::KeyPress:
-      if (control.Kind() == tk::ControlKind::kEdit ||
-          control.Kind() == tk::ControlKind::kMaskEdit) {
-        return EditKey(static_cast<tk::Edit&>(control), watched, event);
+      if (control->Kind() == tk::ControlKind::kEdit ||
+          control->Kind() == tk::ControlKind::kMaskEdit) {
+        return EditKey(static_cast<tk::Edit&>(*control), watched, event);
       }
       return false;
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseButtonRelease:
-    case QEvent::MouseMove:
-      return MouseEvent(control, watched, event);
+      return MouseEvent(*control, watched, event);
     default:
       return false;
   }
@@ -169,31 +233,79 @@ bool MainView::EditKey(tk::Edit& edit, QObject* line, QEvent* event) {
   return true;
 }
 
+void MainView::NoteGeometry(tk::Control& control, const QWidget& widget) {
+  const double scale = Scale();
+  const QPoint at = widget.mapTo(central_, QPoint(0, 0));
+  control.SetGeometry({static_cast<int>(at.x() / scale), static_cast<int>(at.y() / scale),
+                       static_cast<int>(widget.width() / scale),
+                       static_cast<int>(widget.height() / scale)});
+}
+
+bool MainView::MouseMove(tk::Control* control, QWidget& widget, QMouseEvent& mouse) {
+  // A drag belongs to the widget (selecting text, scrolling a list).
+  if (mouse.buttons() != Qt::NoButton) return false;
+  // The move is the control's (or the window's) alone: it goes to no parent.
+  mouse.accept();
+  const double scale = Scale();
+  const QPoint pos = mouse.position().toPoint();
+  if (control == nullptr) {
+    const QPoint at = widget.mapTo(central_, pos);
+    Act([&] {
+      window_.UserMouseMove(static_cast<int>(at.x() / scale), static_cast<int>(at.y() / scale));
+    });
+    return true;
+  }
+  if (!control->on_mouse_move || !control->Reachable()) return true;
+  const auto entry = entries_.find(control);
+  if (entry != entries_.end() && !entry->second->floating) NoteGeometry(*control, widget);
+  const int x = static_cast<int>(pos.x() / scale);
+  int y = static_cast<int>(pos.y() / scale);
+  if (control->Kind() == tk::ControlKind::kListBox && entry != entries_.end()) {
+    // Row arithmetic in the model uses its own row height: report the row under the mouse.
+    auto* list = static_cast<QListWidget*>(entry->second->widget.data());
+    const auto& box = static_cast<tk::ListBox&>(*control);
+    const int row = list->indexAt(pos).row();
+    const int top = std::max(0, list->indexAt(QPoint(1, 1)).row());
+    if (row >= 0) y = (row - top) * box.ItemHeight() + box.ItemHeight() / 2;
+  }
+  Act([&] { control->UserMouseMove(x, y); });
+  return true;
+}
+
+bool MainView::ListMouse(Entry& entry, QMouseEvent& mouse) {
+  auto& box = static_cast<tk::ListBox&>(*entry.control);
+  auto* list = static_cast<QListWidget*>(entry.widget.data());
+  const QPoint pos = mouse.position().toPoint();
+  const int row = list->indexAt(pos).row();
+  const bool right = mouse.button() == Qt::RightButton;
+  if (mouse.type() != QEvent::MouseButtonRelease) {
+    entry.press = right ? QPoint(-1, -1) : pos;
+    Act([&] { box.UserMouseDown(right, row); });
+    // A right click selects nothing; it is the program's own (copying a field's format).
+    return right;
+  }
+  if (right || entry.press == QPoint(-1, -1)) return false;
+  const QPoint moved = pos - entry.press;
+  entry.press = QPoint(-1, -1);
+  // A drag within the list drops on the row under the mouse; a click is left to the list.
+  const bool inside = list->viewport()->rect().contains(pos);
+  if (inside && moved.manhattanLength() >= QApplication::startDragDistance()) {
+    Act([&] { box.UserDragDrop(row); });
+  }
+  return false;
+}
+
 bool MainView::MouseEvent(tk::Control& control, QObject* watched, QEvent* event) {
   auto* mouse = static_cast<QMouseEvent*>(event);
-  auto entry = entries_.find(&control);
-  if (entry == entries_.end()) return false;
-  Entry& e = *entry->second;
-  const QPoint pos = mouse->position().toPoint();
-  if (event->type() == QEvent::MouseMove) {
-    if (!control.on_mouse_move) return false;
-    int y = pos.y();
-    if (control.Kind() == tk::ControlKind::kListBox) {
-      // Row arithmetic in the model uses its own row height: report the row under the mouse.
-      auto* list = static_cast<QListWidget*>(e.widget.data());
-      const auto& box = static_cast<tk::ListBox&>(control);
-      const int row = list->indexAt(pos).row();
-      const int top = std::max(0, list->indexAt(QPoint(1, 1)).row());
-      if (row >= 0) y = (row - top) * box.ItemHeight() + box.ItemHeight() / 2;
-    }
-    Act([&] { control.UserMouseMove(pos.x(), y); });
+  if (control.Kind() == tk::ControlKind::kListBox && mouse->button() != Qt::MiddleButton) {
+    const auto entry = entries_.find(&control);
+    if (entry != entries_.end() && entry->second->widget) return ListMouse(*entry->second, *mouse);
+  }
+  if (event->type() != QEvent::MouseButtonRelease || mouse->button() != Qt::LeftButton) {
     return false;
   }
-  const bool press = event->type() != QEvent::MouseButtonRelease;
-  e.mouse_down = press;
-  if (press || mouse->button() != Qt::LeftButton) return false;
   const auto* widget = static_cast<QWidget*>(watched);
-  if (!widget->rect().contains(pos)) return false;
+  if (!widget->rect().contains(mouse->position().toPoint())) return false;
   switch (control.Kind()) {
     case tk::ControlKind::kLabel:
       Act([&] { static_cast<tk::Label&>(control).UserClick(); });

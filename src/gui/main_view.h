@@ -13,19 +13,25 @@
 #include "toolkit/toolkit.h"
 
 class QAction;
+class QBoxLayout;
 class QLabel;
 class QMenu;
+class QMouseEvent;
 class QRadioButton;
 class QVBoxLayout;
 
 namespace vt::gui {
 
 // One widget per control, built in declaration order inside its parent (tab sheet, group box,
-// panel); menus, the page control and the status bar map to Qt's own. User actions call the
-// controls' User* entry points and then Sync(): the model is the only state, and the widgets are
-// brought in step with it with their signals blocked, so a change made by the view never runs a
-// model handler. The keyboard focus follows Qt's focus only while it stays on a control's widget
-// in this window, so a message box, a menu or another window does not count as leaving a control.
+// panel); menus, the page control and the status bar map to Qt's own. Controls without a parent
+// go where their Align says: bars on top, then the flow of the others, then the page control
+// with the right-hand column beside it; floating ones lie above everything at their Bounds.
+// Only a user's own act (a click, an activation, typing, a key that moves a selection, a tab the
+// user picked) calls a control's User* entry point, then Sync(): the model is the only state, and
+// the widgets are brought in step with it with their signals blocked. The keyboard focus follows
+// Qt's focus only while it stays on a control's widget in this window, so a message box, a menu
+// or another window does not count as leaving a control. Mouse moves go to the control under the
+// mouse (or the window), in the model's units, after the control's real place is written back.
 class MainView : public QMainWindow {
   Q_OBJECT
 
@@ -44,9 +50,12 @@ class MainView : public QMainWindow {
   QAction* ActionOf(const tk::MenuItem& item) const;
   // The control whose widget `widget` is or lies in; nullptr outside every control.
   tk::Control* ControlAt(QWidget* widget) const;
+  // Pixels per model unit: the model's text line is 13 units high.
+  double Scale() const;
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -67,8 +76,12 @@ class MainView : public QMainWindow {
     std::string shown_text;
     int shown_top = -1;
     int shown_color = -1;
-    bool mouse_down = false;  // a list's or grid's selection moves with the mouse
     std::string shown_hint;
+    tk::Bounds model_size;      // the size the model gave when the widget was made
+    std::string model_caption;  // and its caption then
+    bool floating = false;
+    QPoint press{-1, -1};  // where the left button went down on a list (-1, -1: not down)
+    const tk::Control* last_child = nullptr;  // of a container, the control added last
   };
 
   // Runs a user action on the model, then syncs.
@@ -83,12 +96,23 @@ class MainView : public QMainWindow {
   QWidget* MakeWidget(Entry& entry);
   QWidget* MakeContainer(Entry& entry, QWidget* frame);
   void AddToParent(Entry& entry);
+  void AddToBand(Entry& entry);
+  void ApplySizes(Entry& entry);
+  tk::Bounds DefaultSize(const Entry& entry) const;
+  void SizeLabel(Entry& entry);
+  QFont RecordFont() const;
+  QSize InitialSize();
   void ArrangeMenus();
   void RebuildRadios(Entry& entry, const tk::RadioGroup& group);
   void RemoveEntry(const tk::Control* control);
-  void Watch(QObject* object, tk::Control* control) { watched_[object] = control; }
+  // Reads the widget's mouse moves and clicks for the control (nullptr: the window itself).
+  void Watch(QWidget* widget, tk::Control* control);
   bool EditKey(tk::Edit& edit, QObject* line, QEvent* event);
   bool MouseEvent(tk::Control& control, QObject* watched, QEvent* event);
+  bool ListMouse(Entry& entry, QMouseEvent& mouse);
+  bool MouseMove(tk::Control* control, QWidget& widget, QMouseEvent& mouse);
+  void NoteGeometry(tk::Control& control, const QWidget& widget);
+  void Help();
 
   // Syncing (view_sync.cpp).
   void SyncEntry(Entry& entry);
@@ -100,15 +124,22 @@ class MainView : public QMainWindow {
   void SyncMemo(Entry& entry);
   void SyncRadioGroup(Entry& entry);
   void SyncFocus();
+  void PlaceFloat(Entry& entry);
+  void FixRightColumnWidth();
 
   tk::Window& window_;
   std::unordered_map<const tk::Control*, std::unique_ptr<Entry>> entries_;
   std::vector<tk::Control*> known_;                     // the controls the view was built from
   std::unordered_map<QObject*, tk::Control*> focus_;    // widgets that give a control the focus
-  std::unordered_map<QObject*, tk::Control*> watched_;  // objects whose events the filter reads
+  std::unordered_map<QObject*, tk::Control*> watched_;  // widgets whose events the filter reads
   std::unordered_set<QObject*> containers_;             // sheets, group boxes, panels
-  QWidget* top_area_ = nullptr;
+  // The window's own area: bars, the flow of the others, the page control and the right column.
+  QWidget* central_ = nullptr;
   QVBoxLayout* main_layout_ = nullptr;
+  QWidget* top_area_ = nullptr;
+  QBoxLayout* body_ = nullptr;
+  QWidget* right_column_ = nullptr;
+  QVBoxLayout* right_layout_ = nullptr;
   const tk::Control* shown_focus_ = nullptr;
   bool syncing_ = false;
 };

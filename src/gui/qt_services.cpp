@@ -11,6 +11,7 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QUrl>
+#include <algorithm>
 
 #include "gui/cp1252.h"
 
@@ -141,11 +142,19 @@ void QtApplication::Minimise() {
 
 void QtApplication::ScaleWindow(int numerator, int denominator, int left, int top, int width,
                                 int height) {
-  if (!window_ || denominator == 0) return;
-  // The controls lay themselves out, so only the window takes the new place and size.
-  (void)numerator;
-  window_->move(left, top);
-  window_->resize(width, height);
+  if (!window_ || numerator <= 0 || denominator <= 0) return;
+  // A larger font makes every control larger: the view sizes them from the font.
+  QFont font = window_->font();
+  if (font.pointSizeF() > 0) {
+    font.setPointSizeF(font.pointSizeF() * numerator / denominator);
+  } else {
+    font.setPixelSize(std::max(1, font.pixelSize() * numerator / denominator));
+  }
+  window_->setFont(font);
+  // The size is in the window's units, a 13-unit text line.
+  const double scale = std::max(1.0, window_->fontMetrics().height() / 13.0);
+  if (left >= 0 && top >= 0) window_->move(left, top);
+  window_->resize(static_cast<int>(width * scale), static_cast<int>(height * scale));
 }
 
 }  // namespace vt::gui

@@ -1,14 +1,16 @@
-// MainView: making one widget (or menu action) per control and wiring its user signals.
+// MainView: making one widget (or menu action) per control, placing it, and wiring its user
+// signals.
 #include "gui/main_view.h"
 
 #include <QAction>
+#include <QBoxLayout>
 #include <QCheckBox>
+#include <QFontDatabase>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -17,17 +19,23 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QStatusBar>
-#include <QTabWidget>
-#include <QTableWidget>
-#include <QVBoxLayout>
+#include <QTabBar>
 #include <algorithm>
 #include <unordered_set>
 
 #include "gui/cp1252.h"
 #include "gui/flow_layout.h"
+#include "gui/widgets.h"
 
 namespace vt::gui {
 namespace {
+
+// The model measures record columns in character cells 7 units wide (its YardStick label).
+constexpr int kCellUnits = 7;
+// A line of text, and the size of a list or memo that the model gives none.
+constexpr int kLineUnits = 13;
+constexpr int kDefaultListWidth = 120;
+constexpr int kDefaultRows = 8;
 
 bool IsMenuOf(const tk::Control* control, const tk::Control* parent) {
   return control->Kind() == tk::ControlKind::kMenuItem && control->Parent() == parent;
@@ -51,6 +59,37 @@ void ScaleToGeometry(QWidget& widget, const tk::Bounds& bounds, double scale, bo
   }
 }
 
+const tk::Control& TopLevel(const tk::Control& control) {
+  const tk::Control* top = &control;
+  while (top->Parent() != nullptr) top = top->Parent();
+  return *top;
+}
+
+bool Floats(const tk::Control& control) {
+  return TopLevel(control).Alignment() == tk::Align::kFloat;
+}
+
+// A label in a bar above the sheets shows a record or its dividers, column by column.
+bool InBar(const tk::Control& control) {
+  return control.Parent() != nullptr && control.Parent()->Parent() == nullptr &&
+         control.Parent()->Alignment() == tk::Align::kTop;
+}
+
+// A label belongs with the control after it, and so does a button that points at it
+// ("Default->"); a button that points back ("<-Rename") belongs with the control before it.
+bool Glued(const tk::Control* before, const tk::Control& control) {
+  if (before == nullptr) return false;
+  if (before->Kind() == tk::ControlKind::kLabel && !InBar(*before)) return true;
+  if (before->Kind() == tk::ControlKind::kButton && before->Caption().ends_with("->")) return true;
+  return control.Kind() == tk::ControlKind::kButton && control.Caption().starts_with("<-");
+}
+
+void KeepRoomWhenHidden(QWidget& widget) {
+  QSizePolicy policy = widget.sizePolicy();
+  policy.setRetainSizeWhenHidden(true);
+  widget.setSizePolicy(policy);
+}
+
 }  // namespace
 
 void MainView::UpdateStructure() {
@@ -69,6 +108,7 @@ void MainView::UpdateStructure() {
     if (entries_.count(control) == 0) Create(control);
   }
   ArrangeMenus();
+  FixRightColumnWidth();
   known_ = controls;
 }
 
@@ -133,34 +173,187 @@ void MainView::ArrangeMenus() {
 }
 
 void MainView::CreateWidget(Entry& entry) {
+  entry.model_size = entry.control->Geometry();
+  entry.model_caption = entry.control->Caption();
   QWidget* widget = MakeWidget(entry);
   if (widget == nullptr) return;
   entry.widget = widget;
+  ApplySizes(entry);
   if (entry.kind != tk::ControlKind::kTabSheet && entry.kind != tk::ControlKind::kStatusBar) {
     AddToParent(entry);
   }
 }
 
+void MainView::Watch(QWidget* widget, tk::Control* control) {
+  widget->installEventFilter(this);
+  widget->setMouseTracking(true);
+  watched_[widget] = control;
+}
+
 void MainView::AddToParent(Entry& entry) {
-  const tk::Control* parent = entry.control->Parent();
-  QWidget* target = nullptr;
-  if (parent != nullptr) {
-    const auto it = entries_.find(parent);
-    if (it != entries_.end() && it->second->container) target = it->second->container;
-  }
-  if (target == nullptr && entry.kind == tk::ControlKind::kPageControl) {
-    main_layout_->addWidget(entry.widget, 1);
+  const tk::Control& control = *entry.control;
+  const tk::Control* parent = control.Parent();
+  const auto it = parent == nullptr ? entries_.end() : entries_.find(parent);
+  if (it == entries_.end() || !it->second->container) {
+    AddToBand(entry);
     return;
   }
-  if (target == nullptr) target = top_area_;
+  Entry& container = *it->second;
+  QWidget* target = container.container;
   entry.widget->setParent(target);
-  target->layout()->addWidget(entry.widget);
+  // A control as wide as the window takes the rest of its row.
+  const bool fill = entry.model_size.width >= window_.ClientWidth();
+  const bool glued = Glued(container.last_child, control);
+  container.last_child = &control;
+  static_cast<FlowLayout*>(target->layout())
+      ->AddWidget(entry.widget, control.NewRow(), fill, glued);
+  // A bar keeps its height whatever it shows.
+  if (TopLevel(control).Alignment() == tk::Align::kTop) KeepRoomWhenHidden(*entry.widget);
+}
+
+void MainView::AddToBand(Entry& entry) {
+  QWidget& widget = *entry.widget;
+  const tk::Control& control = *entry.control;
+  switch (control.Alignment()) {
+    case tk::Align::kTop:
+      main_layout_->insertWidget(main_layout_->indexOf(top_area_), &widget);
+      return;
+    case tk::Align::kRight: {
+      // The column keeps its width and its rows when a hint comes and goes.
+      const bool memo = entry.kind == tk::ControlKind::kMemo && entry.model_size.height <= 0;
+      KeepRoomWhenHidden(widget);
+      right_layout_->addWidget(&widget, memo ? 1 : 0);
+      FixRightColumnWidth();
+      return;
+    }
+    case tk::Align::kClient:
+      body_->insertWidget(0, &widget, 1);
+      return;
+    case tk::Align::kFloat:
+      widget.setParent(central_);
+      entry.floating = true;
+      return;
+    case tk::Align::kFlow:
+      break;
+  }
+  widget.setParent(top_area_);
+  // Read-outs keep their place while hidden; a hidden button here is one of the program's steps.
+  if (entry.kind == tk::ControlKind::kLabel || entry.kind == tk::ControlKind::kPanel) {
+    KeepRoomWhenHidden(widget);
+  }
+  const bool fill = entry.model_size.width >= window_.ClientWidth();
+  static_cast<FlowLayout*>(top_area_->layout())->AddWidget(&widget, control.NewRow(), fill);
+}
+
+void MainView::FixRightColumnWidth() {
+  int width = 0;
+  for (int i = 0; i < right_layout_->count(); ++i) {
+    QWidget* widget = right_layout_->itemAt(i)->widget();
+    if (widget == nullptr) continue;
+    // A memo without a size of its own takes the column's width.
+    const bool memo = qobject_cast<QPlainTextEdit*>(widget) != nullptr;
+    if (!memo) width = std::max(width, widget->sizeHint().width());
+  }
+  if (width > 0) right_column_->setFixedWidth(width);
+}
+
+tk::Bounds MainView::DefaultSize(const Entry& entry) const {
+  tk::Bounds size = entry.model_size;
+  // A memo beside the sheets takes the column's width and what is left of its height.
+  if (size.width > 0 || TopLevel(*entry.control).Alignment() == tk::Align::kRight) return size;
+  // As many rows as it starts with, from one (a source slot) to eight (a long list).
+  int rows = 0;
+  if (entry.kind == tk::ControlKind::kListBox) {
+    rows = static_cast<const tk::ListBox&>(*entry.control).Count();
+  } else {
+    rows = static_cast<int>(static_cast<const tk::Memo&>(*entry.control).Lines().size());
+  }
+  rows = rows == 0 ? kDefaultRows : std::clamp(rows, 1, kDefaultRows);
+  size.width = kDefaultListWidth;
+  // A row of a list is a little taller than a line of text; two units for the frame.
+  size.height = rows * (kLineUnits + 2) + 4;
+  return size;
+}
+
+void MainView::ApplySizes(Entry& entry) {
+  const double scale = Scale();
+  QWidget& widget = *entry.widget;
+  switch (entry.kind) {
+    case tk::ControlKind::kListBox:
+    case tk::ControlKind::kMemo:
+    case tk::ControlKind::kRichEdit:
+      ScaleToGeometry(widget, DefaultSize(entry), scale, true);
+      return;
+    case tk::ControlKind::kStringGrid:
+      ScaleToGeometry(widget, entry.model_size, scale, true);
+      return;
+    case tk::ControlKind::kEdit:
+    case tk::ControlKind::kMaskEdit:
+      ScaleToGeometry(widget, entry.model_size, scale, false);
+      return;
+    case tk::ControlKind::kScrollBar:
+      widget.setMinimumWidth(static_cast<int>(120 * scale));
+      ScaleToGeometry(widget, entry.model_size, scale, false);
+      return;
+    case tk::ControlKind::kLabel:
+      SizeLabel(entry);
+      return;
+    case tk::ControlKind::kStatusBar:
+      for (std::size_t i = 0; i + 1 < entry.panels.size(); ++i) {
+        if (entry.panels[i]) entry.panels[i]->setMinimumWidth(static_cast<int>(150 * scale));
+      }
+      return;
+    default:
+      return;
+  }
+}
+
+QFont MainView::RecordFont() const {
+  QFont record = QFontDatabase::systemFont(QFontDatabase::FixedFont);
+  if (font().pointSizeF() > 0) {
+    record.setPointSizeF(font().pointSizeF());
+  } else {
+    record.setPixelSize(font().pixelSize());
+  }
+  // Spaced so that a character is exactly one model cell wide: a mouse position in model units
+  // then falls in the column the model computes.
+  const double advance = QFontMetricsF(record).horizontalAdvance(QLatin1Char('M'));
+  record.setLetterSpacing(QFont::AbsoluteSpacing, kCellUnits * Scale() - advance);
+  return record;
+}
+
+void MainView::SizeLabel(Entry& entry) {
+  auto& label = static_cast<TextLabel&>(*entry.widget);
+  const tk::Control& control = *entry.control;
+  const bool bar = InBar(control);
+  label.setFont(bar ? RecordFont() : QFont());
+  // A floating panel takes the size of what it shows.
+  if (Floats(control)) {
+    label.SetHintWidth(0, false);
+    return;
+  }
+  if (!bar && control.Parent() != nullptr) {
+    QLineEdit box;
+    box.setFont(font());
+    label.SetLeastHeight(box.sizeHint().height());
+  }
+  int width = static_cast<int>(entry.model_size.width * Scale());
+  if (width <= 0) {
+    const QFontMetrics metrics = label.fontMetrics();
+    width = std::max(metrics.horizontalAdvance(FromCp1252(entry.model_caption)),
+                     metrics.horizontalAdvance(QStringLiteral("00000000")));
+  }
+  label.SetHintWidth(width, bar);
 }
 
 QWidget* MainView::MakeContainer(Entry& entry, QWidget* frame) {
   // A panel above the sheets is a tool bar: one row as long as the window allows.
   const bool bar = entry.control->Parent() == nullptr;
-  new FlowLayout(frame, bar ? 100000 : 600);
+  auto* flow = new FlowLayout(frame, bar ? 100000 : 600);
+  if (entry.kind != tk::ControlKind::kTabSheet) {
+    flow->setContentsMargins(4, bar ? 2 : 4, 4, bar ? 2 : 4);
+    flow->SetSpacing(4);
+  }
   entry.container = frame;
   containers_.insert(frame);
   return frame;
@@ -168,7 +361,6 @@ QWidget* MainView::MakeContainer(Entry& entry, QWidget* frame) {
 
 QWidget* MainView::MakeWidget(Entry& entry) {
   tk::Control* control = entry.control;
-  const double scale = std::max(1.0, fontMetrics().height() / 13.0);
   Entry* e = &entry;
   switch (entry.kind) {
     case tk::ControlKind::kButton: {
@@ -176,6 +368,7 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       auto* model = static_cast<tk::Button*>(control);
       connect(button, &QPushButton::clicked, this,
               [this, model] { Act([model] { model->UserClick(); }); });
+      Watch(button, control);
       focus_[button] = control;
       return button;
     }
@@ -184,6 +377,7 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       auto* model = static_cast<tk::CheckBox*>(control);
       connect(box, &QCheckBox::clicked, this,
               [this, model] { Act([model] { model->UserClick(); }); });
+      Watch(box, control);
       focus_[box] = control;
       return box;
     }
@@ -193,25 +387,27 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       auto* model = static_cast<tk::RadioButton*>(control);
       connect(radio, &QRadioButton::clicked, this,
               [this, model] { Act([model] { model->UserClick(); }); });
+      Watch(radio, control);
       focus_[radio] = control;
       return radio;
     }
     case tk::ControlKind::kRadioGroup: {
       auto* group = new QGroupBox(this);
       new QVBoxLayout(group);
+      Watch(group, control);
       focus_[group] = control;
       return group;
     }
     case tk::ControlKind::kListBox: {
-      auto* list = new QListWidget(this);
+      auto* list = new UserList(this);
       auto* model = static_cast<tk::ListBox*>(control);
       list->setSelectionMode(QAbstractItemView::SingleSelection);
       list->setUniformItemSizes(true);
-      // A mouse click selects on release (itemClicked, also for the selected row); the keys move
-      // the current row.
-      connect(list, &QListWidget::currentRowChanged, this, [this, model, e](int row) {
-        if (!e->mouse_down && row >= 0) Act([model, row] { model->UserSelect(row); });
-      });
+      // A one-row slot list has no room for a scroll bar across it: long names are cut.
+      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      // A click selects on release (itemClicked, also for the selected row); the keys that move
+      // the selection select. Qt's own moves of the current row (focus, new items) are no choice.
+      list->on_key_select = [this, model](int row) { Act([=] { model->UserSelect(row); }); };
       connect(list, &QListWidget::itemClicked, this, [this, model, list](QListWidgetItem* item) {
         const int row = list->row(item);
         Act([model, row] { model->UserSelect(row); });
@@ -227,15 +423,12 @@ QWidget* MainView::MakeWidget(Entry& entry) {
         model->SetTopIndex(std::max(0, list->indexAt(QPoint(1, 1)).row()));
         e->shown_top = model->TopIndex();
       });
-      ScaleToGeometry(*list, control->Geometry(), scale, true);
-      list->viewport()->installEventFilter(this);
       Watch(list->viewport(), control);
-      if (control->on_mouse_move) list->viewport()->setMouseTracking(true);
       focus_[list] = control;
       return list;
     }
     case tk::ControlKind::kStringGrid: {
-      auto* grid = new QTableWidget(this);
+      auto* grid = new UserGrid(this);
       auto* model = static_cast<tk::StringGrid*>(control);
       grid->horizontalHeader()->hide();
       grid->verticalHeader()->hide();
@@ -243,11 +436,9 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       grid->setSelectionMode(QAbstractItemView::SingleSelection);
       connect(grid, &QTableWidget::cellClicked, this,
               [this, model](int row, int column) { Act([=] { model->UserSelect(column, row); }); });
-      connect(grid, &QTableWidget::currentCellChanged, this, [this, model, e](int row, int column) {
-        if (!e->mouse_down && row >= 0 && column >= 0) Act([=] { model->UserSelect(column, row); });
-      });
-      ScaleToGeometry(*grid, control->Geometry(), scale, true);
-      grid->viewport()->installEventFilter(this);
+      grid->on_key_select = [this, model](int row, int column) {
+        Act([=] { model->UserSelect(column, row); });
+      };
       Watch(grid->viewport(), control);
       focus_[grid] = control;
       return grid;
@@ -259,8 +450,6 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       connect(line, &QLineEdit::textEdited, this, [this, model](const QString& text) {
         Act([&] { model->UserSetText(ToCp1252(text)); });
       });
-      ScaleToGeometry(*line, control->Geometry(), scale, false);
-      line->installEventFilter(this);
       Watch(line, control);
       focus_[line] = control;
       return line;
@@ -276,17 +465,12 @@ QWidget* MainView::MakeWidget(Entry& entry) {
         e->shown_items = Lines(memo->toPlainText());
         model->SetLines(e->shown_items);
       });
-      ScaleToGeometry(*memo, control->Geometry(), scale, true);
-      memo->viewport()->installEventFilter(this);
       Watch(memo->viewport(), control);
       focus_[memo] = control;
       return memo;
     }
     case tk::ControlKind::kLabel: {
-      auto* label = new QLabel(this);
-      label->setTextFormat(Qt::PlainText);
-      label->installEventFilter(this);
-      if (control->on_mouse_move) label->setMouseTracking(true);
+      auto* label = new TextLabel(this);
       Watch(label, control);
       return label;
     }
@@ -296,21 +480,26 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       MakeContainer(entry, frame);
       entry.caption = new QLabel(frame);
       entry.caption->setTextFormat(Qt::PlainText);
+      entry.caption->hide();  // until the panel has a caption to show
       frame->layout()->addWidget(entry.caption);
-      frame->installEventFilter(this);
-      if (control->on_mouse_move) frame->setMouseTracking(true);
       Watch(frame, control);
+      Watch(entry.caption, control);
       return frame;
     }
-    case tk::ControlKind::kGroupBox:
-      return MakeContainer(entry, new QGroupBox(this));
+    case tk::ControlKind::kGroupBox: {
+      auto* group = new QGroupBox(this);
+      Watch(group, control);
+      return MakeContainer(entry, group);
+    }
     case tk::ControlKind::kScrollBar: {
       auto* bar = new QScrollBar(Qt::Horizontal, this);
       auto* model = static_cast<tk::ScrollBar*>(control);
-      bar->setMinimumWidth(static_cast<int>(120 * scale));
-      connect(bar, &QScrollBar::valueChanged, this,
-              [this, model](int value) { Act([=] { model->UserSetPosition(value); }); });
-      ScaleToGeometry(*bar, control->Geometry(), scale, false);
+      // An action is a user's (arrows, page, drag, wheel, keys); the slider holds its new place.
+      connect(bar, &QScrollBar::actionTriggered, this, [this, model, bar](int) {
+        const int position = bar->sliderPosition();
+        Act([=] { model->UserSetPosition(position); });
+      });
+      Watch(bar, control);
       focus_[bar] = control;
       return bar;
     }
@@ -327,21 +516,24 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       scroll->setWidget(inner);
       containers_.insert(scroll);
       containers_.insert(scroll->viewport());
+      Watch(inner, control);
       QSignalBlocker block(tabs);
       tabs->addTab(scroll, FromCp1252(control->Caption()));
       return scroll;
     }
     case tk::ControlKind::kPageControl: {
-      auto* tabs = new QTabWidget(this);
+      auto* tabs = new UserTabs(this);
       auto* model = static_cast<tk::PageControl*>(control);
-      connect(tabs, &QTabWidget::currentChanged, this, [this, model, tabs](int index) {
+      tabs->on_user_change = [this, model, tabs](int index) {
         QWidget* page = tabs->widget(index);
         for (tk::TabSheet* sheet : model->Sheets()) {
           if (WidgetOf(*sheet) != page) continue;
           Act([model, sheet] { model->UserSelectPage(sheet); });
           return;
         }
-      });
+      };
+      Watch(tabs, control);
+      Watch(tabs->tabBar(), control);
       focus_[tabs] = control;
       return tabs;
     }
@@ -351,7 +543,6 @@ QWidget* MainView::MakeWidget(Entry& entry) {
         auto* panel = new QLabel(statusBar());
         panel->setTextFormat(Qt::PlainText);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        if (i + 1 < count) panel->setMinimumWidth(static_cast<int>(150 * scale));
         statusBar()->addWidget(panel, i + 1 == count ? 1 : 0);
         entry.panels.push_back(panel);
       }
@@ -371,6 +562,7 @@ void MainView::RebuildRadios(Entry& entry, const tk::RadioGroup& group) {
   for (const QPointer<QRadioButton>& radio : entry.radios) {
     if (!radio) continue;
     focus_.erase(radio.data());
+    watched_.erase(radio.data());
     radio->blockSignals(true);
     radio->hide();
     radio->deleteLater();  // it may be the sender of the click that got us here
@@ -384,6 +576,7 @@ void MainView::RebuildRadios(Entry& entry, const tk::RadioGroup& group) {
     connect(radio, &QRadioButton::clicked, this,
             [this, model, index] { Act([=] { model->UserSelect(index); }); });
     box->layout()->addWidget(radio);
+    Watch(radio, model);
     focus_[radio] = model;
     entry.radios.push_back(radio);
   }

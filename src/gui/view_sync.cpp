@@ -16,6 +16,7 @@
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTableWidget>
+#include <algorithm>
 
 #include "gui/cp1252.h"
 
@@ -55,7 +56,9 @@ void MainView::Sync() {
   if (windowTitle() != title) setWindowTitle(title);
   for (tk::Control* control : window_.Controls()) {
     const auto it = entries_.find(control);
-    if (it != entries_.end()) SyncEntry(*it->second);
+    if (it == entries_.end()) continue;
+    SyncEntry(*it->second);
+    if (it->second->floating) PlaceFloat(*it->second);
   }
   SyncFocus();
   syncing_ = false;
@@ -193,6 +196,30 @@ void MainView::SyncCommon(Entry& entry) {
   }
 }
 
+void MainView::PlaceFloat(Entry& entry) {
+  QWidget* widget = entry.widget;
+  if (widget == nullptr || widget->isHidden()) return;
+  const tk::Bounds& bounds = entry.control->Geometry();
+  const double scale = Scale();
+  QSize size = widget->sizeHint();
+  if (bounds.width > 0) size.setWidth(static_cast<int>(bounds.width * scale));
+  if (bounds.height > 0) {
+    size.setHeight(static_cast<int>(bounds.height * scale));
+  } else if (widget->hasHeightForWidth()) {
+    size.setHeight(widget->heightForWidth(size.width()));
+  }
+  // Inside the window, wherever the model puts it.
+  const QRect area = central_->rect();
+  size = size.boundedTo(area.size());
+  const int left =
+      std::clamp(static_cast<int>(bounds.left * scale), 0, area.width() - size.width());
+  const int top =
+      std::clamp(static_cast<int>(bounds.top * scale), 0, area.height() - size.height());
+  const QRect place(QPoint(left, top), size);
+  if (widget->geometry() != place) widget->setGeometry(place);
+  widget->raise();
+}
+
 void MainView::SyncMenuItem(Entry& entry) {
   if (!entry.action) return;
   const auto& item = static_cast<const tk::MenuItem&>(*entry.control);
@@ -322,7 +349,10 @@ void MainView::SyncFocus() {
   QWidget* target = it->second->widget;
   if (!it->second->radios.empty() && it->second->radios.front())
     target = it->second->radios.front();
-  if (target->isVisibleTo(this) && target->isEnabled()) target->setFocus(Qt::OtherFocusReason);
+  if (!target->isVisibleTo(this) || !target->isEnabled()) return;
+  target->setFocus(Qt::OtherFocusReason);
+  // An edit box the program moves to has its text selected, so that typing replaces it.
+  if (auto* line = qobject_cast<QLineEdit*>(target)) line->selectAll();
 }
 
 }  // namespace vt::gui

@@ -129,6 +129,10 @@ TEST_F(MainViewTest, UserTabChangeRunsHandlerOnceAndCodeChangeNone) {
   view->Sync();
   EXPECT_EQ(tabs->currentWidget(), view->WidgetOf(window.First));
   EXPECT_EQ(window.trace, Trace({"Pages Second"}));
+  // The keys on the tab bar are a user's choice too.
+  bar->setFocus();
+  QTest::keyClick(bar, Qt::Key_Right);
+  EXPECT_EQ(window.trace, Trace({"Pages Second", "Pages Second"}));
 }
 
 TEST_F(MainViewTest, HiddenAndDisabledSheets) {
@@ -264,12 +268,14 @@ TEST_F(MainViewTest, ListBoxClicksAndKeys) {
   EXPECT_EQ(list->item(4)->text(), "Field5");
   const QPoint row2 = list->visualItemRect(list->item(2)).center();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row2);
-  EXPECT_EQ(window.trace, Trace({"Fields 2"}));
+  EXPECT_EQ(window.trace, Trace({"Fields down 2", "Fields 2"}));
   // The selected row clicked again is a click again, as it is for the program.
+  window.trace.clear();
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row2);
-  EXPECT_EQ(window.trace, Trace({"Fields 2", "Fields 2"}));
+  EXPECT_EQ(window.trace, Trace({"Fields down 2", "Fields 2"}));
+  window.trace.clear();
   QTest::keyClick(list, Qt::Key_Down);
-  EXPECT_EQ(window.trace, Trace({"Fields 2", "Fields 2", "Fields 3"}));
+  EXPECT_EQ(window.trace, Trace({"Fields 3"}));
   window.trace.clear();
   window.Fields.SetItemIndex(0);
   window.Fields.SetItem(1, "Renamed \xE9");
@@ -282,7 +288,7 @@ TEST_F(MainViewTest, ListBoxClicksAndKeys) {
   QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row1);
   QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row1);
   QTest::mouseRelease(list->viewport(), Qt::LeftButton, {}, row1);
-  EXPECT_EQ(window.trace, Trace({"Fields 1", "Fields double"}));
+  EXPECT_EQ(window.trace, Trace({"Fields down 1", "Fields 1", "Fields down 1", "Fields double"}));
 }
 
 TEST_F(MainViewTest, RadioGroupItems) {
@@ -363,6 +369,122 @@ TEST_F(MainViewTest, VisibilityAndControlsMadeLater) {
   extra.reset();
   view->Sync();
   EXPECT_EQ(view->WidgetOf(*gone), nullptr);
+}
+
+TEST_F(MainViewTest, FocusArrivingInAListOrGridSelectsNothingAndKeysDo) {
+  ShowSheet(window.Second);
+  // The program moves the focus; Qt makes a current row of its own, which is no choice.
+  window.Fields.SetFocus();
+  view->Sync();
+  auto* list = Widget<QListWidget>(window.Fields);
+  ASSERT_EQ(QApplication::focusWidget(), list);
+  EXPECT_TRUE(window.trace.empty());
+  EXPECT_EQ(window.Fields.ItemIndex(), -1);
+  QTest::keyClick(list, Qt::Key_Down);
+  QTest::keyClick(list, Qt::Key_End);
+  QTest::keyClick(list, Qt::Key_End);
+  EXPECT_EQ(window.trace, Trace({"Fields 0", "Fields 4"})) << "from no row Down is the first";
+
+  auto* grid = Widget<QTableWidget>(window.Grid);
+  grid->setFocus();
+  QTest::keyClick(grid, Qt::Key_Right);
+  QTest::keyClick(grid, Qt::Key_Down);
+  EXPECT_EQ(window.Grid.Column(), 1);
+  EXPECT_EQ(window.Grid.Row(), 1);
+}
+
+TEST_F(MainViewTest, RightClickAndDragInAList) {
+  ShowSheet(window.Second);
+  auto* list = Widget<QListWidget>(window.Fields);
+  QWidget* area = list->viewport();
+  const QPoint row1 = list->visualItemRect(list->item(1)).center();
+  const QPoint row3 = list->visualItemRect(list->item(3)).center();
+  QTest::mouseClick(area, Qt::RightButton, {}, row3);
+  EXPECT_EQ(window.trace, Trace({"Fields right 3"}));
+  EXPECT_EQ(window.Fields.ItemIndex(), -1) << "a right click selects nothing";
+  window.trace.clear();
+  QTest::mousePress(area, Qt::LeftButton, {}, row1);
+  QTest::mouseMove(area, row3);
+  QTest::mouseRelease(area, Qt::LeftButton, {}, row3);
+  EXPECT_EQ(window.trace, Trace({"Fields down 1", "Fields drop 3"}));
+}
+
+// Mouse moves reach the control under the mouse alone, in the model's units, with the control's
+// real place written back first.
+TEST_F(MainViewTest, MouseMovesInModelUnits) {
+  const double scale = view->Scale();
+  auto units = [&](int pixels) { return std::to_string(static_cast<int>(pixels / scale)); };
+  QWidget* go = view->WidgetOf(window.Go);
+  QTest::mouseMove(go, QPoint(20, 5));
+  ASSERT_FALSE(window.moves.empty());
+  EXPECT_EQ(window.moves.back(), "Go " + units(20) + "," + units(5));
+  const QPoint at = go->mapTo(view->centralWidget(), QPoint(0, 0));
+  EXPECT_EQ(window.Go.Geometry().left, static_cast<int>(at.x() / scale));
+  EXPECT_EQ(window.Go.Geometry().width, static_cast<int>(go->width() / scale));
+
+  // A control without a handler takes the move: its sheet hears nothing.
+  window.moves.clear();
+  QTest::mouseMove(view->WidgetOf(window.Check), QPoint(4, 4));
+  EXPECT_TRUE(window.moves.empty());
+  QWidget* central = view->centralWidget();
+  QTest::mouseMove(central, QPoint(2, central->height() - 1));
+  EXPECT_EQ(window.moves,
+            std::vector<std::string>({"window " + units(2) + "," + units(central->height() - 1)}));
+
+  // Over a list the model's rows count: the middle of the row under the mouse.
+  ShowSheet(window.Second);
+  window.moves.clear();
+  auto* list = Widget<QListWidget>(window.Fields);
+  QTest::mouseMove(list->viewport(), list->visualItemRect(list->item(2)).center());
+  ASSERT_EQ(window.moves.size(), 1u);
+  EXPECT_EQ(window.moves[0].substr(window.moves[0].find(',')), "," + std::to_string(2 * 13 + 6));
+}
+
+TEST_F(MainViewTest, F1AsksForTheTopicOfTheFocusedControl) {
+  QTest::keyClick(view.get(), Qt::Key_F1);
+  ClickInto(Widget<QLineEdit>(window.Name));
+  QTest::keyClick(Widget<QLineEdit>(window.Name), Qt::Key_F1);
+  EXPECT_EQ(fakes.help.calls,
+            std::vector<std::string>({"contents help.html", "topic help.html 7"}));
+}
+
+TEST_F(MainViewTest, FloatsLieAtTheirBoundsAndNothingMovesForAHintOrACaption) {
+  auto* tabs = Widget<QTabWidget>(window.Pages);
+  const QRect pages = tabs->geometry();
+  const QRect info = view->WidgetOf(window.Info)->geometry();
+  window.Hint.SetVisible(false);
+  window.Info.SetCaption(std::string(300, 'x'));
+  window.Popup.SetVisible(true);
+  view->Sync();
+  QApplication::processEvents();
+  EXPECT_EQ(tabs->geometry(), pages) << "the sheets do not move for a hint or a caption";
+  EXPECT_EQ(view->WidgetOf(window.Info)->geometry(), info);
+  QWidget* popup = view->WidgetOf(window.Popup);
+  const double scale = view->Scale();
+  EXPECT_EQ(popup->geometry(), QRect(static_cast<int>(20 * scale), static_cast<int>(30 * scale),
+                                     static_cast<int>(60 * scale), static_cast<int>(26 * scale)));
+  EXPECT_EQ(popup->parentWidget(), view->centralWidget());
+  // Placed inside the window whatever the model asks.
+  window.Popup.SetLeft(100000);
+  view->Sync();
+  EXPECT_EQ(popup->geometry().right(), view->centralWidget()->rect().right());
+}
+
+TEST_F(MainViewTest, ScaleWindowEnlargesFontSizesAndWindow) {
+  QtApplication app;
+  app.SetWindow(view.get());
+  const QPoint place = view->pos();
+  const double point = view->font().pointSizeF();
+  auto* list = Widget<QListWidget>(window.Fields);
+  app.ScaleWindow(3, 2, -1, -1, 400, 300);
+  const double scale = view->Scale();
+  EXPECT_DOUBLE_EQ(view->font().pointSizeF(), point * 3 / 2);
+  EXPECT_EQ(list->minimumWidth(), static_cast<int>(120 * scale)) << "sizes follow the font";
+  EXPECT_EQ(view->pos(), place) << "a negative place stays where it is";
+  EXPECT_EQ(view->size(), QSize(static_cast<int>(400 * scale), static_cast<int>(300 * scale)));
+  app.ScaleWindow(2, 3, 10, 20, 400, 300);
+  EXPECT_DOUBLE_EQ(view->font().pointSizeF(), point);
+  EXPECT_EQ(view->pos(), QPoint(10, 20));
 }
 
 }  // namespace

@@ -2,9 +2,12 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 
+#include "flow_fixture.h"
 #include "gui/main_view.h"
 #include "main/parse_view.h"
 #include "qt_app.h"
@@ -64,6 +67,34 @@ TEST_F(ScreenshotTest, MainWindow) {
     EXPECT_TRUE(view.grab().save(path, "PNG")) << path.toStdString();
   }
   tk::Fire(window.on_destroy);
+}
+
+using FlowScreenshotTest = testing::FlowTest;
+
+// Every sheet with a record showing and fields defined, as a user leaves the window.
+TEST_F(FlowScreenshotTest, EverySheetAfterTheFlow) {
+  Open(testing::kFlowInput);
+  ClickTab(window->ParseStreet);
+  ClickRow(window->Street0, 0);
+  ClickRow(window->InputFieldNamesListBox, 1);
+  DefineCopiedFields();
+  // The window fits a 1280x1024 screen with its frame.
+  EXPECT_LE(view->width(), 1280 - 8);
+  EXPECT_LE(view->height(), 1000 - 32);
+  QDir(QStringLiteral(VONTRASK_BINARY_DIR)).mkpath(QStringLiteral("screens"));
+  for (tk::TabSheet* sheet : window->PageControl.Sheets()) {
+    window->PageControl.SetActivePage(sheet);
+    view->Sync();
+    QApplication::processEvents();
+    const QString name = QString::fromStdString(sheet->Name());
+    const QString path = QStringLiteral(VONTRASK_BINARY_DIR "/screens/flow-%1.png").arg(name);
+    EXPECT_TRUE(view->grab().save(path, "PNG")) << path.toStdString();
+    // The sheets of the main job show whole.
+    if (sheet != &window->InputConfiguration && sheet != &window->OutputConfiguration) continue;
+    auto* scroll = qobject_cast<QScrollArea*>(view->WidgetOf(*sheet));
+    ASSERT_NE(scroll, nullptr);
+    EXPECT_FALSE(scroll->verticalScrollBar()->isVisible()) << sheet->Name() << " scrolls";
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // A small window with one control of each kind whose handlers write a trace, for the view tests.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -58,9 +59,36 @@ class TestWindow : public tk::Window {
     Tick.on_timer = [this] { trace.push_back("Tick"); };
     Status.SetPanelText(0, "Panel 0");
     Status.SetPanelText(2, "Panel 2");
+
+    Pages.SetAlign(tk::Align::kClient);
+    Hint.SetAlign(tk::Align::kRight);
+    Hint.SetLines({"A hint"});
+    Popup.SetAlign(tk::Align::kFloat);
+    Popup.SetCaption("Popup");
+    Popup.SetGeometry({20, 30, 60, 26});
+    Popup.SetVisible(false);
+    SetHelpFile("help.html");
+    Name.SetHelpContext(7);
+    auto move = [this](tk::Control& control) {
+      control.on_mouse_move = [this, &control](int x, int y) {
+        moves.push_back(control.Name() + " " + std::to_string(x) + "," + std::to_string(y));
+      };
+    };
+    for (tk::Control* c : std::initializer_list<tk::Control*>{&Go, &Info, &First, &Fields, &Hint})
+      move(*c);
+    on_mouse_move = [this](int x, int y) {
+      moves.push_back("window " + std::to_string(x) + "," + std::to_string(y));
+    };
+    Fields.on_mouse_down = [this](bool right, int row) {
+      trace.push_back(std::string(right ? "Fields right " : "Fields down ") + std::to_string(row));
+    };
+    Fields.on_drag_drop = [this](int row) {
+      trace.push_back("Fields drop " + std::to_string(row));
+    };
   }
 
   std::vector<std::string> trace;
+  std::vector<std::string> moves;  // mouse moves, apart: a click moves the mouse first
 
   tk::MenuItem File{*this, "File"};
   tk::MenuItem Open{*this, "Open", &File};
@@ -86,6 +114,8 @@ class TestWindow : public tk::Window {
   tk::StringGrid Grid{*this, "Grid", 3, 3, &Second};
   tk::Memo Notes{*this, "Notes", &Second};
   tk::ScrollBar Scroll{*this, "Scroll", &Second};
+  tk::Memo Hint{*this, "Hint"};
+  tk::Panel Popup{*this, "Popup"};
   tk::StatusBar Status{*this, "Status", 3};
   tk::Timer Tick{*this, "Tick", 100};
   tk::OpenDialog OpenDialog{*this, "OpenDialog"};

@@ -56,6 +56,7 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   LowHint.SetColor(0xFFFF80);
   SplashTitle.SetCaption("Vontrask");
   SplashSubtitle.SetCaption("Converts data files from one layout into another");
+  Splash.SetTop(160);  // over the sheets, clear of the tool buttons
   InitialInstructions.SetCaption("Open an input file to begin: File, Open Input File.");
   TabListBox.SetVisible(false);
   DeletedWarning.SetCaption("Deleted record. Will not appear in output.");

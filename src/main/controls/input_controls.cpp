@@ -42,6 +42,8 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   TaggedData.SetCaption("Tagged");
   IgnoreLineEnds.SetCaption("Ignore Line Ends");
   PageHelp.SetCaption("Help");
+  PrevPage.SetCaption("<< Page");
+  NextPage.SetCaption("Page >>");
 
   FirstByte.SetCaption("1st Byte");
   FirstByte.SetItems({"Lo", "Hi"});
@@ -49,6 +51,8 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   ReverseEbcdicLabel.SetCaption("EBCDIC");
   BinaryViewPanel.SetCaption("Binary View of start of file");
   BinaryRecordSizeLabel.SetCaption("Record Size");
+  LocateFieldsButton.SetCaption("Locate Fields");
+  LocateRecordsButton.SetCaption("Locate Records");
   BinaryPositionPanel.SetVisible(false);
   BinaryPositionPanel.SetAlign(tk::Align::kFloat);
   SpecialDelimiterLabel.SetCaption("Delimiter");

@@ -35,11 +35,13 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   AddFieldButton.SetCaption("Add Field");
   InsertFieldButton.SetCaption("Insert Field");
   DeleteFieldButton.SetCaption("Delete Field");
+  FieldValueLabel.SetCaption("Value");
   RenameFieldButton.SetCaption("<-Rename");
   RenameEditBox.SetEnabled(false);
   DefaultButton.SetCaption("Default->");
   DefaultValueEditBox.SetEnabled(false);
   FieldWidthButton.SetCaption("Field Width->");
+  DecimalsLabel.SetCaption("Decimals");
   NumericOutputBox.SetCaption("Numeric Field");
   RemoveBlanksBox.SetCaption("Trim blanks");
   DupIfBlank.SetCaption("Dup if blank");

@@ -53,13 +53,16 @@ struct OutputControls {
   tk::Button AddFieldButton{w_, "AddFieldButton", &OutputFieldsGroup};
   tk::Button InsertFieldButton{w_, "InsertFieldButton", &OutputFieldsGroup};
   tk::Button DeleteFieldButton{w_, "DeleteFieldButton", &OutputFieldsGroup};
+  tk::Label FieldValueLabel{w_, "FieldValueLabel", &FieldOptionsGroup};
   tk::Edit OutputFieldContents{w_, "OutputFieldContents", &FieldOptionsGroup};
-  tk::Button RenameFieldButton{w_, "RenameFieldButton", &FieldOptionsGroup};
+  // The name box stands left of "<-Rename", which points at it.
   tk::Edit RenameEditBox{w_, "RenameEditBox", &FieldOptionsGroup};
+  tk::Button RenameFieldButton{w_, "RenameFieldButton", &FieldOptionsGroup};
   tk::Button DefaultButton{w_, "DefaultButton", &FieldOptionsGroup};
   tk::Edit DefaultValueEditBox{w_, "DefaultValueEditBox", &FieldOptionsGroup};
   tk::Button FieldWidthButton{w_, "FieldWidthButton", &FieldOptionsGroup};
   tk::Edit OutputWidthEditBox{w_, "OutputWidthEditBox", &FieldOptionsGroup};
+  tk::Label DecimalsLabel{w_, "DecimalsLabel", &FieldOptionsGroup};
   tk::Edit DecimalPlaces{w_, "DecimalPlaces", &FieldOptionsGroup};
   tk::CheckBox NumericOutputBox{w_, "NumericOutputBox", &FieldOptionsGroup};
   tk::CheckBox RemoveBlanksBox{w_, "RemoveBlanksBox", &FieldOptionsGroup};

@@ -13,6 +13,13 @@ SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& she
   for (const auto& row : rows) {
     for (tk::ListBox* list : row) list->SetItems({""});
   }
+  for (tk::Button* clear :
+       {&ClearCombo, &StreetClear, &CityClear, &NameClear, &PhoneClear, &SplitClear}) {
+    clear->SetCaption("Clear");
+  }
+  StreetRowsLabel.SetCaption("Street line: click a row, then the input field that holds it");
+  StreetRowsLabel.SetNewRow(true);
+  Street0.SetNewRow(true);
   GenderSource.SetItems({"Src 1", "Src 2", "Src 3"});
   TimeSource.SetItems({"Src 1", "Src 2", "Src 3", "Src 4"});
   DateMemo.SetLines({"This is a dBase date", "field in a pre-defined", "YYYYMMDD format."});

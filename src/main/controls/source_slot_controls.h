@@ -32,6 +32,7 @@ struct SourceSlotControls {
   tk::ListBox ComboIn5{w_, "ComboIn5", &s_.combine};
   tk::Button ClearCombo{w_, "ClearCombo", &s_.combine};
 
+  tk::Label StreetRowsLabel{w_, "StreetRowsLabel", &s_.street};
   tk::ListBox Street0{w_, "Street0", &s_.street};
   tk::ListBox Street1{w_, "Street1", &s_.street};
   tk::ListBox Street2{w_, "Street2", &s_.street};
