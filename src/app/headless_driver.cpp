@@ -16,7 +16,7 @@ int DriveHeadless(TParseView& view, const HeadlessHooks& hooks, std::ostream& er
   if (!hooks.ended()) tk::Fire(view.on_show);
   const bool unattended = view.CommandLine.size() >= 3;
   if (!hooks.ended() && unattended && view.UnattendedExitCountdown == 0) {
-    err << "vontrask: the unattended conversion stopped before " << view.CmdOutputFileName
+    err << "vontrask: the unattended conversion stopped before " << view.CommandLine[2]
         << " was written\n";
     tk::Fire(view.on_close);
     tk::Fire(view.on_destroy);
