@@ -22,6 +22,12 @@ int DriveHeadless(TParseView& view, const HeadlessHooks& hooks, std::ostream& er
     tk::Fire(view.on_destroy);
     return 1;
   }
+  // Nobody watches the finished run: the half second the window gives it is not waited out.
+  if (!hooks.ended() && unattended) {
+    tk::Fire(view.on_close);
+    tk::Fire(view.on_destroy);
+    return 0;
+  }
   while (!hooks.ended()) {
     hooks.wait_tick();
     TickTimers(view);
