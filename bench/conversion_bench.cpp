@@ -1,10 +1,11 @@
 // End-to-end conversion timing: the ten-column CSV of bench/e2e converted through the window
 // model, headless, the way the unattended run converts it.
 //
-// usage: conversion_bench INPUT OUTPUT [fixed|comma|dbase] [run|step]
-//   run  (default) clicks Save Converted File with the output named on the "command line";
-//   step steps through the input with Next and builds each record as a run does, writing
-//        nothing: the read and build loop alone.
+// usage: conversion_bench INPUT OUTPUT [fixed|comma|dbase] [run|step|prefs]
+//   run   (default) clicks Save Converted File with the output named on the "command line";
+//   step  steps through the input with Next and builds each record as a run does, writing
+//         nothing: the read and build loop alone;
+//   prefs writes the set-up as a preference file named OUTPUT, for `vontrask INPUT PREFS OUT`.
 // Prints one line: mode, format, records, seconds, records per second.
 #include <chrono>
 #include <cstdio>
@@ -109,7 +110,14 @@ int main(int argc, char** argv) {
                  view.OutputFieldCount, view.OutputRecord.c_str());
     const auto start = std::chrono::steady_clock::now();
     std::int64_t records = 0;
-    if (mode == "step") {
+    if (mode == "prefs") {
+      view.GatherControlState();
+      std::FILE* prefs = std::fopen(output.c_str(), "wb");
+      const std::string image = view.PreferenceImage();
+      if (prefs == nullptr || std::fwrite(image.data(), 1, image.size(), prefs) != image.size())
+        status = 1;
+      if (prefs != nullptr && std::fclose(prefs) != 0) status = 1;
+    } else if (mode == "step") {
       records = StepThrough(view);
     } else {
       view.CmdOutputFileName = output;

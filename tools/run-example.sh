@@ -12,15 +12,15 @@ if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
   exec "$exe" "$input"
 fi
 
-echo "No display: converting $input with $prefs into $output"
+echo "No display: the unattended conversion, as a user would run it from a shell:"
+echo "  $exe $input $prefs $output"
 rm -f "$output"
 "$exe" "$input" "$prefs" "$output"
 status=$?
 if [ $status -eq 0 ] && [ -f "$output" ]; then
   echo "Converted file: $output"
+  cat "$output"
   exit 0
 fi
-echo "The unattended conversion did not complete (status $status); it would write $output."
-echo "Preference files are not built yet, so no saved set-up can drive it (see the README)."
-echo "With a display, 'make run' opens the window on the example."
-exit 0
+echo "The unattended conversion failed (status $status); $output was not written." >&2
+exit 1

@@ -14,6 +14,7 @@ repo=$(cd "$here/../.." && pwd)
 records=${1:-1000000}
 build=${BUILD_DIR:-$repo/build}
 bench=$build/bench/conversion_bench
+exe=$build/src/vontrask
 work=${WORK_DIR:-$(mktemp -d /tmp/vontrask-e2e.XXXXXX)}
 mkdir -p "$work"
 [ "${KEEP:-0}" = 1 ] || [ -n "${WORK_DIR:-}" ] || trap 'rm -rf "$work"' EXIT
@@ -45,6 +46,10 @@ timed() {
 }
 
 timed vontrask_fixed "$bench" "$input" "$work/vontrask.txt" fixed
+# The same set-up saved as a preference file and replayed by the real command line.
+"$bench" "$input" "$work/fixed.vnq" fixed prefs > /dev/null 2>&1
+timed vontrask_cli_fixed env -u DISPLAY -u WAYLAND_DISPLAY VONTRASK_HOME="$work" \
+  "$exe" "$input" "$work/fixed.vnq" "$work/vontrask-cli.txt"
 timed vontrask_csv "$bench" "$input" "$work/vontrask.csv" comma
 timed vontrask_dbase "$bench" "$input" "$work/vontrask.dbf" dbase
 
@@ -73,6 +78,13 @@ else
   status=1
 fi
 
+if [ -f "$work/vontrask-cli.txt" ] && cmp -s "$work/vontrask-cli.txt" "$work/reference.txt"; then
+  echo "command-line fixed output: byte for byte the reference"
+else
+  echo "command-line fixed output DIFFERS from the reference" >&2
+  status=1
+fi
+
 seconds_of() { awk -v n="$1" '$1 == n {print $2}' "$results"; }
 ratio() {
   a=$(seconds_of "$1")
@@ -81,6 +93,7 @@ ratio() {
     "$(echo "$b / ($a + 0.0001)" | bc -l)" "$2"
   return 0
 }
+ratio vontrask_cli_fixed vontrask_fixed
 ratio vontrask_fixed ffe_fixed
 ratio vontrask_csv mlr_csv
 exit $status

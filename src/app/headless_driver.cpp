@@ -16,11 +16,17 @@ int DriveHeadless(TParseView& view, const HeadlessHooks& hooks, std::ostream& er
   if (!hooks.ended()) tk::Fire(view.on_show);
   const bool unattended = view.CommandLine.size() >= 3;
   if (!hooks.ended() && unattended && view.UnattendedExitCountdown == 0) {
-    err << "vontrask: the unattended conversion stopped before " << view.CmdOutputFileName
+    err << "vontrask: the unattended conversion stopped before " << view.CommandLine[2]
         << " was written\n";
     tk::Fire(view.on_close);
     tk::Fire(view.on_destroy);
     return 1;
+  }
+  // Nobody watches the finished run: the half second the window gives it is not waited out.
+  if (!hooks.ended() && unattended) {
+    tk::Fire(view.on_close);
+    tk::Fire(view.on_destroy);
+    return 0;
   }
   while (!hooks.ended()) {
     hooks.wait_tick();

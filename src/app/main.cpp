@@ -38,13 +38,13 @@ int main(int argc, char** argv) {
   const std::vector<std::string> args(argv + 1, argv + argc);
   const bool unattended = args.size() >= 3;
 #ifdef VONTRASK_WITH_GUI
-  if (!unattended && vt::gui::HasDisplay()) {
+  if (!unattended && args.size() <= 3 && vt::gui::HasDisplay()) {
     return vt::gui::RunQtWindow(argc, argv, [&](tk::Services& services) {
       return std::make_unique<vt::TParseView>(services, args);
     });
   }
 #endif
-  if (!unattended) {
+  if (!unattended || args.size() > 3) {
     std::cerr << kUsage;
     return 2;
   }

@@ -14,7 +14,8 @@ PrefFileRead ReadPreferenceFile(const std::string& path, const PrefTargets& targ
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return result;
   struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  // An empty file holds no set-up at all: loading it would silently keep the current one.
+  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || info.st_size == 0) {
     ::close(fd);
     return result;
   }

@@ -12,8 +12,8 @@ struct PrefFileRead {
   PrefReadReport report;
 };
 
-// Reads the file at `path` into the targets. Only a regular file is read: a folder, a pipe or
-// a device counts as a file that cannot be opened.
+// Reads the file at `path` into the targets. Only a regular file that holds something is read:
+// an empty file, a folder, a pipe or a device counts as a file that cannot be opened.
 [[nodiscard]] PrefFileRead ReadPreferenceFile(const std::string& path, const PrefTargets& targets);
 
 }  // namespace vt

@@ -103,9 +103,9 @@ void TParseView::LoadConfiguration1Click() {
   PageControl.SetActivePage(&OutputConfiguration);
   SaveConvertedFile.SetEnabled(true);
   AutoWidth.SetEnabled(true);
+  SaveConvertedFile.Click();
   // Served once: a refused run must not turn every later load into a silent conversion.
   CmdOutputFileName.clear();
-  SaveConvertedFile.Click();
 }
 
 void TParseView::RestoreCurrentInput() {

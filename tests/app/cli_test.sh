@@ -1,7 +1,7 @@
-#!/bin/sh
+#!/bin/bash
 # Runs vontrask as a user would and checks its exit status and messages: cli_test.sh CASE EXE DIR.
 set -u
-case_name=$1 exe=$2 dir=$3
+case_name=$1 exe=$2 dir=$3 golden=${4:-}
 mkdir -p "$dir"
 run() { env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM VONTRASK_HOME="$dir" "$exe" "$@"; }
 fail() { echo "FAIL: $*"; exit 1; }
@@ -18,6 +18,42 @@ case $case_name in
     [ $status -ne 0 ] || fail "status 0 for a run that wrote nothing"
     echo "$out" | grep -q "^$dir/missing.txt: Cannot open that file.$" || fail "no message: $out"
     [ ! -e "$dir/out.csv" ] || fail "an output file was left"
+    ;;
+  too_many_arguments)
+    out=$(run a b c d 2>&1); status=$?
+    [ $status -eq 2 ] || fail "status $status, expected 2"
+    echo "$out" | grep -q '^usage: vontrask' || fail "no usage: $out"
+    ;;
+  unreadable_preferences)
+    printf '"a","b"\n' > "$dir/in.csv"
+    : > "$dir/empty.vnq"
+    mkdir -p "$dir/folder.vnq"
+    for prefs in "$dir/missing.vnq" "$dir/empty.vnq" "$dir/folder.vnq"; do
+      rm -f "$dir/out.csv"
+      out=$(run "$dir/in.csv" "$prefs" "$dir/out.csv" 2>&1); status=$?
+      [ $status -ne 0 ] || fail "status 0 with $prefs"
+      echo "$out" | grep -q "^$prefs: Cannot open that file.$" || fail "no message for $prefs: $out"
+      [ ! -e "$dir/out.csv" ] || fail "an output file was written with $prefs"
+    done
+    ;;
+  unattended_goldens)
+    # Each golden folder's set-up, saved by the window, replayed by the real executable.
+    for case_dir in "$golden"/*/; do
+      name=$(basename "$case_dir")
+      out="$dir/$name.out"
+      rm -f "$out"
+      msgs=$(run "$case_dir/input.csv" "$case_dir/setup.vnq" "$out" 2>&1); status=$?
+      [ $status -eq 0 ] || fail "$name: status $status: $msgs"
+      if [ "$name" = dbase ]; then
+        # The header's bytes 1 to 3 are today's date.
+        cmp -s <(head -c 1 "$out"; tail -c +5 "$out") \
+               <(head -c 1 "$case_dir/expected.out"; tail -c +5 "$case_dir/expected.out") ||
+          fail "$name: the output differs from $case_dir/expected.out"
+      else
+        cmp -s "$out" "$case_dir/expected.out" || fail "$name: the output differs"
+      fi
+      grep -q "^File1=$case_dir/setup.vnq$" "$dir/vontrask.ini" || fail "$name: not in the history"
+    done
     ;;
   *) fail "unknown case $case_name" ;;
 esac

@@ -95,7 +95,9 @@ TEST_F(PrefLoadTest, CancelChangesNothingAndAnUnreadableFileIsSaid) {
   GoToSheet(view, view.MiscTab);
   TypeAndEnter(view.XMLTableName, "People");
   std::filesystem::create_directories(Path("folder.vnq"));
-  for (const std::string& path : {std::string(), Path("missing.vnq"), Path("folder.vnq")}) {
+  WriteFile(Path("empty.vnq"), "");
+  for (const std::string& path :
+       {std::string(), Path("missing.vnq"), Path("empty.vnq"), Path("folder.vnq")}) {
     SCOPED_TRACE(path);
     const std::size_t shown = fakes.messages.shown.size();
     Load(view, path);  // an empty answer is Cancel

@@ -32,11 +32,13 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   PageLengthGroupBox.SetCaption("Page length indication");
   FormFeedButton.SetCaption("FormFeed (ASCII 12)");
   FixedLengthButton.SetCaption("Fixed length ");
+  FixedLengthButton.SetChecked(true);  // pages of FormLength lines unless the user says otherwise
   TagTextButton.SetCaption("Tag Text on top line");
   BlankLinesPage.SetCaption("Blank Line(s)");
   FormLengthInputBox.SetText("99");
   VFC.SetCaption("Position on line");
   VFC.SetItems({"Anywhere", "At Left Only"});
+  VFC.SetItemIndex(0);
   DataLocationGroupBox.SetCaption("Data location");
   FixedData.SetCaption("Fixed");
   TaggedData.SetCaption("Tagged");
@@ -47,6 +49,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
 
   FirstByte.SetCaption("1st Byte");
   FirstByte.SetItems({"Lo", "Hi"});
+  FirstByte.SetItemIndex(0);
   ReverseEbcdic.SetCaption("Source");
   ReverseEbcdicLabel.SetCaption("EBCDIC");
   BinaryViewPanel.SetCaption("Binary View of start of file");
