@@ -5,20 +5,31 @@
 
 namespace vt {
 
+namespace {
+
+// The window base of a window under construction. A cast, not a member call: no member function
+// may run before the bases are built; and named, so that control groups are not mistaken for
+// copies of themselves.
+tk::Window& Base(TParseView& view) {
+  return static_cast<tk::Window&>(view);
+}
+
+}  // namespace
+
 TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
     : tk::Window(services),
-      FrameControls(AsWindow()),
-      HiddenSteps(AsWindow()),
-      InputControls(AsWindow(), InputConfiguration, PageInputTab, BinaryInputTab),
-      OutputControls(AsWindow(), OutputConfiguration, CombineInputFields, MiscTab),
-      ParserControls(AsWindow(),
+      FrameControls(Base(*this)),
+      HiddenSteps(Base(*this)),
+      InputControls(Base(*this), InputConfiguration, PageInputTab, BinaryInputTab),
+      OutputControls(Base(*this), OutputConfiguration, CombineInputFields, MiscTab),
+      ParserControls(Base(*this),
                      {DateSheet, ParseStreet, ParseNameSheet, Mailing, CityPage, GenderSheet}),
-      SourceSlotControls(AsWindow(), {CombineInputFields, ParseStreet, CityPage, ParseNameSheet,
-                                      GenderSheet, Time, ParsePhoneSheet, SplitSheet, DateSheet}),
-      DateControls(AsWindow(), DateSheet, Time),
-      SplitControls(AsWindow(), SplitSheet),
-      PartOrderControls(AsWindow(), {ParseStreet, ParseNameSheet, GenderSheet}),
-      ConversionControls(AsWindow(), MiscTab),
+      SourceSlotControls(Base(*this), {CombineInputFields, ParseStreet, CityPage, ParseNameSheet,
+                                       GenderSheet, Time, ParsePhoneSheet, SplitSheet, DateSheet}),
+      DateControls(Base(*this), DateSheet, Time),
+      SplitControls(Base(*this), SplitSheet),
+      PartOrderControls(Base(*this), {ParseStreet, ParseNameSheet, GenderSheet}),
+      ConversionControls(Base(*this), MiscTab),
       CommandLine(std::move(args)) {
   SetCaption("Vontrask - Data File Converter");
   SetClientSize(630, 408);

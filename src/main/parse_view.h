@@ -254,8 +254,6 @@ class TParseView : public tk::Window,
   char CityInStreetState = 0;
 
  private:
-  // The window base, named so that control groups are not mistaken for copies of themselves.
-  tk::Window& AsWindow() { return *this; }
   // One binding function per subsystem, each in that subsystem's handler files.
   void BindHandlers();
   void BindWindowHandlers();

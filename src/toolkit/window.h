@@ -12,6 +12,8 @@ namespace tk {
 class Window {
  public:
   explicit Window(Services& services) : services_(services) {}
+  // Virtual: front ends own the program's window through a pointer to this base.
+  virtual ~Window() = default;
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
