@@ -94,7 +94,7 @@ void TParseView::ParsedItemNamesMouseMove(int x, int y) {
 
 void TParseView::OutputFieldNamesListBoxMouseMove(int x, int y) {
   const int n = y / OutputFieldNamesListBox.ItemHeight() + OutputFieldNamesListBox.TopIndex() + 1;
-  const bool listed = n >= 1 && n <= OutputFieldCount && n < kSlots;
+  const bool listed = n >= 1 && n <= OutputFieldsInUse();
   const auto slot = static_cast<std::size_t>(listed ? n : 0);
   FillHoverPanel(std::to_string(n), std::string(TextOf(OutputFieldNameTable[slot])),
                  listed ? OutputFieldValues[slot] : std::string());

@@ -329,7 +329,7 @@ void TParseView::CloseFile1Click() {
   CloseInput();
   FormLengthInputBox.SetText("66");
   PageLineCount = 66;
-  for (int n = 1; n <= OutputFieldCount && n < kSlots; ++n) {
+  for (int n = 1; n <= OutputFieldsInUse(); ++n) {
     const auto slot = static_cast<std::size_t>(n);
     OutputFieldSource[slot] = 0;
     CopyText(OutputFieldNameTable[slot], "");

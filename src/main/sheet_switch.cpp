@@ -109,7 +109,7 @@ void TParseView::OutputSheetForward() {
   }
   OutputFieldNamesListBox.SetEnabled(true);
   OutputFieldNamesListBox.SetItemIndex(SelectedOutputField);
-  if (OutputFieldCount == 0) AddFieldButton.Click();
+  if (OutputFieldsInUse() == 0) AddFieldButton.Click();
   OutputButton.SetEnabled(true);
   SaveConvertedFile.SetEnabled(true);
   AutoWidth.SetEnabled(true);

@@ -35,12 +35,12 @@ void TParseView::HalfSecondTimer() {
   FullButton.SetEnabled(SkipIfNull.Checked());
   EmptyButton.SetEnabled(SkipIfNull.Checked());
 
-  const bool has_output = OutputFieldCount != 0;
+  const bool has_output = OutputFieldsInUse() != 0;
   ClearOutput.SetVisible(has_output);
   OutputButton.SetEnabled(has_output);
   SaveConvertedFile.SetEnabled(has_output);
 
-  const bool clone = InputFieldTotal != 0 && OutputFieldCount < 2;
+  const bool clone = InputFieldTotal != 0 && OutputFieldsInUse() < 2;
   CloneButton.SetVisible(clone);
   CloneButton.SetEnabled(clone);
 

@@ -23,7 +23,6 @@ bool BuildDirectRecord(const RecordFormat& format, const InputTables& in, const 
   // Read once: the stores into the record below could alias any of them.
   const std::string_view delimiter = format.fixed ? std::string_view() : out.OutputDelimiter;
   const bool comma = format.comma;
-  const int field_count = out.OutputFieldCount;
   std::size_t total = 0;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
@@ -31,7 +30,7 @@ bool BuildDirectRecord(const RecordFormat& format, const InputTables& in, const 
     if (!plans.fields[slot].plain || width <= 0) return false;
     const bool quoted = comma && !(out.OutputFieldFlags[slot] & kFlagNumeric);
     total += static_cast<std::size_t>(std::min(width, kMaxFieldWidth)) + (quoted ? 2 : 0) +
-             (n < field_count ? delimiter.size() : 0);
+             (n < count ? delimiter.size() : 0);
   }
   if (total >= kRecordLimit) return false;
   std::string& record = out.OutputRecord;
@@ -62,7 +61,7 @@ bool BuildDirectRecord(const RecordFormat& format, const InputTables& in, const 
     out.Scratch.deferred_at[slot] = static_cast<std::int32_t>(at);
     at += w;
     if (quoted) start[at++] = '"';
-    if (n < field_count) {
+    if (n < count) {
       CopyBytes(start + at, delimiter.data(), delimiter.size());
       at += delimiter.size();
     }

@@ -50,7 +50,7 @@ constexpr OptionRadio kOptionRadios[] = {
 
 int TParseView::SelectedOutputFieldNumber() const {
   const int item = OutputFieldNamesListBox.ItemIndex();
-  if (item < 0 || item >= OutputFieldCount) return 0;
+  if (item < 0 || item >= OutputFieldsInUse()) return 0;
   return item + 1;
 }
 
@@ -97,7 +97,7 @@ void TParseView::ShowOutputRecordImage() {
 
 void TParseView::RefreshOutputValues() {
   OutputFieldsListBox.Clear();
-  for (int n = 1; n <= OutputFieldCount; ++n)
+  for (int n = 1; n <= OutputFieldsInUse(); ++n)
     OutputFieldsListBox.Add(OutputFieldValues[static_cast<std::size_t>(n)]);
 }
 
@@ -140,8 +140,9 @@ void TParseView::ShowSelectedFieldOptions(int n) {
 
 void TParseView::DisplayOutputClick() {
   const int parsed_top = ParsedItemNames.TopIndex();
-  OutputFieldsCount.SetCaption(std::to_string(OutputFieldCount));
-  for (int n = 1; n <= OutputFieldCount; ++n) {
+  const int count = OutputFieldsInUse();
+  OutputFieldsCount.SetCaption(std::to_string(count));
+  for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
     if (OutputFieldSource[slot] != 0) continue;
     CopyText(OutputFieldNameTable[slot], "Output" + std::to_string(n));
@@ -166,7 +167,7 @@ void TParseView::DisplayOutputClick() {
   ParsedItemValues.SetTopIndex(parsed_top);
 
   RefreshOutputValues();
-  for (int n = 1; n <= OutputFieldCount; ++n)
+  for (int n = 1; n <= count; ++n)
     OutputFieldNamesListBox.Add(
         std::string(TextOf(OutputFieldNameTable[static_cast<std::size_t>(n)])));
 

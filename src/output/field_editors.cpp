@@ -151,7 +151,7 @@ void TParseView::OutputHintClick() {
 }
 
 void TParseView::AddFieldButtonClick() {
-  if (OutputFieldCount >= kMaxAddedFields) {
+  if (OutputFieldsInUse() >= kMaxAddedFields) {
     AddFieldButton.SetEnabled(false);
     InsertFieldButton.SetEnabled(false);
     services().messages->Show(
@@ -160,7 +160,7 @@ void TParseView::AddFieldButtonClick() {
         "Too many fields", tk::MessageStyle::kStop);
     return;
   }
-  ++OutputFieldCount;
+  OutputFieldCount = OutputFieldsInUse() + 1;
   OutputFieldFlags[static_cast<std::size_t>(OutputFieldCount)] = kFlagRemoveBlanks;
   DisplayOutput.Click();
   OutputFieldNamesListBox.SetItemIndex(OutputFieldCount - 1);
@@ -170,7 +170,7 @@ void TParseView::AddFieldButtonClick() {
 }
 
 void TParseView::InsertFieldButtonClick() {
-  if (OutputFieldCount >= kMaxAddedFields) {
+  if (OutputFieldsInUse() >= kMaxAddedFields) {
     AddFieldButton.SetEnabled(false);
     InsertFieldButton.SetEnabled(false);
     services().messages->Show(
@@ -308,7 +308,7 @@ void TParseView::ClearOutputClick() {
   }
   OutputFieldsListBox.Clear();
   OutputFieldNamesListBox.Clear();
-  for (int n = 0; n <= OutputFieldCount && n < kSlots; ++n) {
+  for (int n = 0; n <= OutputFieldsInUse(); ++n) {
     const auto slot = static_cast<std::size_t>(n);
     OutputFieldLongest[slot] = 0;
     OutputFieldSource[slot] = 0;
@@ -322,11 +322,11 @@ void TParseView::ClearOutputClick() {
 
 void TParseView::OutputFieldNamesListBoxMouseDown(bool right_button, int item) {
   if (!right_button) {
-    DragSourceField = item >= 0 && item < OutputFieldCount ? item + 1 : 0;
+    DragSourceField = item >= 0 && item < OutputFieldsInUse() ? item + 1 : 0;
     return;
   }
   const int from = SelectedOutputFieldNumber();
-  if (item < 0 || item >= OutputFieldCount || from == 0) return;
+  if (item < 0 || item >= OutputFieldsInUse() || from == 0) return;
   if (item + 1 == from) {
     services().messages->Show(
         "Right-clicking another output field will copy this field's "
@@ -349,7 +349,8 @@ void TParseView::OutputFieldNamesListBoxMouseDown(bool right_button, int item) {
 void TParseView::OutputFieldNamesListBoxDragDrop(int item) {
   const int from = DragSourceField;
   DragSourceField = 0;
-  const int to = item >= 0 && item < OutputFieldCount ? item + 1 : OutputFieldCount;
+  const int count = OutputFieldsInUse();
+  const int to = item >= 0 && item < count ? item + 1 : count;
   if (from == 0 || !MoveField(*this, from, to)) return;
   OutputFieldNamesListBox.SetItemIndex(to - 1);
   DisplayOutput.Click();

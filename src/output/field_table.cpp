@@ -27,7 +27,7 @@ void CopyField(OutputTables& out, int from, int to) {
 }
 
 bool InsertFieldAt(OutputTables& out, int p) {
-  const int count = out.OutputFieldCount;
+  const int count = out.OutputFieldsInUse();
   if (p < 1 || p > count || count >= OutputTables::kSlots - 1) return false;
   for (int i = count; i >= p; --i) CopyField(out, i, i + 1);
   const std::size_t s = Slot(p);
@@ -41,7 +41,7 @@ bool InsertFieldAt(OutputTables& out, int p) {
 }
 
 bool DeleteFieldAt(OutputTables& out, int p) {
-  const int count = out.OutputFieldCount;
+  const int count = out.OutputFieldsInUse();
   if (p < 1 || p > count) return false;
   for (int i = p; i < count; ++i) CopyField(out, i + 1, i);
   out.OutputFieldCount = count - 1;
@@ -49,7 +49,7 @@ bool DeleteFieldAt(OutputTables& out, int p) {
 }
 
 bool MoveField(OutputTables& out, int f, int t) {
-  const int count = out.OutputFieldCount;
+  const int count = out.OutputFieldsInUse();
   if (f == t || f < 1 || t < 1 || f > count || t > count) return false;
   CopyField(out, f, 0);
   if (f < t) {

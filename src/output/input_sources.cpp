@@ -27,7 +27,8 @@ void TParseView::InputFieldNamesListBoxExit() {
 }
 
 void TParseView::FilterSourceNameClick() {
-  InputFieldNamesListBox.SetItemIndex(FilterSourceField - 1);
+  // No field below 1: a loaded field number may be any int32.
+  InputFieldNamesListBox.SetItemIndex(FilterSourceField > 0 ? FilterSourceField - 1 : -1);
 }
 
 void TParseView::InputFieldNamesListBoxClick() {
@@ -169,7 +170,7 @@ void TParseView::MatchOldNamesClick() {
   for (std::size_t row = 1; row <= 9; ++row) {
     for (std::int32_t& entry : SpecialSourceTable[row]) entry = renumber(entry);
   }
-  for (int n = 1; n <= OutputFieldCount; ++n) {
+  for (int n = 1; n <= OutputFieldsInUse(); ++n) {
     const auto slot = static_cast<std::size_t>(n);
     if (OutputFieldSource[slot] != 0) continue;
     OutputFieldSource[slot] = -1;

@@ -41,7 +41,7 @@ void FixFieldNames(OutputTables& t, Fix fix) {
 }  // namespace
 
 bool TParseView::DbaseFieldsPass() {
-  for (int n = 1; n <= OutputFieldCount && n < kSlots; ++n) {
+  for (int n = 1; n <= OutputFieldsInUse(); ++n) {
     const auto slot = static_cast<std::size_t>(n);
     if (OutputFieldNameTable[slot][0] == '\0') break;
     if (DbaseFieldPasses(*this, slot)) continue;

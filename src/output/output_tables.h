@@ -2,6 +2,7 @@
 // of the record being built.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -44,6 +45,10 @@ struct OutputTables {
   static constexpr int kGeneratedSlots = 120;  // generated sources 0..109 (room for 120)
 
   OutputTables();
+
+  // The fields 1..n in use: OutputFieldCount holds whatever a preference file held, so every
+  // loop over the field slots is bounded by this instead.
+  int OutputFieldsInUse() const { return std::clamp(OutputFieldCount, 0, kSlots - 1); }
 
   // --- Stored in preference files (fixed layout) -------------------------------------------
   std::array<std::array<char, 32>, kSlots> OutputFieldNameTable{};

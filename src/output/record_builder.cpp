@@ -238,7 +238,8 @@ void PlaceDecoratedField(const BuildRequest& request, const InputTables& in, int
     Append(record, v);
   }
   if (quoted) Append(record, "\"");
-  if (n < out.OutputFieldCount && !format.fixed && !format.xml) Append(record, out.OutputDelimiter);
+  if (n < out.OutputFieldsInUse() && !format.fixed && !format.xml)
+    Append(record, out.OutputDelimiter);
   if (format.xml) {
     if (record.size() + name.size() + 3 < kRecordLimit) {
       record.append("</");
@@ -265,7 +266,7 @@ inline void PlaceField(const BuildRequest& request, const InputTables& in, int n
   if (quoted) AppendByte(record, '"');
   Append(record, out.OutputFieldValues[slot]);
   if (quoted) AppendByte(record, '"');
-  if (n < out.OutputFieldCount && !format.fixed) Append(record, out.OutputDelimiter);
+  if (n < out.OutputFieldsInUse() && !format.fixed) Append(record, out.OutputDelimiter);
 }
 
 // Step 3 of the filter: whether the filter drops the record.
@@ -365,7 +366,7 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
 SourceSet NeededSources(const OutputTables& out) {
   SourceSet needed;
   if (!out.BatchRun) return needed.set();
-  for (int n = 1; n <= out.OutputFieldCount && n < OutputTables::kSlots; ++n) {
+  for (int n = 1; n <= out.OutputFieldsInUse(); ++n) {
     const std::int16_t source = out.OutputFieldSource[static_cast<std::size_t>(n)];
     if (source >= 0 || -source >= kGeneratedSourceCount) continue;
     needed.set(static_cast<std::size_t>(-source));
@@ -423,11 +424,11 @@ void AlnumUpper(std::string_view text, std::string& out) {
 void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
                        OutputTables& out) {
   const bool batch = out.BatchRun != 0;
-  const int count = std::min(out.OutputFieldCount, OutputTables::kSlots - 1);
+  const int count = out.OutputFieldsInUse();
   FieldPlans& kept = out.Scratch.plans;
   const bool trusted =
       request.field_table_unchanged && kept.count == count && kept.batch == out.BatchRun;
-  FieldPlans& plans = trusted ? kept : CurrentPlans(out, std::max(count, 0));
+  FieldPlans& plans = trusted ? kept : CurrentPlans(out, count);
   const SourceSet& needed = plans.needed;
   // Within a run whose sources were all emptied once, only the ones its steps write can hold
   // a value.

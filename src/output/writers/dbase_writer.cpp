@@ -47,7 +47,7 @@ class DbaseWriter : public RecordWriter {
 
   void Prologue(OutputSink& sink) const override {
     const OutputTables& t = *setup().fields;
-    const int count = std::clamp(t.OutputFieldCount, 0, OutputTables::kSlots - 1);
+    const int count = t.OutputFieldsInUse();
     std::array<char, 32> head{};
     head[0] = 0x03;
     PutDate(head.data() + 1);

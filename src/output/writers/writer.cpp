@@ -50,7 +50,7 @@ void OutputSink::Seek(std::int64_t offset) {
 
 void RecordWriter::WriteNameRecord(OutputSink& sink, bool quoted, bool delimited) const {
   const OutputTables& t = *setup_.fields;
-  const int count = std::min(t.OutputFieldCount, OutputTables::kSlots - 1);
+  const int count = t.OutputFieldsInUse();
   std::string name;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
