@@ -36,15 +36,16 @@ void TParseView::InputRecordMarkerLabelClick() {
   SaveOldNames.Click();
   const bool binary = BinaryInput.Checked();
   const bool page = PageInputButton.Checked();
-  int row = 0;
+  // 64 bits: the page lines and the record length are as a preference file left them.
+  std::int64_t row = 0;
   if (page) {
     row = InputPageListBox.ItemIndex() + 1;
     if (row >= PageDataFirstLine && row <= PageFooterLine)
-      row = BlockListBox.ItemIndex() + PageDataFirstLine;
+      row = std::int64_t{BlockListBox.ItemIndex()} + PageDataFirstLine;
     if (row < 1 || row > 97) return;  // no divider row for this line
   }
   const int column = MarkerColumn(MarkerMouseX);
-  if (binary && column >= BinaryRecordLength - 1) {
+  if (binary && column >= std::int64_t{BinaryRecordLength} - 1) {
     services().messages->Show("You cannot have field end tabs set beyond the record width.",
                               "Invalid Action", tk::MessageStyle::kStop);
     return;
@@ -125,18 +126,15 @@ void TParseView::CutUpInputLineClick() {
 }
 
 void TParseView::DisplayInputClick() {
-  int total = TagCount;
-  const int rows = std::min<std::int32_t>(FormLength, 98);
-  for (int r = 0; r <= rows; ++r) total += InputFieldCounts[static_cast<std::size_t>(r)];
-  const bool clone = total >= 2 && OutputFieldCount <= 1;
+  const std::int64_t sum = CutCountSum();
+  const bool clone = sum >= 2 && OutputFieldsInUse() <= 1;
   CloneButton.SetVisible(clone);
   CloneButton.SetEnabled(clone);
-  if (InputFieldCounts[0] < total) total -= InputFieldCounts[0];
   InputRecordLabel.SetCaption(RecordView(InputLine, InputLineOffset, true));
   const int selected = InputFieldNamesListBox.ItemIndex();
   InputFieldsListBox.Clear();
   InputFieldNamesListBox.Clear();
-  total = std::min(std::max(total, FirstRecordNameCount), kMaxFields);
+  const int total = CountedFields(sum);
   InputFieldTotal = total;
   for (int i = 1; i <= total && !InputFieldNames[static_cast<std::size_t>(i)].empty(); ++i) {
     InputFieldsListBox.Add(InputFieldValues[static_cast<std::size_t>(i)]);

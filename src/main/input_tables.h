@@ -1,6 +1,7 @@
 // Input tables: the current record, its fields and the input layout the user defined.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <string>
@@ -92,6 +93,30 @@ struct InputTables {
   std::int16_t& BinaryHeaderSize() { return DividerMatrix[98][0]; }
   // Type bits of binary field f (1..99).
   std::int16_t& BinaryTypeBits(int f) { return DividerMatrix[98][static_cast<std::size_t>(f)]; }
+
+  // The tables above hold whatever a preference file held; these read them safely.
+  // Where the binary records start: a negative header size counts as none.
+  std::int64_t BinaryRecordsStart() const {
+    return std::max<std::int16_t>(DividerMatrix[98][0], 0);
+  }
+  // Whether binary records of BinaryRecordLength can be read; outside 1..32,766 none are.
+  bool BinaryLengthUsable() const {
+    return BinaryRecordLength >= 1 && BinaryRecordLength <= static_cast<std::int32_t>(kLineLimit);
+  }
+  // TagCount and the cut counts of row 0 and page lines 1..FormLength (98 at most), summed in
+  // 64 bits so that no stored count can overflow the sum.
+  std::int64_t CutCountSum() const {
+    std::int64_t sum = TagCount;
+    const int rows = std::min<std::int32_t>(FormLength, 98);
+    for (int r = 0; r <= rows; ++r) sum += InputFieldCounts[static_cast<std::size_t>(r)];
+    return sum;
+  }
+  // The fields the record view lists after a cut, from CutCountSum: 0..kMaxFields.
+  int CountedFields(std::int64_t sum) const {
+    if (InputFieldCounts[0] < sum) sum -= InputFieldCounts[0];
+    return static_cast<int>(
+        std::clamp<std::int64_t>(std::max<std::int64_t>(sum, FirstRecordNameCount), 0, kMaxFields));
+  }
 };
 
 }  // namespace vt

@@ -1,6 +1,8 @@
 // Reading and stepping through records: Next and Previous for every input type, and the
 // first record as field names.
 #include <algorithm>
+#include <cstdint>
+#include <limits>
 
 #include "main/input/binary_display.h"
 #include "main/input/dbase_header.h"
@@ -12,6 +14,13 @@ namespace vt {
 namespace {
 
 constexpr const char* kEndOfFile = "*** End of File Reached ***";
+
+// Page positions are made in 64 bits from the page geometry a preference file left, then
+// brought back into the range of an int.
+int ToInt(std::int64_t value) {
+  return static_cast<int>(std::clamp<std::int64_t>(value, std::numeric_limits<int>::min(),
+                                                   std::numeric_limits<int>::max()));
+}
 
 }  // namespace
 
@@ -43,7 +52,11 @@ void TParseView::NextButtonClick() {
 
 void TParseView::ReadDbaseRecord() {
   char flag = ' ';
-  InputDataFile.Read(&flag, 1);
+  // The end of the file ends the input, whatever count the header claims.
+  if (!ReadDbaseRecordFlag(InputDataFile, flag)) {
+    InputRecordLabel.SetCaption(kEndOfFile);
+    return;
+  }
   DeletedWarning.SetVisible(flag == '*');
   std::string raw;
   for (int i = 1; i <= DbaseFieldCount; ++i) {
@@ -68,12 +81,12 @@ void TParseView::ReadDbaseRecord() {
 }
 
 void TParseView::ReadBinaryRecord() {
-  if (InputDataFile.AtEnd()) {
+  // A record length no record can have reads nothing, as the end of the file does.
+  if (!BinaryLengthUsable() || InputDataFile.AtEnd()) {
     InputRecordLabel.SetCaption(kEndOfFile);
     return;
   }
-  const auto length = static_cast<std::size_t>(
-      std::clamp<std::int32_t>(BinaryRecordLength, 1, static_cast<std::int32_t>(kLineLimit)));
+  const auto length = static_cast<std::size_t>(BinaryRecordLength);
   InputLine.assign(length, '\0');
   InputLine.resize(InputDataFile.Read(InputLine.data(), length));
   if (EbcdicIn.Checked()) TranslateEbcdicToAscii(InputLine);
@@ -114,49 +127,59 @@ bool TParseView::ReadTextRecord() {
 
 // Bands of the data area; a page whose bands are not defined yet counts as one band.
 static int BandCount(const TParseView& v) {
-  const int lines =
-      v.PageLineCount < v.PageDataFirstLine ? 0 : v.PageFooterLine - v.PageDataFirstLine + 1;
+  const std::int64_t lines = v.PageLineCount < v.PageDataFirstLine
+                                 ? 0
+                                 : std::int64_t{v.PageFooterLine} - v.PageDataFirstLine + 1;
   if (v.PageBandHeight < 1) return 1;
-  return std::max(1, lines / v.PageBandHeight);
+  return std::max(1, ToInt(lines / v.PageBandHeight));
+}
+
+// The first column of the current block; a block step below 1 counts as 1.
+static std::int32_t BlockColumn(const TParseView& v) {
+  const std::int64_t step = std::max<std::int32_t>(v.PageBlockStep, 1);
+  return ToInt((std::int64_t{v.PageBlockIndex} - 1) * step + v.PageGutter + 1);
 }
 
 void TParseView::PageStepForward() {
   const int bands = BandCount(*this);
-  const int height = std::max<std::int32_t>(PageBandHeight, 1);
+  const std::int64_t height = std::max<std::int32_t>(PageBandHeight, 1);
   if (PageBlockIndex < PageBlockCount) {
     ++PageBlockIndex;
   } else if (PageBandIndex < bands) {
     PageBlockIndex = 1;
     ++PageBandIndex;
-    InputPageListBox.SetItemIndex(InputPageListBox.ItemIndex() + height);
+    InputPageListBox.SetItemIndex(ToInt(InputPageListBox.ItemIndex() + height));
   } else {
     ReadPage.Click();
     PageBlockIndex = 1;
     PageBandIndex = 1;
-    InputPageListBox.SetItemIndex(PageDataFirstLine + PageLineInBand - 2);
+    InputPageListBox.SetItemIndex(ToInt(std::int64_t{PageDataFirstLine} + PageLineInBand - 2));
   }
-  PageSelectedColumn = (PageBlockIndex - 1) * PageBlockStep + PageGutter + 1;
+  PageSelectedColumn = BlockColumn(*this);
   PageClick.Click();
 }
 
 void TParseView::PageStepBack() {
   const int bands = BandCount(*this);
-  const int height = std::max<std::int32_t>(PageBandHeight, 1);
+  const std::int64_t height = std::max<std::int32_t>(PageBandHeight, 1);
+  // The last block of a band; a block count below 1 counts as 1.
+  const std::int32_t last_block = std::max<std::int32_t>(PageBlockCount, 1);
   if (PageBlockIndex < 2) {
     if (PageBandIndex < 2) {
       PrevPage.Click();
-      PageBlockIndex = PageBlockCount;
+      PageBlockIndex = last_block;
       PageBandIndex = bands;
-      InputPageListBox.SetItemIndex((bands - 1) * height + PageDataFirstLine + PageLineInBand - 2);
+      InputPageListBox.SetItemIndex(
+          ToInt((bands - 1) * height + PageDataFirstLine + PageLineInBand - 2));
     } else {
-      PageBlockIndex = PageBlockCount;
+      PageBlockIndex = last_block;
       --PageBandIndex;
-      InputPageListBox.SetItemIndex(InputPageListBox.ItemIndex() - height);
+      InputPageListBox.SetItemIndex(ToInt(InputPageListBox.ItemIndex() - height));
     }
   } else {
     --PageBlockIndex;
   }
-  PageSelectedColumn = (PageBlockIndex - 1) * PageBlockStep + PageGutter + 1;
+  PageSelectedColumn = BlockColumn(*this);
   PageClick.Click();
   if (PageControl.ActivePage() == nullptr || PageControl.ActivePage()->Name() != "PageInputTab") {
     ShowDataBlock.Click();
@@ -167,7 +190,7 @@ void TParseView::PageStepBack() {
 void TParseView::TakeFirstRecordNames() {
   if (!TakeFirstRecordAsFieldName.Checked() || FirstRecordNamesTaken != 0) return;
   FirstRecordNamesTaken = 1;
-  const int count = std::min(InputFieldCounts[0], kMaxFields);
+  const int count = std::clamp(InputFieldCounts[0], 0, kMaxFields);
   for (int i = 1; i <= count; ++i) {
     const std::string& value = InputFieldValues[static_cast<std::size_t>(i)];
     if (!value.empty())
@@ -187,8 +210,8 @@ void TParseView::PrevButtonClick() {
     NextButton.SetEnabled(RecordNumber < static_cast<std::int64_t>(DbaseRecordCount));
   } else if (BinaryInput.Checked()) {
     RecordNumber = std::max(RecordNumber - 2, 0);
-    InputDataFile.Seek(static_cast<std::int64_t>(BinaryHeaderSize()) +
-                       static_cast<std::int64_t>(RecordNumber) * BinaryRecordLength);
+    const std::int64_t length = BinaryLengthUsable() ? BinaryRecordLength : 0;
+    InputDataFile.Seek(BinaryRecordsStart() + RecordNumber * length);
     NextButton.Click();
     NextButton.SetEnabled(true);
   } else if (PageInputButton.Checked()) {

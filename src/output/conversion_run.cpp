@@ -239,7 +239,7 @@ class Run {
     if (kind_ == InputKind::kDbase) {
       (void)v_.InputDataFile.Seek(v_.DbaseHeaderLength);
     } else if (kind_ == InputKind::kBinary) {
-      (void)v_.InputDataFile.Seek(v_.BinaryHeaderSize());
+      (void)v_.InputDataFile.Seek(v_.BinaryRecordsStart());
     } else if (!v_.InputTextStream.Rewind() && !v_.InputFileName.empty()) {
       (void)v_.InputTextStream.Open(v_.InputFileName);
     }
@@ -257,11 +257,10 @@ class Run {
     start_time = v_.services().clock->Now();
     v_.StatusBar1.SetPanelText(2, "Converting");
     options_ = v_.TextOptions();
-    const auto length = static_cast<std::size_t>(std::clamp<std::int32_t>(
-        v_.BinaryRecordLength, 1, static_cast<std::int32_t>(InputTables::kLineLimit)));
-    binary_length_ = length;
+    // A record length no record can have reads nothing (0).
+    binary_length_ = v_.BinaryLengthUsable() ? static_cast<std::size_t>(v_.BinaryRecordLength) : 0;
     v_.InputLine.reserve(InputTables::kLineLimit + 1);
-    v_.BinaryRecordCopy.reserve(length);
+    v_.BinaryRecordCopy.reserve(binary_length_);
     raw_.reserve(1 << 16);
   }
 
@@ -283,6 +282,7 @@ class Run {
 
   // False when the read reached the end of the file (a short last record is not converted).
   bool ReadBinary() {
+    if (binary_length_ == 0) return false;
     std::string& line = v_.InputLine;
     line.resize(binary_length_);
     line.resize(v_.InputDataFile.Read(line.data(), binary_length_));
@@ -293,12 +293,13 @@ class Run {
     return true;
   }
 
-  // The next dBase record not marked deleted; false when none is left.
+  // The next dBase record not marked deleted; false when none is left, by the header's count or
+  // at the end of the file, whichever comes first.
   bool ReadDbase() {
     while (dbase_read_ < v_.DbaseRecordCount) {
       ++dbase_read_;
       char flag = ' ';
-      v_.InputDataFile.Read(&flag, 1);
+      if (!ReadDbaseRecordFlag(v_.InputDataFile, flag)) return false;
       v_.InputLine.clear();
       for (int i = 1; i <= v_.DbaseFieldCount; ++i) {
         const auto k = static_cast<std::size_t>(i);
@@ -321,14 +322,7 @@ class Run {
   }
 
   // The fields the record view would count after this cut (the builder reads no field above).
-  void CountFields() {
-    int total = v_.TagCount;
-    const int rows = std::min<std::int32_t>(v_.FormLength, 98);
-    for (int r = 0; r <= rows; ++r) total += v_.InputFieldCounts[static_cast<std::size_t>(r)];
-    if (v_.InputFieldCounts[0] < total) total -= v_.InputFieldCounts[0];
-    v_.InputFieldTotal =
-        std::min(std::max(total, v_.FirstRecordNameCount), InputTables::kMaxFields);
-  }
+  void CountFields() { v_.InputFieldTotal = v_.CountedFields(v_.CutCountSum()); }
 
   void Cut() {
     const int in_use = std::min(v_.InputFieldCounts[0], InputTables::kMaxFields);
@@ -415,7 +409,7 @@ class Run {
   BuildRequest request_;
   TextRecordOptions options_;
   std::uint32_t dbase_read_ = 0;
-  std::size_t binary_length_ = 1;
+  std::size_t binary_length_ = 0;
   bool at_end_ = false;
   std::string raw_;
 };

@@ -121,7 +121,7 @@ void TParseView::AutoWidthClick() {
     if (DbaseInputActive != 0) {
       (void)InputDataFile.Seek(DbaseHeaderLength);
     } else if (BinaryInput.Checked()) {
-      (void)InputDataFile.Seek(DividerMatrix[98][0]);
+      (void)InputDataFile.Seek(BinaryRecordsStart());
     } else {
       (void)InputTextStream.Rewind();
     }

@@ -10,6 +10,7 @@ namespace {
 
 constexpr std::size_t kHeaderBytes = 32;
 constexpr std::size_t kDescriptorBytes = 32;
+constexpr char kEndByte = '\x1A';  // follows the last record
 
 std::uint32_t Le(const unsigned char* p, int bytes) {
   std::uint32_t value = 0;
@@ -77,6 +78,10 @@ DbaseHeaderStatus ReadDbaseHeader(DataInput& input, DbaseHeader& header) {
     return DbaseHeaderStatus::kRecordTooLong;
   if (!input.Seek(header.header_length)) return DbaseHeaderStatus::kUnreadable;
   return DbaseHeaderStatus::kOk;
+}
+
+bool ReadDbaseRecordFlag(DataInput& input, char& flag) {
+  return input.Read(&flag, 1) == 1 && flag != kEndByte;
 }
 
 std::string DbaseUpdateDateText(int year, int month, int day) {

@@ -42,6 +42,10 @@ inline constexpr std::size_t kDbaseMaxRecord = 32767;
 // Reads the header from the start of `input` and leaves the input at the first record.
 [[nodiscard]] DbaseHeaderStatus ReadDbaseHeader(DataInput& input, DbaseHeader& header);
 
+// Reads the deletion flag that starts the next record into `flag`. False at the end of the
+// file or at its end byte 0x1A: a header may claim more records than the file holds.
+[[nodiscard]] bool ReadDbaseRecordFlag(DataInput& input, char& flag);
+
 // "4 March 1998": day without leading zero, full month name, four-digit year; out-of-range
 // days and months roll over as the calendar does; empty when day or month is below 1.
 std::string DbaseUpdateDateText(int year, int month, int day);

@@ -1,6 +1,8 @@
 // Fixed-format fields: divider rows from the marker line and the column-named cutter.
 #include "main/input/fixed_fields.h"
 
+#include <algorithm>
+
 #include "main/strings/edit.h"
 
 namespace vt {
@@ -18,12 +20,16 @@ int FieldCountOfRow(const DividerRow& row) {
 
 int CutFixedRecord(std::string_view line, const DividerRow& row, std::vector<std::string>& names,
                    std::vector<std::string>& values) {
+  // A loaded row may hold negative columns; they count as the start of the line.
+  auto column = [&row](std::size_t k) {
+    return static_cast<std::size_t>(std::max<int>(row[k], 0));
+  };
   const int count = FieldCountOfRow(row);
   for (int i = 1; i <= count; ++i) {
     const auto k = static_cast<std::size_t>(i);
-    const std::size_t start = static_cast<std::size_t>(row[k - 1]);
+    const std::size_t start = column(k - 1);
     const bool last = i == count;
-    const std::size_t end = last ? line.size() : static_cast<std::size_t>(row[k]);
+    const std::size_t end = last ? line.size() : column(k);
     names[k] = "Col" + std::to_string(start + 1) + "_" + (last ? "End" : std::to_string(end));
     std::string& value = values[k];
     if (start >= line.size() || end <= start) {
