@@ -24,7 +24,7 @@ void TParseView::InputTypeClick() {
     list->Clear();
   }
   ShowAll({&HTMLTableCheckBox, &DefineTagsGroupBox, &WebFindLabel}, TaggedData.Checked());
-  ShowAll({&TagTextIn, &VFC}, TagTextButton.Checked());
+  ShowAll({&TagTextLabel, &TagTextIn, &VFC}, TagTextButton.Checked());
   BlankLinesPage.SetVisible(!TagTextButton.Checked());
   const bool page_break_found =
       TagTextButton.Checked() || BlankLinesPage.Checked() || FormFeedButton.Checked();
@@ -86,7 +86,8 @@ void TParseView::InputTypeClick() {
   }
 
   const bool special = SpecialInputButton.Checked();
-  ShowAll({&SpecialDelimiterLabel, &SpecialDelimiterInputBox, &DelimChoice}, special);
+  ShowAll({&DelimiterGroup, &SpecialDelimiterLabel, &SpecialDelimiterInputBox, &DelimChoice},
+          special);
   if (special) {
     TakeFirstRecordAsFieldName.SetVisible(true);
     SpecialDelimiterInputBox.SetFocus();

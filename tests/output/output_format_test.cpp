@@ -26,7 +26,7 @@ class OutputFormatTest : public testing::ViewTest {
 
 TEST_F(OutputFormatTest, ThePreviewFollowsTheChoiceAtOnce) {
   TParseView& view = Start();
-  EXPECT_EQ(view.OutputRecord, "Ann,12");
+  EXPECT_EQ(view.OutputRecord, "\"Ann\",\"12\"");
   view.TabDelimitedOutputButton.UserClick();
   EXPECT_EQ(view.OutputRecord, "Ann\t12");
   view.SpecialDelimitedOutputButton.UserClick();

@@ -85,6 +85,8 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   InputValuesHeading.SetCaption("Current Values");
   InputFieldNamesListBox.SetNewRow(true);
   InputCountLabel.SetNewRow(true);
+  InputCountUnit.SetCaption("input fields");
+  RecordHeading.SetCaption("Record");
   InputFieldNamesListBox.SetGeometry({0, 0, 110, 230});
   InputFieldsListBox.SetGeometry({0, 0, 150, 230});
   // Headings over their lists; record lines as wide as the window; room for a path.

@@ -84,6 +84,7 @@ struct FrameControls {
   tk::ListBox InputFieldNamesListBox{w_, "InputFieldNamesListBox", &InputFieldsGroup};
   tk::ListBox InputFieldsListBox{w_, "InputFieldsListBox", &InputFieldsGroup};
   tk::Label InputCountLabel{w_, "InputCountLabel", &InputFieldsGroup};
+  tk::Label InputCountUnit{w_, "InputCountUnit", &InputFieldsGroup};
   tk::Memo InstructionHints{w_, "InstructionHints"};
   tk::Memo LowHint{w_, "LowHint"};
   tk::Panel Splash{w_, "Splash"};
@@ -98,6 +99,7 @@ struct FrameControls {
   tk::Label InputFieldContentsLabel{w_, "InputFieldContentsLabel", &InputFieldPanel};
   tk::Panel PanelLineDivision{w_, "PanelLineDivision"};
   // The record view's read-outs and notes.
+  tk::Label RecordHeading{w_, "RecordHeading"};
   tk::Label RecordNumberLabel{w_, "RecordNumberLabel"};
   tk::Label DeletedWarning{w_, "DeletedWarning"};
   tk::Label InputOffsetLabel{w_, "InputOffsetLabel", &InputRecordPanel};

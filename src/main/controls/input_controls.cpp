@@ -26,6 +26,9 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   TagTextIn.SetText("Page");
   DefineTagsGroupBox.SetCaption("Define Tags");
   TagOccurIn.SetText("1");
+  TagInLabel.SetCaption("Tag text");
+  TagOccurLabel.SetCaption("Occurrence");
+  BinaryHeaderSizeLabel.SetCaption("Header Size");
   TagBelow.SetCaption("Line Below");
   DeleteTag.SetCaption("Delete");
 
@@ -60,8 +63,9 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   BinaryPositionPanel.SetAlign(tk::Align::kFloat);
   SpecialDelimiterLabel.SetCaption("Delimiter");
   for (tk::Control* c : std::initializer_list<tk::Control*>{
-           &SpecialDelimiterLabel, &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2,
-           &FormLengthInputBox, &PageNotes, &PagePositionPanel}) {
+           &DelimiterGroup, &TagTextLabel, &TagTextIn, &SpecialDelimiterLabel,
+           &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2, &FormLengthInputBox,
+           &PageNotes, &PagePositionPanel}) {
     c->SetVisible(false);
   }
   PrevPage.SetEnabled(false);

@@ -35,7 +35,9 @@ struct InputControls {
   tk::Label TagTextLabel{w_, "TagTextLabel", &input_};
   tk::Edit TagTextIn{w_, "TagTextIn", &input_};
   tk::GroupBox DefineTagsGroupBox{w_, "DefineTagsGroupBox", &input_};
+  tk::Label TagInLabel{w_, "TagInLabel", &DefineTagsGroupBox};
   tk::Edit TagIn{w_, "TagIn", &DefineTagsGroupBox};
+  tk::Label TagOccurLabel{w_, "TagOccurLabel", &DefineTagsGroupBox};
   tk::Edit TagOccurIn{w_, "TagOccurIn", &DefineTagsGroupBox};
   tk::CheckBox TagBelow{w_, "TagBelow", &DefineTagsGroupBox};
   tk::Button DeleteTag{w_, "DeleteTag", &DefineTagsGroupBox};
@@ -71,6 +73,7 @@ struct InputControls {
   tk::RadioGroup FirstByte{w_, "FirstByte", &binary_};
   tk::CheckBox ReverseEbcdic{w_, "ReverseEbcdic", &binary_};
   tk::Edit BinaryRecordSize{w_, "BinaryRecordSize", &binary_};
+  tk::Label BinaryHeaderSizeLabel{w_, "BinaryHeaderSizeLabel", &binary_};
   tk::Edit BinaryHeaderSizeIn{w_, "BinaryHeaderSizeIn", &binary_};
   tk::Label ReverseEbcdicLabel{w_, "ReverseEbcdicLabel", &binary_};
   tk::Label BinaryRecordSizeLabel{w_, "BinaryRecordSizeLabel", &binary_};

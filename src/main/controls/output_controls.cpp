@@ -19,6 +19,7 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   FullButton.SetCaption("used");
   OutputFormatGroupBox.SetCaption("Output File Format");
   DelimitedOutputButton.SetCaption("Comma Delimited ");
+  DelimitedOutputButton.SetChecked(true);  // a new set-up writes comma-delimited text
   TabDelimitedOutputButton.SetCaption("Tab Delimited");
   SpecialDelimitedOutputButton.SetCaption("Special Delimited");
   OutputSpecialDelimiterEditBox.SetText("~");
@@ -74,6 +75,9 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   XMLTranslate.SetCaption("Translate XML/HTML special characters on input");
   StripTags.SetCaption("Strip <> tags on output");
   OmitControlChar.SetCaption("Strip control chars from input");
+  XMLTableLabel.SetCaption("XML table tag");
+  XMLRecordLabel.SetCaption("XML record tag");
+  OutputCountUnit.SetCaption("output fields");
   XMLTableName.SetText("TABLE");
   XMLRecordName.SetText("RECORD");
   BlockFilesGroup.SetCaption("Header and Trailer Blocks");

@@ -50,6 +50,7 @@ struct OutputControls {
   tk::CheckBox Limit1000{w_, "Limit1000", &output_};
   // The field editors and the per-field options.
   tk::Label OutputFieldsCount{w_, "OutputFieldsCount", &OutputFieldsGroup};
+  tk::Label OutputCountUnit{w_, "OutputCountUnit", &OutputFieldsGroup};
   tk::Button AddFieldButton{w_, "AddFieldButton", &OutputFieldsGroup};
   tk::Button InsertFieldButton{w_, "InsertFieldButton", &OutputFieldsGroup};
   tk::Button DeleteFieldButton{w_, "DeleteFieldButton", &OutputFieldsGroup};
@@ -101,7 +102,9 @@ struct OutputControls {
   tk::CheckBox XMLTranslate{w_, "XMLTranslate", &misc_};
   tk::CheckBox StripTags{w_, "StripTags", &misc_};
   tk::CheckBox OmitControlChar{w_, "OmitControlChar", &misc_};
+  tk::Label XMLTableLabel{w_, "XMLTableLabel", &misc_};
   tk::Edit XMLTableName{w_, "XMLTableName", &misc_};
+  tk::Label XMLRecordLabel{w_, "XMLRecordLabel", &misc_};
   tk::Edit XMLRecordName{w_, "XMLRecordName", &misc_};
   tk::GroupBox BlockFilesGroup{w_, "BlockFilesGroup", &misc_};
   tk::Label HeaderBlockLabel{w_, "HeaderBlockLabel", &BlockFilesGroup};

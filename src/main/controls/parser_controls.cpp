@@ -24,6 +24,8 @@ ParserControls::ParserControls(tk::Window& window, const ParserSheets& sheets)
   AddedFemale.SetCaption("F");
   AddedAmbig.SetCaption("?");
   AddedGenderAdd.SetCaption("Add");
+  AddedNameLabel.SetCaption("First name");
+  TestNameHeading.SetCaption("Test a first name");
   AddedGenderDelete.SetCaption("Delete");
 }
 

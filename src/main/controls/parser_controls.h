@@ -59,6 +59,7 @@ struct ParserControls {
   tk::GroupBox AddedNamesGroup{w_, "AddedNamesGroup", &s_.gender};
   tk::ListBox AddedNames{w_, "AddedNames", &AddedNamesGroup};
   tk::ListBox AddedGenders{w_, "AddedGenders", &AddedNamesGroup};
+  tk::Label AddedNameLabel{w_, "AddedNameLabel", &AddedNamesGroup};
   tk::Edit AddedNameIn{w_, "AddedNameIn", &AddedNamesGroup};
   tk::RadioButton AddedMale{w_, "AddedMale", &AddedNamesGroup};
   tk::RadioButton AddedFemale{w_, "AddedFemale", &AddedNamesGroup};
@@ -67,6 +68,7 @@ struct ParserControls {
   tk::Button AddedGenderDelete{w_, "AddedGenderDelete", &AddedNamesGroup};
   tk::ListBox GenderNames{w_, "GenderNames", &s_.gender};
   tk::ListBox GenderValues{w_, "GenderValues", &s_.gender};
+  tk::Label TestNameHeading{w_, "TestNameHeading", &s_.gender};
   tk::Edit TestNameIn{w_, "TestNameIn", &s_.gender};
   tk::Label TestNameLabel{w_, "TestNameLabel", &s_.gender};
 };

@@ -25,6 +25,7 @@ struct SourceSlotControls {
   SlotSheets s_;
 
  public:
+  tk::Label ComboRowsLabel{w_, "ComboRowsLabel", &s_.combine};
   tk::ListBox ComboIn1{w_, "ComboIn1", &s_.combine};
   tk::ListBox ComboIn2{w_, "ComboIn2", &s_.combine};
   tk::ListBox ComboIn3{w_, "ComboIn3", &s_.combine};
@@ -41,6 +42,7 @@ struct SourceSlotControls {
   tk::ListBox Street5{w_, "Street5", &s_.street};
   tk::Button StreetClear{w_, "StreetClear", &s_.street};
 
+  tk::Label CityRowsLabel{w_, "CityRowsLabel", &s_.city};
   tk::ListBox City1{w_, "City1", &s_.city};
   tk::ListBox City2{w_, "City2", &s_.city};
   tk::ListBox City3{w_, "City3", &s_.city};
@@ -48,6 +50,7 @@ struct SourceSlotControls {
   tk::ListBox City5{w_, "City5", &s_.city};
   tk::Button CityClear{w_, "CityClear", &s_.city};
 
+  tk::Label NameRowsLabel{w_, "NameRowsLabel", &s_.names};
   tk::ListBox NameIn1{w_, "NameIn1", &s_.names};
   tk::ListBox NameIn2{w_, "NameIn2", &s_.names};
   tk::ListBox NameIn3{w_, "NameIn3", &s_.names};
@@ -55,9 +58,12 @@ struct SourceSlotControls {
   tk::ListBox NameIn5{w_, "NameIn5", &s_.names};
   tk::Button NameClear{w_, "NameClear", &s_.names};
 
+  tk::Label GenderSourceLabel{w_, "GenderSourceLabel", &s_.gender};
   tk::ListBox GenderSource{w_, "GenderSource", &s_.gender};
+  tk::Label TimeSourceLabel{w_, "TimeSourceLabel", &s_.time};
   tk::ListBox TimeSource{w_, "TimeSource", &s_.time};
 
+  tk::Label PhoneRowsLabel{w_, "PhoneRowsLabel", &s_.phone};
   tk::ListBox Phone1A{w_, "Phone1A", &s_.phone};
   tk::ListBox Phone1B{w_, "Phone1B", &s_.phone};
   tk::ListBox Phone2A{w_, "Phone2A", &s_.phone};
@@ -66,6 +72,7 @@ struct SourceSlotControls {
   tk::ListBox Phone3B{w_, "Phone3B", &s_.phone};
   tk::Button PhoneClear{w_, "PhoneClear", &s_.phone};
 
+  tk::Label SplitRowsLabel{w_, "SplitRowsLabel", &s_.split};
   tk::ListBox SplitIn1{w_, "SplitIn1", &s_.split};
   tk::ListBox SplitIn2{w_, "SplitIn2", &s_.split};
   tk::ListBox SplitIn3{w_, "SplitIn3", &s_.split};
