@@ -89,7 +89,9 @@ void TParseView::SpecialDelimiterInputBoxChange() {
   InputDelimiter[0] = text[0];
   DelimChoice.SetItemIndex(static_cast<unsigned char>(text[0]) - 1);
   InputType.SetFocus();
-  SpecialParse.Click();
+  // A dBase record has its fields from the table's header: never cut it at a delimiter (a
+  // loaded set-up sets this box whatever the input is).
+  if (DbaseInputActive == 0) SpecialParse.Click();
 }
 
 void TParseView::DelimChoiceClick() {

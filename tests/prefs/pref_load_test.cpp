@@ -6,6 +6,7 @@
 
 #include "main/strings/fixed_text.h"
 #include "main/view_fixture.h"
+#include "output/conversion_fixture.h"
 
 namespace vt {
 namespace {
@@ -69,6 +70,35 @@ TEST_F(PrefLoadTest, APipeSetUpLoadedWhileATabFileIsOpenCutsAtThePipe) {
   Save(other, Path("again.vnq"));
   fakes.messages.replies.push_back(tk::MessageReply::kYes);
   EXPECT_EQ(saved_record, "CD    ab");
+}
+
+TEST_F(PrefLoadTest, ATabSetUpCutsAtTheTabWhateverTheFileCarriedAsDelimiter) {
+  TParseView& view = OpenInput("in.tsv", "a,b\tc,d\n");
+  ASSERT_TRUE(view.TabInputButton.Checked());
+  DefineOutput(view);
+  Save(view, Path("tab.vnq"));
+
+  TParseView& other = OpenInput("in.csv", "\"a,b\tc\",\"d\"\n");
+  ASSERT_TRUE(other.DelimitedInputButton.Checked());
+  Load(other, Path("tab.vnq"));
+  EXPECT_TRUE(other.TabInputButton.Checked());
+  EXPECT_EQ(other.InputDelimiter[0], '\t');
+  EXPECT_EQ(other.InputFieldValues[2], "c\",\"d\"");
+}
+
+TEST_F(PrefLoadTest, AnOpenDbaseTableKeepsItsInputTypeAndFields) {
+  TParseView& tab = OpenInput("in.tsv", "a\tb\n");
+  DefineOutput(tab);
+  Save(tab, Path("tab.vnq"));
+  const std::string table = testing::ReadBytes(std::string(VONTRASK_SOURCE_DIR) +
+                                               "/tests/golden/unattended/dbase/expected.out");
+  TParseView& view = OpenInput("people.dbf", table);
+  ASSERT_EQ(view.DbaseInputActive, 1);
+  Load(view, Path("tab.vnq"));
+  EXPECT_TRUE(view.DbaseInput.Checked());
+  EXPECT_FALSE(view.TabInputButton.Checked());
+  EXPECT_EQ(view.InputFieldNames[1], "NAME");
+  EXPECT_EQ(view.OutputFieldCount, 2) << "the output side is the file's";
 }
 
 TEST_F(PrefLoadTest, FixedDividersComeBackOnTheMarkerLine) {
