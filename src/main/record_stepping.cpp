@@ -100,7 +100,9 @@ void TParseView::ReadBinaryRecord() {
 
 bool TParseView::ReadTextRecord() {
   const bool page = PageInputButton.Checked();
-  if (!page && InputTextStream.AtEnd()) {
+  // A page reader that found no lines has no record to step to: the end, not an endless walk.
+  const bool no_page = page && PageLineCount <= 0;
+  if ((!page && InputTextStream.AtEnd()) || no_page) {
     InputRecordLabel.SetCaption(kEndOfFile);
     return false;
   }

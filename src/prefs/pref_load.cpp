@@ -126,7 +126,7 @@ void TParseView::RestoreCurrentInput() {
     PageInputTab.SetVisible(true);
     PageControlSwitch.Click();
     // A first data line outside the page selects nothing, and PageClick then does nothing.
-    InputPageListBox.SetItemIndex(PageDataFirstLine - 1);
+    InputPageListBox.SetItemIndex(PageDataFirstLine > 0 ? PageDataFirstLine - 1 : -1);
     PageClick.Click();
   }
   if (BinaryInput.Checked()) RestoreBinaryInput();
