@@ -20,11 +20,6 @@ namespace {
 
 constexpr std::size_t kMarkerLength = 32767;
 
-std::string DirectoryOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 bool IsRegularFile(const std::string& path) {
   std::error_code error;
   return std::filesystem::is_regular_file(path, error);
@@ -130,7 +125,7 @@ void TParseView::Open1Click() {
   }
   services().events->ProcessPendingEvents();
   if (!from_command_line)
-    services().settings->Write(SettingsFilePath, "Setup", "LastInput", DirectoryOf(InputFileName));
+    services().settings->Write(SettingsFilePath, "Setup", "LastInput", FolderOf(InputFileName));
 
   StartOfFileBuffer.fill('\0');
   StartOfFileFull = std::fread(StartOfFileBuffer.data(), kStartBlockSize, 1, file) == 1 ? 1 : 0;

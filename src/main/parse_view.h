@@ -58,6 +58,8 @@ class TParseView : public tk::Window,
   void FormCreate();
   void FormShow();
   void HalfSecondTimer();
+  // CityInStreet checked while the city sources are the street sources, and its state copied.
+  void SyncCityInStreet();
   void FormClose();
   void FormDestroy();
   void Exit1Click();
@@ -209,6 +211,14 @@ class TParseView : public tk::Window,
   bool ChoosePreferenceFile(const std::string& title, bool from_command_line,
                             bool start_in_last_folder);
   void RememberPreferenceFolder();
+  // The start of Load and Copy: the boxes a short file leaves reset, the file chosen, and the
+  // edit-box texts the read starts from; false (and the boxes as they were) on Cancel.
+  bool BeginPreferenceRead(const std::string& title, bool from_command_line,
+                           bool start_in_last_folder, PrefCaptions& captions);
+  // The conversion panel shows the chosen result's stored conversion.
+  void ShowConversionChoice();
+  // A stored item index sets the group only when the group has that item.
+  static void SetItemWithin(tk::RadioGroup& group, std::int32_t index, int last);
   // The Constant and Multiplier boxes show the chosen result's coefficients.
   void ShowConversionSlot();
   static std::string FormatCoefficient(double value);

@@ -47,4 +47,9 @@ std::string DefaultSettingsDir() {
   return ".";
 }
 
+std::string FolderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
+}
+
 }  // namespace vt

@@ -21,6 +21,10 @@ struct ProgramPaths {
 // Every path from the two directories.
 ProgramPaths MakeProgramPaths(const std::string& program_dir, const std::string& settings_dir);
 
+// The folder of a file's path with its trailing '/' ("" for a bare name): what the settings
+// remember as the last folder used.
+std::string FolderOf(const std::string& path);
+
 // The directory of the running executable (empty when it cannot be found).
 std::string ExecutableDir();
 

@@ -4,8 +4,8 @@
 
 namespace vt {
 
-void TParseView::HalfSecondTimer() {
-  // City in street: the city slots 1..5 name the same fields as the street slots 0..4.
+void TParseView::SyncCityInStreet() {
+  // The city slots 1..5 name the same fields as the street slots 0..4.
   bool same = true;
   for (std::size_t i = 0; i < 5; ++i)
     same = same && SpecialSourceTable[7][i + 1] == SpecialSourceTable[5][i];
@@ -15,6 +15,10 @@ void TParseView::HalfSecondTimer() {
     CityInStreet.SetChecked(true);
   }
   CityInStreetState = CityInStreet.Checked() ? 1 : 0;
+}
+
+void TParseView::HalfSecondTimer() {
+  SyncCityInStreet();
 
   TagBelow.SetVisible(!IgnoreLineEnds.Checked());
   SkipBlankLines.SetVisible(PageInputButton.Checked());

@@ -84,9 +84,7 @@ bool ChooseOutputPath(TParseView& v, std::string& path) {
     return true;
   }
   if (!v.services().dialogs->Run(SaveDialogRequest(v), path)) return false;
-  const std::size_t slash = path.find_last_of('/');
-  const std::string folder = slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-  v.services().settings->Write(v.SettingsFilePath, "Setup", "LastOutput", folder);
+  v.services().settings->Write(v.SettingsFilePath, "Setup", "LastOutput", FolderOf(path));
   return true;
 }
 

@@ -205,14 +205,21 @@ void TParseView::GatherControlState() {
   }
 }
 
-void TParseView::RestoreControlState(const std::array<char, 2>& loaded_delimiter) {
-  const Words words(*this);
-  // The conversion panel shows the chosen result's conversion.
+void TParseView::SetItemWithin(tk::RadioGroup& group, std::int32_t index, int last) {
+  if (index >= 0 && index <= last) group.SetItemIndex(index);
+}
+
+void TParseView::ShowConversionChoice() {
   const int slot = std::clamp(ConvSelect.ItemIndex(), 0, 3);
   const auto& choice = ConversionChoices[static_cast<std::size_t>(slot)];
   ConvType.SetItemIndex(choice[0]);
   ConvFrom.SetItemIndex(choice[1]);
   ConvTo.SetItemIndex(choice[2]);
+}
+
+void TParseView::RestoreControlState(const std::array<char, 2>& loaded_delimiter) {
+  const Words words(*this);
+  ShowConversionChoice();
 
   const std::uint32_t a = OptionFlagsA;
   words.CheckIfSet(a, kDateOrderBits);
@@ -230,13 +237,10 @@ void TParseView::RestoreControlState(const std::array<char, 2>& loaded_delimiter
   CenturyBreak.SetText(std::string(TextOf(CenturyBreakText)));
   DateSeparator.SetText(std::string(TextOf(DateSeparatorText)));
   UseDefaultSuite.SetChecked(SuitePositions[0] != 0);
-  auto restore_group = [](tk::RadioGroup& group, std::int32_t index, int last) {
-    if (index >= 0 && index <= last) group.SetItemIndex(index);
-  };
-  for (std::size_t i = 0; i < 7; ++i) restore_group(*PositionGroups[i], SuitePositions[i + 1], 7);
+  for (std::size_t i = 0; i < 7; ++i) SetItemWithin(*PositionGroups[i], SuitePositions[i + 1], 7);
   SuiteDesignatorOut.SetText(std::string(TextOf(DefaultSuiteDesignator)));
-  for (std::size_t i = 0; i < 5; ++i) restore_group(*NamePGroups[i], NamePartPositions[i + 1], 5);
-  for (std::size_t i = 0; i < 5; ++i) restore_group(*NameOGroups[i], NamePartOrder[i + 1], 5);
+  for (std::size_t i = 0; i < 5; ++i) SetItemWithin(*NamePGroups[i], NamePartPositions[i + 1], 5);
+  for (std::size_t i = 0; i < 5; ++i) SetItemWithin(*NameOGroups[i], NamePartOrder[i + 1], 5);
 
   const std::uint32_t b = OptionFlagsB;
   if (DbaseInputActive == 0) {

@@ -54,16 +54,11 @@ constexpr CopiedBit kCopiedBits[] = {
 
 void TParseView::CopyOutputFormatClick() {
   if (ConversionRunning) return;
-  const PrefCaptions before = GatherCaptions();
-  PlugInProg.SetText("");
-  XMLTableName.SetText("TABLE");
-  XMLRecordName.SetText("RECORD");
-  if (!ChoosePreferenceFile("Please choose a saved Vontrask configuration file to copy", false,
-                            true)) {
-    ApplyCaptions(before);  // Cancel changes nothing
+  PrefCaptions captions;
+  if (!BeginPreferenceRead("Please choose a saved Vontrask configuration file to copy", false, true,
+                           captions)) {
     return;
   }
-  PrefCaptions captions = before;
   auto copy = std::make_unique<PrefCopyTables>();
   {
     const LoadingScope loading(LoadingPreferences);
@@ -75,31 +70,24 @@ void TParseView::CopyOutputFormatClick() {
     }
     // The input side's captions were read into the copy's scratch; the rest apply.
     ApplyCaptions(captions);
-    const int slot = std::clamp(ConvSelect.ItemIndex(), 0, 3);
-    const auto& choice = ConversionChoices[static_cast<std::size_t>(slot)];
-    ConvType.SetItemIndex(choice[0]);
-    ConvFrom.SetItemIndex(choice[1]);
-    ConvTo.SetItemIndex(choice[2]);
+    ShowConversionChoice();
     for (const CopiedBit& b : kCopiedBits) {
       if (b.word_b) break;
       ApplyCopiedBit(b.bit, copy->OptionFlagsA, b.button, b.box);
     }
     CenturyBreak.SetText(std::string(TextOf(CenturyBreakText)));
     DateSeparator.SetText(std::string(TextOf(DateSeparatorText)));
-    auto restore_group = [](tk::RadioGroup& group, std::int32_t index, int last) {
-      if (index >= 0 && index <= last) group.SetItemIndex(index);
-    };
     if (read.report.Whole(kBlockSuitePositions)) {
       UseDefaultSuite.SetChecked(copy->SuitePositions[0] != 0);
       for (std::size_t i = 0; i < 7; ++i)
-        restore_group(*PositionGroups[i], copy->SuitePositions[i + 1], 7);
+        SetItemWithin(*PositionGroups[i], copy->SuitePositions[i + 1], 7);
     }
     SuiteDesignatorOut.SetText(std::string(TextOf(DefaultSuiteDesignator)));
     if (read.report.Whole(kBlockNamePartPositions)) {
       for (std::size_t i = 0; i < 5; ++i)
-        restore_group(*NamePGroups[i], copy->NamePartPositions[i + 1], 5);
+        SetItemWithin(*NamePGroups[i], copy->NamePartPositions[i + 1], 5);
     }
-    for (std::size_t i = 0; i < 5; ++i) restore_group(*NameOGroups[i], NamePartOrder[i + 1], 5);
+    for (std::size_t i = 0; i < 5; ++i) SetItemWithin(*NameOGroups[i], NamePartOrder[i + 1], 5);
     for (const CopiedBit& b : kCopiedBits) {
       if (b.word_b) ApplyCopiedBit(b.bit, copy->OptionFlagsB, b.button, b.box);
     }

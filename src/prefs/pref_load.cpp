@@ -18,11 +18,6 @@ constexpr std::size_t kSettingsPathLimit = 254;
 constexpr std::size_t kMarkerLength = 32767;
 constexpr std::size_t kMarkerView = 1000;
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
 std::string TParseView::FormatCoefficient(double value) {
@@ -55,6 +50,21 @@ bool TParseView::ChoosePreferenceFile(const std::string& title, bool from_comman
   return true;
 }
 
+bool TParseView::BeginPreferenceRead(const std::string& title, bool from_command_line,
+                                     bool start_in_last_folder, PrefCaptions& captions) {
+  const PrefCaptions before = GatherCaptions();
+  // What a file too short to hold them leaves in these boxes.
+  PlugInProg.SetText("");
+  XMLTableName.SetText("TABLE");
+  XMLRecordName.SetText("RECORD");
+  if (!ChoosePreferenceFile(title, from_command_line, start_in_last_folder)) {
+    ApplyCaptions(before);  // Cancel changes nothing
+    return false;
+  }
+  captions = GatherCaptions();
+  return true;
+}
+
 void TParseView::RememberPreferenceFolder() {
   if (!CmdPrefFileName.empty() || PrefFileName.size() > kSettingsPathLimit) return;
   services().settings->Write(SettingsFilePath, "Setup", "LastPrefs", FolderOf(PrefFileName));
@@ -62,17 +72,12 @@ void TParseView::RememberPreferenceFolder() {
 
 void TParseView::LoadConfiguration1Click() {
   if (ConversionRunning) return;
-  const PrefCaptions before = GatherCaptions();
-  PlugInProg.SetText("");
-  XMLTableName.SetText("TABLE");
-  XMLRecordName.SetText("RECORD");
+  PrefCaptions captions;
   // The dialog starts in the last folder used only while no preference file is current.
-  if (!ChoosePreferenceFile("Please choose a saved Vontrask configuration file",
-                            !CmdPrefFileName.empty(), PrefFileName.empty())) {
-    ApplyCaptions(before);  // Cancel changes nothing
+  if (!BeginPreferenceRead("Please choose a saved Vontrask configuration file",
+                           !CmdPrefFileName.empty(), PrefFileName.empty(), captions)) {
     return;
   }
-  PrefCaptions captions = before;
   std::array<char, 2> delimiter{};
   std::array<std::int32_t, 99> counts{};
   {
@@ -145,15 +150,7 @@ void TParseView::RestoreCurrentInput() {
   }
   if (XmlInput == 1) ReadPage.Click();
 
-  bool same = true;
-  for (std::size_t k = 0; k < 5; ++k)
-    same = same && SpecialSourceTable[7][k + 1] == SpecialSourceTable[5][k];
-  if (!same) {
-    CityInStreet.SetChecked(false);
-  } else if (SpecialSourceTable[5][0] != 0 && !CityInStreet.Checked()) {
-    CityInStreet.SetChecked(true);
-  }
-  CityInStreetState = CityInStreet.Checked() ? 1 : 0;
+  SyncCityInStreet();
   DisplayOutput.Click();
 
   TagList.Clear();

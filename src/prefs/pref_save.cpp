@@ -11,11 +11,6 @@ namespace {
 // Longer paths would come back cut from the settings file, and the history would list them twice.
 constexpr std::size_t kSettingsPathLimit = 254;
 
-std::string FolderOf(const std::string& path) {
-  const std::size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
-}
-
 }  // namespace
 
 std::string TParseView::PreferenceImage() {

@@ -120,6 +120,20 @@ TEST_F(PrefLoadTest, FixedDividersComeBackOnTheMarkerLine) {
   EXPECT_EQ(other.MarkerLine.substr(0, 11), ":::^:::::^:");
 }
 
+TEST_F(PrefLoadTest, AFileWithoutItsTailLeavesTheResetBoxes) {
+  TParseView& view = OpenInput("in.csv", "\"a\",\"b\"\n");
+  Save(view, Path("full.vnq"));
+  WriteFile(Path("short.vnq"), testing::ReadBytes(Path("full.vnq")).substr(0, 52443));
+  GoToSheet(view, view.MiscTab);
+  TypeAndEnter(view.XMLTableName, "People");
+  TypeAndEnter(view.FilterText, "keep");
+  Load(view, Path("short.vnq"));
+  EXPECT_EQ(view.XMLTableName.Text(), "TABLE");
+  EXPECT_EQ(view.PlugInProg.Text(), "");
+  EXPECT_EQ(view.FilterText.Text(), "keep") << "what the file does not hold stays";
+  EXPECT_EQ(view.DefaultTitleIn.Text(), "");
+}
+
 TEST_F(PrefLoadTest, CancelChangesNothingAndAnUnreadableFileIsSaid) {
   TParseView& view = OpenInput("in.csv", "\"a\",\"b\"\n");
   GoToSheet(view, view.MiscTab);
