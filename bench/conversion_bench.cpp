@@ -17,7 +17,7 @@
 
 #include <unistd.h>
 
-#include "main/parse_view.h"
+#include "window/parse_view.h"
 #include "toolkit/services/headless_services.h"
 
 namespace {

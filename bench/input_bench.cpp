@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "main/input/delimited_split.h"
-#include "main/input/input_files.h"
-#include "main/parse_view.h"
+#include "input/delimited_split.h"
+#include "input/input_files.h"
+#include "window/parse_view.h"
 #include "toolkit/services/headless_services.h"
 
 namespace {

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "main/strings/fixed_text.h"
+#include "strings/fixed_text.h"
 #include "output/record_builder.h"
 
 namespace vt {

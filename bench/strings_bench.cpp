@@ -3,9 +3,9 @@
 
 #include <string>
 
-#include "main/strings/edit.h"
-#include "main/strings/search.h"
-#include "main/strings/words.h"
+#include "strings/edit.h"
+#include "strings/search.h"
+#include "strings/words.h"
 
 namespace {
 

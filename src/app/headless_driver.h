@@ -4,7 +4,7 @@
 #include <functional>
 #include <iosfwd>
 
-#include "main/parse_view.h"
+#include "window/parse_view.h"
 
 namespace vt {
 

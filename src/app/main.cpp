@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "app/headless_driver.h"
-#include "main/parse_view.h"
+#include "window/parse_view.h"
 #include "toolkit/services/headless_services.h"
 
 #ifdef VONTRASK_WITH_GUI

@@ -8,8 +8,8 @@
 #include <cstring>
 
 #include "dictionary/first_name_table.h"
-#include "main/strings/char_class.h"
-#include "main/strings/latin1.h"
+#include "strings/char_class.h"
+#include "strings/latin1.h"
 
 namespace vt {
 namespace {

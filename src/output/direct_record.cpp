@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "main/strings/byte_copy.h"
+#include "strings/byte_copy.h"
 #include "output/value_pipeline.h"
 
 namespace vt {

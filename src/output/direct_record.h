@@ -1,7 +1,7 @@
 // Direct records: a run's record of plain fields made straight into OutputRecord.
 #pragma once
 
-#include "main/input_tables.h"
+#include "input/input_tables.h"
 #include "output/builder_scratch.h"
 #include "output/output_tables.h"
 #include "output/record_builder.h"

@@ -1,9 +1,9 @@
 // Field names for output formats that restrict them: dBase III field names and XML element names.
 #include "output/field_names.h"
 
-#include "main/strings/char_class.h"
-#include "main/strings/edit.h"
-#include "main/strings/latin1.h"
+#include "strings/char_class.h"
+#include "strings/edit.h"
+#include "strings/latin1.h"
 
 namespace vt {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "main/strings/fixed_text.h"
+#include "strings/fixed_text.h"
 
 namespace vt {
 

@@ -6,7 +6,7 @@
 #include <limits>
 #include <system_error>
 
-#include "main/strings/char_class.h"
+#include "strings/char_class.h"
 
 namespace vt {
 

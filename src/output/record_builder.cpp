@@ -6,9 +6,9 @@
 #include <array>
 #include <cstring>
 
-#include "main/strings/char_class.h"
-#include "main/strings/fixed_text.h"
-#include "main/strings/search.h"
+#include "strings/char_class.h"
+#include "strings/fixed_text.h"
+#include "strings/search.h"
 #include "output/direct_record.h"
 #include "output/entities.h"
 #include "output/number_text.h"

@@ -7,7 +7,7 @@
 #include <span>
 #include <string_view>
 
-#include "main/input_tables.h"
+#include "input/input_tables.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
 #include "parsing/gender_list.h"

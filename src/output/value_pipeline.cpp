@@ -3,9 +3,9 @@
 
 #include <cmath>
 
-#include "main/strings/char_class.h"
-#include "main/strings/latin1.h"
-#include "main/strings/words.h"
+#include "strings/char_class.h"
+#include "strings/latin1.h"
+#include "strings/words.h"
 #include "output/number_text.h"
 #include "output/output_tables.h"
 #include "parsing/capitalise.h"

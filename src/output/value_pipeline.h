@@ -9,7 +9,7 @@
 #include <string>
 #include <string_view>
 
-#include "main/strings/byte_copy.h"
+#include "strings/byte_copy.h"
 #include "output/output_tables.h"
 #include "parsing/word_lists.h"
 

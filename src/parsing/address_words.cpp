@@ -1,7 +1,7 @@
 // Lookups that the street and city parsers share: street types and blank-bounded searches.
 #include "parsing/address_words.h"
 
-#include "main/strings/char_class.h"
+#include "strings/char_class.h"
 
 namespace vt {
 

@@ -4,7 +4,7 @@
 #include <cstddef>
 #include <string_view>
 
-#include "main/strings/char_class.h"
+#include "strings/char_class.h"
 
 namespace vt {
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cstddef>
 
-#include "main/strings/char_class.h"
-#include "main/strings/digits.h"
-#include "main/strings/edit.h"
-#include "main/strings/search.h"
-#include "main/strings/words.h"
+#include "strings/char_class.h"
+#include "strings/digits.h"
+#include "strings/edit.h"
+#include "strings/search.h"
+#include "strings/words.h"
 #include "parsing/address_words.h"
 
 namespace vt {

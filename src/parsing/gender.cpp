@@ -6,9 +6,9 @@
 #include <numeric>
 
 #include "dictionary/first_name_lookup.h"
-#include "main/strings/char_class.h"
-#include "main/strings/fixed_text.h"
-#include "main/strings/words.h"
+#include "strings/char_class.h"
+#include "strings/fixed_text.h"
+#include "strings/words.h"
 
 namespace vt {
 

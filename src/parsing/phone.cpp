@@ -3,7 +3,7 @@
 
 #include <cstddef>
 
-#include "main/strings/char_class.h"
+#include "strings/char_class.h"
 
 namespace vt {
 

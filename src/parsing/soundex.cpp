@@ -3,8 +3,8 @@
 
 #include <cstddef>
 
-#include "main/strings/char_class.h"
-#include "main/strings/latin1.h"
+#include "strings/char_class.h"
+#include "strings/latin1.h"
 
 namespace vt {
 

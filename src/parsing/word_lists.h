@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "main/strings/char_class.h"
+#include "strings/char_class.h"
 
 namespace vt {
 

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "main/strings/fixed_text.h"
+#include "strings/fixed_text.h"
 #include "prefs/byte_order.h"
 
 namespace vt {

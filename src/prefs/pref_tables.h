@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "main/input_tables.h"
+#include "input/input_tables.h"
 #include "output/output_tables.h"
 #include "parsing/word_lists.h"
 #include "prefs/pref_image.h"

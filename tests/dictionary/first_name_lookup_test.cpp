@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "dictionary/first_name_table.h"
-#include "main/strings/latin1.h"
+#include "strings/latin1.h"
 
 namespace vt {
 namespace {

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "main/view_fixture.h"
-#include "output/conversion_fixture.h"
+#include "window/view_fixture.h"
+#include "window/conversion_fixture.h"
 
 namespace vt {
 namespace {

@@ -22,8 +22,8 @@
 #include <string>
 
 #include "gui/main_view.h"
-#include "main/parse_view.h"
-#include "main/strings/fixed_text.h"
+#include "window/parse_view.h"
+#include "strings/fixed_text.h"
 #include "qt_app.h"
 #include "support/fake_services.h"
 

@@ -9,7 +9,7 @@
 
 #include "flow_fixture.h"
 #include "gui/main_view.h"
-#include "main/parse_view.h"
+#include "window/parse_view.h"
 #include "qt_app.h"
 #include "support/fake_services.h"
 #include "test_window.h"

@@ -5,7 +5,7 @@
 #include <new>
 #include <string>
 
-#include "main/strings/fixed_text.h"
+#include "strings/fixed_text.h"
 #include "output/record_builder.h"
 
 namespace {

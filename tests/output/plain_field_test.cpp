@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "main/strings/fixed_text.h"
+#include "strings/fixed_text.h"
 #include "output/output_tables.h"
 #include "output/record_builder.h"
 #include "output/value_pipeline.h"

@@ -7,7 +7,7 @@
 #include <random>
 #include <string>
 
-#include "main/strings/fixed_text.h"
+#include "strings/fixed_text.h"
 
 namespace vt {
 namespace {

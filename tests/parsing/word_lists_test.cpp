@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "main/strings/char_class.h"
+#include "strings/char_class.h"
 
 namespace vt {
 namespace {

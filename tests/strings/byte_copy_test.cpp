@@ -1,6 +1,6 @@
 // Byte copies and fills: every length up to beyond a field's, every byte value, nothing
 // written outside the range.
-#include "main/strings/byte_copy.h"
+#include "strings/byte_copy.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Character classes and ASCII case folding over all 256 byte values.
-#include "main/strings/char_class.h"
+#include "strings/char_class.h"
 
 #include <gtest/gtest.h>
 

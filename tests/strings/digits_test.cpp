@@ -1,5 +1,5 @@
 // Digit filters, number probes and code patterns.
-#include "main/strings/digits.h"
+#include "strings/digits.h"
 
 #include <gtest/gtest.h>
 

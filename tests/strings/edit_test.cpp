@@ -1,5 +1,5 @@
 // Replace-all, trailing trims, blank collapsing, control-byte removal and TAB marks.
-#include "main/strings/edit.h"
+#include "strings/edit.h"
 
 #include <gtest/gtest.h>
 

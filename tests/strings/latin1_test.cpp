@@ -1,5 +1,5 @@
 // Latin-1 case maps and accent removal.
-#include "main/strings/latin1.h"
+#include "strings/latin1.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // Case-insensitive search and comparison, and the suffix probe.
-#include "main/strings/search.h"
+#include "strings/search.h"
 
 #include <gtest/gtest.h>
 

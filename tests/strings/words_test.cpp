@@ -1,5 +1,5 @@
 // Word scanners, last words, splitting and joining.
-#include "main/strings/words.h"
+#include "strings/words.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <array>
 
-#include "main/strings/edit.h"
-#include "main/strings/fixed_text.h"
+#include "strings/edit.h"
+#include "strings/fixed_text.h"
 #include "output/field_names.h"
 
 namespace vt {

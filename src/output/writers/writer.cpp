@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "main/strings/fixed_text.h"
+#include "strings/fixed_text.h"
 
 namespace vt {
 

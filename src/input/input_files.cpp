@@ -1,0 +1,95 @@
+// Input files: opening, rewinding and record reads of the text and byte inputs.
+#include "input/input_files.h"
+
+#include "input/ebcdic.h"
+#include "strings/edit.h"
+
+namespace vt {
+
+void PrepareTextLine(std::string& line, const TextRecordOptions& options) {
+  if (options.ebcdic) TranslateEbcdicToAscii(line);
+  if (options.strip_control) RemoveControlChars(line);
+}
+
+bool TextInput::Open(const std::string& path) {
+  Close();
+  path_ = path;
+  file_ = std::fopen(path.c_str(), "rb");
+  reader_.Reset(file_);
+  return file_ != nullptr;
+}
+
+void TextInput::Close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+  reader_.Reset(nullptr);
+}
+
+bool TextInput::Rewind() {
+  if (file_ == nullptr) return !path_.empty() && Open(path_);
+  if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
+  std::clearerr(file_);
+  reader_.Reset(file_);
+  return true;
+}
+
+void TextInput::ReadPiece(std::string& line, const TextRecordOptions& options) {
+  reader_.ReadLine(line);
+  PrepareTextLine(line, options);
+}
+
+bool TextInput::ReadRecord(std::string& record, const TextRecordOptions& options) {
+  if (reader_.AtEnd()) {
+    record.clear();
+    return false;
+  }
+  ReadPiece(record, options);
+  if (!options.web_form) return true;
+  // Posted form data: a "!" marks that the record goes on in the next line. Lines are joined
+  // up to the line limit; the continuation lines past it are still read, so that the next
+  // record starts where it should.
+  std::size_t bang = record.find('!');
+  while (bang != std::string::npos) {
+    record.resize(bang);
+    if (reader_.AtEnd()) break;
+    ReadPiece(piece_, options);
+    bang = piece_.find('!');
+    const std::size_t length = bang == std::string::npos ? piece_.size() : bang;
+    const std::size_t room = LineReader::kDefaultLimit - record.size();
+    record.append(piece_, 0, length < room ? length : room);
+    if (bang != std::string::npos) bang = record.size();
+  }
+  return true;
+}
+
+bool DataInput::Open(const std::string& path) {
+  Close();
+  file_ = std::fopen(path.c_str(), "rb");
+  return file_ != nullptr;
+}
+
+void DataInput::Close() {
+  if (file_ != nullptr) std::fclose(file_);
+  file_ = nullptr;
+}
+
+std::size_t DataInput::Read(void* buffer, std::size_t size) {
+  if (file_ == nullptr || size == 0) return 0;
+  return std::fread(buffer, 1, size, file_);
+}
+
+bool DataInput::Seek(std::int64_t offset) {
+  if (file_ == nullptr || offset < 0) return false;
+  std::clearerr(file_);
+  return std::fseek(file_, static_cast<long>(offset), SEEK_SET) == 0;
+}
+
+bool DataInput::AtEnd() {
+  if (file_ == nullptr) return true;
+  const int c = std::fgetc(file_);
+  if (c == EOF) return true;
+  std::ungetc(c, file_);
+  return false;
+}
+
+}  // namespace vt

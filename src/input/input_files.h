@@ -1,0 +1,79 @@
+// Input files: the text stream that Next, Previous, the open and the conversion run read
+// records from, and the byte file of binary and dBase input.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+#include <string>
+
+#include "input/line_reader.h"
+
+namespace vt {
+
+// How a text record is made from the lines of the file.
+struct TextRecordOptions {
+  bool ebcdic = false;         // translate every byte EBCDIC -> ASCII
+  bool strip_control = false;  // drop bytes 0-31 and 128-255 (after translation)
+  bool web_form = false;       // a "!" ends the line's part of the record; the next line follows
+};
+
+// The text input: a file read line by line through LineReader. Every reader of records goes
+// through ReadRecord, so the preview and the conversion see the same records.
+class TextInput {
+ public:
+  TextInput() = default;
+  ~TextInput() { Close(); }
+  TextInput(const TextInput&) = delete;
+  TextInput& operator=(const TextInput&) = delete;
+
+  // Opens the file "rb" (closing any other); false when it cannot be opened.
+  bool Open(const std::string& path);
+  void Close();
+  bool IsOpen() const { return file_ != nullptr; }
+  // Back to the first line (reopens the file when it was closed); false when that fails.
+  bool Rewind();
+  // True when nothing is left to read (also when no file is open).
+  bool AtEnd() { return reader_.AtEnd(); }
+
+  // One raw line (no translation); false at the end.
+  bool ReadLine(std::string& line) { return reader_.ReadLine(line); }
+  // One record: a line translated, stripped and, for web-form input, joined with its
+  // continuation lines; at most LineReader::kDefaultLimit characters. False at the end.
+  bool ReadRecord(std::string& record, const TextRecordOptions& options);
+
+ private:
+  void ReadPiece(std::string& line, const TextRecordOptions& options);
+
+  std::string path_;
+  std::FILE* file_ = nullptr;
+  LineReader reader_;
+  std::string piece_;
+};
+
+// Applies the translation and stripping of `options` to one line, in that order: stripping
+// first would delete every EBCDIC letter (they are bytes above 127).
+void PrepareTextLine(std::string& line, const TextRecordOptions& options);
+
+// The byte input of binary and dBase records.
+class DataInput {
+ public:
+  DataInput() = default;
+  ~DataInput() { Close(); }
+  DataInput(const DataInput&) = delete;
+  DataInput& operator=(const DataInput&) = delete;
+
+  bool Open(const std::string& path);
+  void Close();
+  bool IsOpen() const { return file_ != nullptr; }
+  // Reads up to `size` bytes; returns how many were read.
+  std::size_t Read(void* buffer, std::size_t size);
+  // Moves to an absolute offset; false when that is not possible.
+  bool Seek(std::int64_t offset);
+  // True when the next read would find nothing.
+  bool AtEnd();
+
+ private:
+  std::FILE* file_ = nullptr;
+};
+
+}  // namespace vt

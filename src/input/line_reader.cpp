@@ -1,0 +1,60 @@
+// Line reader: buffered reads, LF and CR LF line ends, long lines in pieces.
+#include "input/line_reader.h"
+
+#include <cstring>
+
+namespace vt {
+
+namespace {
+constexpr std::size_t kBufferSize = 1 << 16;
+}
+
+LineReader::LineReader(std::FILE* file, std::size_t limit)
+    : file_(file), limit_(limit == 0 ? 1 : limit), buffer_(kBufferSize) {}
+
+void LineReader::Reset(std::FILE* file) {
+  file_ = file;
+  begin_ = end_ = 0;
+}
+
+bool LineReader::Fill() {
+  if (begin_ < end_) return true;
+  if (file_ == nullptr) return false;
+  begin_ = 0;
+  end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  return end_ != 0;
+}
+
+bool LineReader::AtEnd() {
+  return !Fill();
+}
+
+bool LineReader::ReadLine(std::string& line) {
+  line.clear();
+  if (!Fill()) return false;
+  while (Fill()) {
+    const char* start = buffer_.data() + begin_;
+    const std::size_t available = end_ - begin_;
+    const void* lf = std::memchr(start, '\n', available);
+    const std::size_t take =
+        lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : available;
+    const std::size_t room = limit_ - line.size();
+    if (take > room) {
+      // A line over the limit: hand out this piece and leave the rest for the next read.
+      line.append(start, room);
+      begin_ += room;
+      return true;
+    }
+    line.append(start, take);
+    begin_ += take;
+    if (lf) {
+      ++begin_;  // the LF itself
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      return true;
+    }
+  }
+  if (!line.empty() && line.back() == '\r') line.pop_back();
+  return true;
+}
+
+}  // namespace vt

@@ -1,0 +1,159 @@
+// Word scanners, last-word probes and word splitting.
+#include "strings/words.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <functional>
+
+#include "strings/char_class.h"
+
+namespace vt {
+
+namespace {
+
+using strings_internal::HasClass;
+using strings_internal::kApostropheBit;
+using strings_internal::kBlankBit;
+using strings_internal::kFullStopBit;
+using strings_internal::kHyphenBit;
+using strings_internal::kLetterBit;
+using strings_internal::kUnderscoreBit;
+using strings_internal::kWordBits;
+
+constexpr std::uint8_t kWordStartBits = kWordBits | kUnderscoreBit;
+constexpr std::uint8_t kWordRunBits = kWordBits | kApostropheBit | kUnderscoreBit;
+constexpr std::uint8_t kHyphenRunBits = kWordBits | kApostropheBit | kHyphenBit;
+constexpr std::uint8_t kLastWordBits = kWordBits | kHyphenBit | kApostropheBit;
+
+// Moves over bytes whose class is (or, with `inside` false, is not) in `bits`.
+std::size_t SkipWhile(std::string_view text, std::size_t pos, std::uint8_t bits, bool inside) {
+  while (pos < text.size() && HasClass(text[pos], bits) == inside) ++pos;
+  return pos;
+}
+
+std::size_t LastRunStart(std::string_view text, std::uint8_t bits) {
+  std::size_t start = text.size();
+  while (start > 0 && HasClass(text[start - 1], bits)) --start;
+  return start;
+}
+
+// Length of the text once its trailing non-word bytes are gone.
+std::size_t TrimmedLength(std::string_view text) {
+  std::size_t end = text.size();
+  while (end > 0 && !IsWordChar(text[end - 1])) --end;
+  return end;
+}
+
+bool Overlaps(std::string_view view, const std::string& s) {
+  const std::less_equal<const char*> le;
+  return le(s.data(), view.data()) && le(view.data(), s.data() + s.size());
+}
+
+void Split(std::string_view source, std::uint8_t run_bits, std::string& first, std::string& second,
+           std::string& rest) {
+  const std::size_t first_end = SkipWhile(source, 0, run_bits, true);
+  const std::size_t second_begin = SkipWhile(source, first_end, kWordStartBits, false);
+  const std::size_t second_end = SkipWhile(source, second_begin, run_bits, true);
+  const std::size_t rest_begin = SkipWhile(source, second_end, kWordStartBits, false);
+
+  struct Cut {
+    std::string* dest;
+    std::size_t begin;
+    std::size_t end;
+  };
+  std::array<Cut, 3> cuts{{{&first, 0, first_end},
+                           {&second, second_begin, second_end},
+                           {&rest, rest_begin, source.size()}}};
+  // An output the source views is filled last, when the others have taken their part.
+  std::stable_partition(cuts.begin(), cuts.end(),
+                        [&](const Cut& p) { return !Overlaps(source, *p.dest); });
+  for (const Cut& p : cuts) {
+    p.dest->assign(source.data() + p.begin, p.end - p.begin);
+  }
+}
+
+// Cuts off the last word `times` times (trimming trailing separators after each cut) and
+// returns the start of the word that then ends the text, or npos when a cut finds the text
+// down to a single word.
+std::size_t WordBeforeLast(std::string_view source, int times, std::string& dest) {
+  std::string_view copy = source.substr(0, kLastWordsLimit);
+  for (int i = 0; i < times; ++i) {
+    const std::size_t last = LastWord(copy);
+    if (last == 0) {
+      dest.clear();
+      return std::string_view::npos;
+    }
+    copy = copy.substr(0, TrimmedLength(copy.substr(0, last)));
+  }
+  const std::size_t start = LastWord(copy);
+  dest.assign(copy.data() + start, copy.size() - start);
+  return start;
+}
+
+}  // namespace
+
+std::size_t SkipToWord(std::string_view text, std::size_t pos) {
+  return SkipWhile(text, pos, kWordStartBits, false);
+}
+
+std::size_t SkipToLetter(std::string_view text, std::size_t pos) {
+  return SkipWhile(text, pos, kLetterBit, false);
+}
+
+std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
+  return SkipWhile(text, pos, kBlankBit, true);
+}
+
+std::size_t SkipWord(std::string_view text, std::size_t pos) {
+  return SkipWhile(text, pos, kWordRunBits, true);
+}
+
+std::size_t SkipHyphenWord(std::string_view text, std::size_t pos) {
+  return SkipWhile(text, pos, kHyphenRunBits, true);
+}
+
+std::size_t LastWord(std::string_view text) {
+  return LastRunStart(text, kLastWordBits);
+}
+
+std::size_t LastWordDotted(std::string_view text) {
+  return LastRunStart(text, kLastWordBits | kFullStopBit);
+}
+
+void SplitWords(std::string_view source, std::string& first, std::string& second,
+                std::string& rest) {
+  Split(source, kWordRunBits, first, second, rest);
+}
+
+void SplitHyphenWords(std::string_view source, std::string& first, std::string& second,
+                      std::string& rest) {
+  Split(source, kHyphenRunBits, first, second, rest);
+}
+
+std::size_t SplitLastWord(std::string_view source, std::string& dest) {
+  return WordBeforeLast(source, 1, dest);
+}
+
+std::size_t SplitSecondLastWord(std::string_view source, std::string& dest) {
+  return WordBeforeLast(source, 2, dest);
+}
+
+void JoinWords(std::string& text) {
+  const std::size_t length = std::min(text.size(), kJoinWordsLimit);
+  const std::string_view source(text.data(), length);
+  // The result never outgrows what it has read: each blank stands where at least one
+  // separator was, so it is written in place behind the read point.
+  std::size_t write = 0;
+  std::size_t read = SkipToWord(source, 0);
+  while (read < length) {
+    const std::size_t end = SkipWord(source, read);
+    std::memmove(text.data() + write, text.data() + read, end - read);
+    write += end - read;
+    read = SkipToWord(source, end);
+    if (read < length) text[write++] = ' ';
+  }
+  text.resize(write);
+}
+
+}  // namespace vt

@@ -1,0 +1,25 @@
+// Conversion controls: captions and starting states.
+#include "window/controls/conversion_controls.h"
+
+namespace vt {
+
+ConversionControls::ConversionControls(tk::Window& window, tk::TabSheet& misc)
+    : w_(window), misc_(misc) {
+  // Hidden until a user asks for the details of a result.
+  ConversionPanel.SetVisible(false);
+  ConvSelect.SetCaption("Result Y");
+  ConvSelect.SetItems({"Convert1", "Convert2", "Convert3", "Convert4"});
+  ConvSelect.SetItemIndex(0);
+  ConvType.SetCaption("Conversion Type");
+  ConvType.SetItems(
+      {"Distance", "Area", "Volume", "Mass/Weight", "Energy/Work", "Temperature", "Time"});
+  // No type until a unit pair is chosen for the slot; the unit lists are filled by the type.
+  ConvFromLabel.SetCaption("FROM");
+  ConvFromLabel.SetNewRow(true);
+  Label128.SetCaption("TO");
+  ConversionConstLabel.SetCaption("Constant");
+  ConversionConstLabel.SetNewRow(true);
+  ConversionMultLabel.SetCaption("Multiplier");
+}
+
+}  // namespace vt

@@ -1,0 +1,74 @@
+// Input controls: captions and starting states.
+#include "window/controls/input_controls.h"
+
+namespace vt {
+
+InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabSheet& page,
+                             tk::TabSheet& binary)
+    : w_(window), input_(input), page_(page), binary_(binary) {
+  InputType.SetCaption("Input Type");
+  DelimitedInputButton.SetCaption("Comma Delimited With Quoted Strings");
+  TabInputButton.SetCaption("Tab Delimited Records");
+  SpecialInputButton.SetCaption("Other Delimited Records");
+  FixedInputButton.SetCaption("Fixed Format Records");
+  WebFormInput.SetCaption("Web Form  Posted Data");
+  PageInputButton.SetCaption("Page Image Input and other multi-line blocks");
+  BinaryInput.SetCaption("Binary Files");
+  DbaseInput.SetCaption("dBase");
+  TakeFirstRecordAsFieldName.SetCaption("Take First Record as Field Names");
+  SkipBlankLines.SetCaption("Skip Blank Lines in Input Blocks");
+  HTMLTableCheckBox.SetCaption("HTML Table");
+  DelimiterGroup.SetCaption("Delimiter");
+  SpecialDelimiterInputBox.SetMask("C");
+  SpecialDelimiterInputBox.SetMaxLength(1);
+  SpecialDelimiterInputBox.SetText(" ");
+  TagTextLabel.SetCaption("Page break tag text");
+  TagTextIn.SetText("Page");
+  DefineTagsGroupBox.SetCaption("Define Tags");
+  TagOccurIn.SetText("1");
+  TagInLabel.SetCaption("Tag text");
+  TagOccurLabel.SetCaption("Occurrence");
+  BinaryHeaderSizeLabel.SetCaption("Header Size");
+  TagBelow.SetCaption("Line Below");
+  DeleteTag.SetCaption("Delete");
+
+  PageLengthGroupBox.SetCaption("Page length indication");
+  FormFeedButton.SetCaption("FormFeed (ASCII 12)");
+  FixedLengthButton.SetCaption("Fixed length ");
+  FixedLengthButton.SetChecked(true);  // pages of FormLength lines unless the user says otherwise
+  TagTextButton.SetCaption("Tag Text on top line");
+  BlankLinesPage.SetCaption("Blank Line(s)");
+  FormLengthInputBox.SetText("99");
+  VFC.SetCaption("Position on line");
+  VFC.SetItems({"Anywhere", "At Left Only"});
+  VFC.SetItemIndex(0);
+  DataLocationGroupBox.SetCaption("Data location");
+  FixedData.SetCaption("Fixed");
+  TaggedData.SetCaption("Tagged");
+  IgnoreLineEnds.SetCaption("Ignore Line Ends");
+  PageHelp.SetCaption("Help");
+  PrevPage.SetCaption("<< Page");
+  NextPage.SetCaption("Page >>");
+
+  FirstByte.SetCaption("1st Byte");
+  FirstByte.SetItems({"Lo", "Hi"});
+  FirstByte.SetItemIndex(0);
+  ReverseEbcdic.SetCaption("Source");
+  ReverseEbcdicLabel.SetCaption("EBCDIC");
+  BinaryViewPanel.SetCaption("Binary View of start of file");
+  BinaryRecordSizeLabel.SetCaption("Record Size");
+  LocateFieldsButton.SetCaption("Locate Fields");
+  LocateRecordsButton.SetCaption("Locate Records");
+  BinaryPositionPanel.SetVisible(false);
+  BinaryPositionPanel.SetAlign(tk::Align::kFloat);
+  SpecialDelimiterLabel.SetCaption("Delimiter");
+  for (tk::Control* c : std::initializer_list<tk::Control*>{
+           &DelimiterGroup, &TagTextLabel, &TagTextIn, &SpecialDelimiterLabel,
+           &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2, &FormLengthInputBox,
+           &PageNotes, &PagePositionPanel}) {
+    c->SetVisible(false);
+  }
+  PrevPage.SetEnabled(false);
+}
+
+}  // namespace vt

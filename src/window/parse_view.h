@@ -1,0 +1,285 @@
+// TParseView: the program's one main window: its controls, tables and event handlers.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "window/controls/conversion_controls.h"
+#include "window/controls/date_controls.h"
+#include "window/controls/frame_controls.h"
+#include "window/controls/hidden_steps.h"
+#include "window/controls/input_controls.h"
+#include "window/controls/output_controls.h"
+#include "window/controls/parser_controls.h"
+#include "window/controls/part_order_controls.h"
+#include "window/controls/source_slot_controls.h"
+#include "window/controls/split_controls.h"
+#include "input/input_tables.h"
+#include "window/paths.h"
+#include "output/output_tables.h"
+#include "output/record_builder.h"
+#include "parsing/gender_list.h"
+#include "parsing/word_lists.h"
+#include "prefs/pref_tables.h"
+#include "toolkit/toolkit.h"
+
+namespace vt {
+
+// The window object owns every table of the program (the bases below give them their plain
+// names) and every control. Handlers are member functions named after their control and event;
+// they live in one file per subsystem.
+class TParseView : public tk::Window,
+                   public InputTables,
+                   public OutputTables,
+                   public GenderList,
+                   public WordLists,
+                   public ProgramPaths,
+                   public PrefStaging,
+                   public FrameControls,
+                   public HiddenSteps,
+                   public InputControls,
+                   public OutputControls,
+                   public ParserControls,
+                   public SourceSlotControls,
+                   public DateControls,
+                   public SplitControls,
+                   public PartOrderControls,
+                   public ConversionControls {
+ public:
+  // `args` are the command-line arguments after the program name.
+  TParseView(tk::Services& services, std::vector<std::string> args);
+
+  // Where the program's own files and the settings live; empty means from the environment.
+  // Tests set them before the window is created.
+  std::string ProgramDirOverride;
+  std::string SettingsDirOverride;
+
+  // --- Start-up and shut-down ------------------------------------------------------------------
+  void FormCreate();
+  void FormShow();
+  void HalfSecondTimer();
+  // CityInStreet checked while the city sources are the street sources, and its state copied.
+  void SyncCityInStreet();
+  void FormClose();
+  void FormDestroy();
+  void Exit1Click();
+
+  // --- Sheets, hints, help and the window's menus ------------------------------------------------
+  void PageControlChange();
+  void PageControlSwitchClick();
+  void ListOtherTabsClick();
+  void TabListBoxClick();
+  void TabListBoxExit();
+  void HelpButtonClick();
+  void SearchforHelpOn1Click();
+  void PageHelpClick();
+  void ViewLogFile1Click();
+  void ClearLogFile1Click();
+  void ZoomClick();
+  void MinimiseClick();
+  void SplashClick();
+  void About1Click();
+  void MouseBackToForm();
+  void PageControlMouseMove();
+  void ParsedItemNamesMouseMove(int x, int y);
+  void OutputFieldNamesListBoxMouseMove(int x, int y);
+  // The hover panel's three labels, and its width from them.
+  void FillHoverPanel(std::string number, std::string name, std::string contents);
+  // The last mouse position over the generated-source list.
+  std::int32_t ParsedMouseX = 0;
+  std::int32_t ParsedMouseY = 0;
+
+  // --- Input: opening, reading, stepping, cutting records ----------------------------------------
+  void Open1Click();
+  void ClipInClick();
+  void CloseFile1Click();
+  void EbcdicInClick();
+  void NextButtonClick();
+  void PrevButtonClick();
+  void InputTypeClick();
+  void TakeFirstRecordAsFieldNameClick();
+  void InputRecordScrollBarChange();
+  void StoreInputRecordMousePosition(int x);
+  void InputRecordMarkerLabelClick();
+  void DisplayPosition(int x, int y);
+  void ScrollFieldNames(int x, int y);
+  void CutUpInputLineClick();
+  void DisplayInputClick();
+  void ParseInputLineClick();
+  void SpecialParseClick();
+  void SpecialDelimiterInputBoxChange();
+  void DelimChoiceClick();
+  // Steps the handlers above share.
+  bool OpenDbaseInput();
+  bool OpenBinaryInput();
+  void OpenTextInput();
+  void BuildXmlTags();
+  void ReadDbaseRecord();
+  void ReadBinaryRecord();
+  bool ReadTextRecord();
+  void PageStepForward();
+  void PageStepBack();
+  void TakeFirstRecordNames();
+  void RefreshRecordView();
+  void RefillByteViews(tk::ListBox& first, tk::ListBox& second);
+  void CloseInput();
+  void ResetInputSide();
+  TextRecordOptions TextOptions() const;
+  int MarkerColumn(int x) const;
+
+  // --- Output: the field table, the record builder, the conversion run ---------------------------
+  void DisplayOutputClick();
+  void FillOutputClick();
+  void OutputFieldNamesListBoxClick();
+  void OutputFieldNamesListBoxExit();
+  void ParsedItemNamesClick();
+  void ParsedItemNamesExit();
+  void OutputHintClick();
+  void OutputRecordScrollBarChange();
+  void OutputRecordPanelMouseMove(int x, int y);
+  void AddFieldButtonClick();
+  void InsertFieldButtonClick();
+  void DeleteFieldButtonClick();
+  void RenameFieldButtonClick();
+  void RenameEditBoxExit();
+  void DefaultButtonClick();
+  void DefaultValueEditBoxExit();
+  void FieldWidthButtonClick();
+  void OutputWidthEditBoxExit();
+  void DecimalPlacesExit();
+  void CloneButtonClick();
+  void ClearOutputClick();
+  void AutoWidthClick();
+  void OutputFormatGroupBoxClick();
+  // The dBase check of the output fields: false (with the message, the failing field selected
+  // and dBase output unchecked) when a field lacks its width or decimals.
+  bool DbaseFieldsPass();
+  // The conversion run (output/conversion_run.cpp) and its Cancel button.
+  void SaveConvertedFileClick();
+  void CancelOutputClick();
+  std::string OutputFileName;
+  std::int32_t StopConversion = 0;
+  std::int32_t ConversionCancelled = 0;
+  bool ConversionRunning = false;
+  // Within a run, the fields 1..n whose "Field<n>" names the delimited cutters wrote since the
+  // last progress point (nothing else writes names between them); -1 outside a run, where every
+  // cut checks every name.
+  std::int32_t RunNamedFields = -1;
+  // A press on item `item` (-1: no item) of the output names list; the right button copies the
+  // format, the left one starts dragging.
+  void OutputFieldNamesListBoxMouseDown(bool right_button, int item);
+  // The drop of a drag from the names list on item `item` (-1: below the items).
+  void OutputFieldNamesListBoxDragDrop(int item);
+  void StoreValuesClick();
+  void NumericOutputBoxClick();
+  void CaseConversionGroupClick();
+  void DupIfBlankClick();
+  void SkipIfNullClick();
+  void FieldOptionClick();  // RemoveBlanksBox, RightJustify: store, rebuild, show
+  // Input fields as sources. The input side clicks SaveOldNames before and MatchOldNames after
+  // every edit that re-cuts the fields (a divider toggled; a tag added, changed or deleted).
+  void InputFieldNamesListBoxClick();
+  void InputFieldNamesListBoxExit();
+  void SaveOldNamesClick();
+  void MatchOldNamesClick();
+  void FilterSourceNameClick();
+  // Steps the handlers above share.
+  BuildRequest GatherBuildRequest() const;
+  void ApplyOutputNameFormat(int n);
+  void RefreshOutputValues();
+  void ShowOutputRecordImage();
+  bool AskKeepOutputFormat(int n);
+  void ShowNumericGroup(bool numeric);
+  void ShowSelectedFieldOptions(int n);
+  int SelectedOutputFieldNumber() const;
+
+  // --- Preference services ---------------------------------------------------------------------
+  void PrefHistClick();
+  void Hist1Click(tk::MenuItem& sender);
+  void LoadConfiguration1Click();
+  void SaveConfigurationClick();
+  // The option controls into the option words and staging fields, and back.
+  void GatherControlState();
+  // `loaded_delimiter` is the input delimiter as the file held it, for the delimiter box.
+  void RestoreControlState(const std::array<char, 2>& loaded_delimiter);
+  // The current record cut again under a loaded set-up.
+  void RestoreCurrentInput();
+  void RestoreBinaryInput();
+  void CopyOutputFormatClick();
+  // The preference file from the command line or the open dialog into PrefFileName; false:
+  // cancelled.
+  bool ChoosePreferenceFile(const std::string& title, bool from_command_line,
+                            bool start_in_last_folder);
+  void RememberPreferenceFolder();
+  // The start of Load and Copy: the boxes a short file leaves reset, the file chosen, and the
+  // edit-box texts the read starts from; false (and the boxes as they were) on Cancel.
+  bool BeginPreferenceRead(const std::string& title, bool from_command_line,
+                           bool start_in_last_folder, PrefCaptions& captions);
+  // The conversion panel shows the chosen result's stored conversion.
+  void ShowConversionChoice();
+  // A stored item index sets the group only when the group has that item.
+  static void SetItemWithin(tk::RadioGroup& group, std::int32_t index, int last);
+  // The Constant and Multiplier boxes show the chosen result's coefficients.
+  void ShowConversionSlot();
+  static std::string FormatCoefficient(double value);
+  // Copy Output Format's rule for one option bit: a radio button checked when 1, a check box
+  // that follows the bit.
+  void ApplyCopiedBit(std::uint32_t bit, std::uint32_t word, tk::RadioButton TParseView::*button,
+                      tk::CheckBox TParseView::*box);
+  // The texts of the edit boxes a preference file holds, and the selected stream count.
+  PrefCaptions GatherCaptions() const;
+  void ApplyCaptions(const PrefCaptions& captions);
+  // The preference file of the set-up as it stands (option words as last gathered).
+  std::string PreferenceImage();
+
+  // --- Names and genders -----------------------------------------------------------------------
+  void GenderSourceClick();
+  void TestNameInExit();
+  void AddedNamesClick();
+  void AddedGendersClick();
+  void AddedGenderAddClick();
+  void AddedGenderDeleteClick();
+  void AddedNameInExit();
+  void AddedNameInKeyPress(char& key);
+  void AddedMaleClick();
+  void AddedFemaleClick();
+  void AddedAmbigClick();
+  // The display step of the Gender sheet after a record is built (not during a run): the
+  // source slots, Gender 1..3, the added names with their genders and the test box verdict.
+  void DisplayGenderSheet();
+  // The added-name slot being edited (0-based); -1: none.
+  std::int32_t AddedNameSelected = -1;
+
+  // --- Tables of start-up ----------------------------------------------------------------------
+  std::vector<std::string> CommandLine;
+  std::string CmdInputFileName;
+  std::string CmdPrefFileName;
+  std::string CmdOutputFileName;
+  std::string PrefFileName;
+  std::int32_t LoadingPreferences = 0;
+  std::vector<std::string> DelimChoiceNames;  // entry c - 1 names byte value c
+  std::string LineBreakMarker = "\x07";
+  // 0 = not counting; the conversion run sets 1 when its output came from the command line.
+  int UnattendedExitCountdown = 0;
+  char CityInStreetState = 0;
+
+ private:
+  // One binding function per subsystem, each in that subsystem's handler files.
+  void BindHandlers();
+  void BindWindowHandlers();
+  void BindHoverHandlers();
+  void BindOutputFormatHandlers();
+  void BindInputHandlers();
+  void BindNameHandlers();
+  // Shows a gender on the added-name radio buttons without storing it again.
+  void ShowAddedGender(std::int32_t gender);
+  // What the output and page sheets need when they come to the front.
+  void OutputSheetForward();
+  void PageSheetForward();
+  void SetAddedGender(std::int32_t gender);
+  bool ShowingAddedGender = false;
+  void BindOutputHandlers();
+  bool AllocateBuffers();
+};
+
+}  // namespace vt

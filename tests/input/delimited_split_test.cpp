@@ -1,0 +1,140 @@
+// Delimited splitting: the comma rules with quotes, other delimiters, limits.
+#include "input/delimited_split.h"
+
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+
+namespace vt {
+namespace {
+
+std::vector<std::string> Fields(int count, const std::vector<std::string>& values) {
+  return std::vector<std::string>(values.begin() + 1, values.begin() + 1 + count);
+}
+
+TEST(SplitCommaRecord, Rows) {
+  const struct {
+    const char* name;
+    std::string record;
+    std::vector<std::string> fields;
+  } rows[] = {
+      {"empty line", "", {}},
+      {"plain", "a,b,c", {"a", "b", "c"}},
+      {"empty middle field", "a,,b", {"a", "", "b"}},
+      {"trailing comma makes no empty field", "a,b,", {"a", "b"}},
+      {"leading comma", ",a", {"", "a"}},
+      {"quoted with comma", "\"Smith, John\",42", {"Smith, John", "42"}},
+      {"inner quote stays", "\"say \"hi\" now\",x", {"say \"hi\" now", "x"}},
+      {"quoted fields, final quote dropped", "\"a\",\"b\"", {"a", "b"}},
+      {"open quote runs to the end", "\"a,b", {"a,b"}},
+      {"quote only at field start", "a\"b,c", {"a\"b", "c"}},
+      {"doubled quote is no escape", "\"a\"\"b\",c", {"a\"\"b", "c"}},
+      {"blanks kept", " a , b ", {" a ", " b "}},
+      {"lone quote", "\"", {}},
+      {"quote then comma looks for a closing quote", "\",x", {",x"}},
+      {"stops at NUL", std::string("a,b\0,c", 6), {"a", "b"}},
+      {"high bytes", "\xE9t\xE9,\xFF", {"\xE9t\xE9", "\xFF"}},
+  };
+  std::vector<std::string> values;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const int n = SplitCommaRecord(row.record, values);
+    EXPECT_EQ(Fields(n, values), row.fields);
+  }
+}
+
+TEST(SplitCommaRecord, KeepsTheFirst1500FieldsAndCutsValues) {
+  std::string record;
+  for (int i = 1; i <= 1502; ++i) record += std::to_string(i) + ",";
+  std::vector<std::string> values;
+  EXPECT_EQ(SplitCommaRecord(record, values), 1500);
+  EXPECT_EQ(values[1500], "1500");
+  const std::string long_value(1300, 'x');
+  EXPECT_EQ(SplitCommaRecord(long_value + ",y", values), 2);
+  EXPECT_EQ(values[1].size(), 1299u);
+  EXPECT_EQ(values[2], "y");
+}
+
+TEST(SplitDelimitedRecord, Rows) {
+  const struct {
+    const char* name;
+    std::string record;
+    char delimiter;
+    std::vector<std::string> fields;
+  } rows[] = {
+      {"tab", "a\tb\t\tc", '\t', {"a", "b", "", "c"}},
+      {"quotes mean nothing", "\"a|b\"|c", '|', {"\"a", "b\"", "c"}},
+      {"two blanks give an empty field", "a  b", ' ', {"a", "", "b"}},
+      {"trailing delimiter", "a;b;", ';', {"a", "b"}},
+      {"empty", "", ';', {}},
+      {"high-byte delimiter",
+       "a\xA6"
+       "b",
+       '\xA6',
+       {"a", "b"}},
+  };
+  std::vector<std::string> values;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    const int n = SplitDelimitedRecord(row.record, row.delimiter, values);
+    EXPECT_EQ(Fields(n, values), row.fields);
+  }
+}
+
+// The cut at a delimiter found a word at a time: every delimiter byte, every position of it
+// within and across eight-byte words, bytes that differ from it only in the high bit or by one,
+// against a byte-by-byte cut.
+TEST(SplitDelimitedRecord, EveryDelimiterAtEveryPosition) {
+  auto reference = [](const std::string& record, char delimiter) {
+    std::vector<std::string> fields;
+    if (record.empty()) return fields;
+    std::string field;
+    for (char c : record) {
+      if (c != delimiter) {
+        field += c;
+        continue;
+      }
+      fields.push_back(field);
+      field.clear();
+    }
+    if (!field.empty()) fields.push_back(field);
+    return fields;
+  };
+  std::vector<std::string> values;
+  for (int d = 1; d < 256; ++d) {
+    const char delimiter = static_cast<char>(d);
+    // Filler bytes close to the delimiter: the high bit flipped, one above, one below.
+    const char near[] = {static_cast<char>(d ^ 0x80), static_cast<char>(d == 255 ? 1 : d + 1),
+                         static_cast<char>(d == 1 ? 255 : d - 1)};
+    for (char fill : near) {
+      if (fill == '\0') continue;  // a record ends at its first NUL
+      for (std::size_t length = 1; length <= 20; ++length) {
+        for (std::size_t at = 0; at < length; ++at) {
+          std::string record(length, fill);
+          record[at] = delimiter;
+          const int count = SplitDelimitedRecord(record, delimiter, values);
+          ASSERT_EQ(Fields(count, values), reference(record, delimiter))
+              << "delimiter " << d << " fill " << static_cast<int>(static_cast<unsigned char>(fill))
+              << " length " << length << " at " << at;
+        }
+      }
+    }
+  }
+}
+
+TEST(SplitCommaRecord, CommasAtEveryPositionOfLongFields) {
+  std::vector<std::string> values;
+  for (std::size_t first = 0; first <= 24; ++first) {
+    for (std::size_t second = 0; second <= 24; ++second) {
+      const std::string a(first, 'a');
+      const std::string b(second, '\xAC');  // ',' with the high bit set
+      const int count = SplitCommaRecord(a + "," + b + ",z", values);
+      ASSERT_EQ(Fields(count, values), (std::vector<std::string>{a, b, "z"}))
+          << first << " and " << second;
+    }
+  }
+}
+
+}  // namespace
+}  // namespace vt
