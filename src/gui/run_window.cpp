@@ -39,17 +39,8 @@ int RunQtWindow(int& argc, char** argv,
   QtEventPump events;
   tk::SystemClock clock;
   QtApplication application;
-  tk::Services services;
-  services.messages = &messages;
-  services.dialogs = &dialogs;
-  services.clipboard = &clipboard;
-  services.settings = &settings;
-  services.help = &help;
-  services.shell = &shell;
-  services.processes = &processes;
-  services.events = &events;
-  services.clock = &clock;
-  services.app = &application;
+  tk::Services services = tk::WireServices(messages, dialogs, clipboard, settings, help, shell,
+                                           processes, events, clock, application);
 
   std::unique_ptr<tk::Window> window = make_window(services);
   tk::Fire(window->on_create);

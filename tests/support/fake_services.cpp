@@ -76,17 +76,4 @@ void FakeApplication::ScaleWindow(int numerator, int denominator, int left, int 
   scalings.push_back({numerator, denominator, left, top, width, height});
 }
 
-FakeServices::FakeServices() {
-  services.messages = &messages;
-  services.dialogs = &dialogs;
-  services.clipboard = &clipboard;
-  services.settings = &settings;
-  services.help = &help;
-  services.shell = &shell;
-  services.processes = &processes;
-  services.events = &events;
-  services.clock = &clock;
-  services.app = &app;
-}
-
 }  // namespace tk::testing

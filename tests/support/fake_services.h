@@ -108,7 +108,7 @@ class FakeApplication : public Application {
 
 // Every fake, wired into one Services value.
 struct FakeServices {
-  FakeServices();
+  FakeServices() = default;
   FakeServices(const FakeServices&) = delete;
   FakeServices& operator=(const FakeServices&) = delete;
 
@@ -122,7 +122,8 @@ struct FakeServices {
   FakeEventPump events;
   FakeClock clock;
   FakeApplication app;
-  Services services;
+  Services services = WireServices(messages, dialogs, clipboard, settings, help, shell, processes,
+                                   events, clock, app);
 };
 
 }  // namespace tk::testing

@@ -35,17 +35,6 @@ void HeadlessApplication::Terminate(int code) {
 }
 
 HeadlessServices::HeadlessServices(std::istream& in, std::ostream& out, std::ostream& err)
-    : messages(err), clipboard(in, out) {
-  services.messages = &messages;
-  services.dialogs = &dialogs;
-  services.clipboard = &clipboard;
-  services.settings = &settings;
-  services.help = &help;
-  services.shell = &shell;
-  services.processes = &processes;
-  services.events = &events;
-  services.clock = &clock;
-  services.app = &app;
-}
+    : messages(err), clipboard(in, out) {}
 
 }  // namespace tk

@@ -78,7 +78,8 @@ struct HeadlessServices {
   NullEventPump events;
   SystemClock clock;
   HeadlessApplication app;
-  Services services;
+  Services services = WireServices(messages, dialogs, clipboard, settings, help, shell, processes,
+                                   events, clock, app);
 };
 
 }  // namespace tk

@@ -28,4 +28,21 @@ struct Services {
   Application* app = nullptr;
 };
 
+// The one wiring of a front end's chosen implementations; references, so none can be left unset.
+inline Services WireServices(MessageBoxes& messages, FileDialogs& dialogs, Clipboard& clipboard,
+                             SettingsStore& settings, Help& help, Shell& shell,
+                             ProcessRunner& processes, EventPump& events, Clock& clock,
+                             Application& app) {
+  return {.messages = &messages,
+          .dialogs = &dialogs,
+          .clipboard = &clipboard,
+          .settings = &settings,
+          .help = &help,
+          .shell = &shell,
+          .processes = &processes,
+          .events = &events,
+          .clock = &clock,
+          .app = &app};
+}
+
 }  // namespace tk
