@@ -1,37 +1,12 @@
 // A warmed-up build of a record allocates nothing: every buffer is reused.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <new>
+#include <cstddef>
 #include <string>
 
-#include "strings/fixed_text.h"
 #include "output/record_builder.h"
-
-namespace {
-// Counts heap allocations of this test program; only the difference across a block matters.
-std::size_t g_allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
-// The library's temporary buffers come from the nothrow form; it must pair with the above.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  ++g_allocations;
-  return std::malloc(size == 0 ? 1 : size);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-  std::free(p);
-}
+#include "strings/fixed_text.h"
+#include "support/allocation_counter.h"
 
 namespace vt {
 namespace {
@@ -76,12 +51,12 @@ TEST(OutputAllocationTest, ARecordAllocatesNothingOnceWarm) {
     request.filter_text = "mit";
     out.FilterSourceField = 2;
     BuildOutputRecord(request, lists, in, out);  // warm-up
-    const std::size_t before = g_allocations;
+    const std::size_t before = testing::AllocationCount();
     for (int record = 0; record < 50; ++record) {
       ++in.RecordNumber;
       BuildOutputRecord(request, lists, in, out);
     }
-    EXPECT_EQ(g_allocations - before, 0u);
+    EXPECT_EQ(testing::AllocationCount() - before, 0u);
   }
 }
 

@@ -1,9 +1,8 @@
 // Warmed-up parsers allocate nothing: every working text is reused from call to call.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <cstddef>
 #include <memory>
-#include <new>
 #include <string>
 
 #include "parsing/capitalise.h"
@@ -14,31 +13,7 @@
 #include "parsing/soundex.h"
 #include "parsing/street.h"
 #include "parsing/word_lists.h"
-
-namespace {
-// Counts heap allocations of this test program; only the difference across a block matters.
-std::size_t g_allocations = 0;
-}  // namespace
-
-void* operator new(std::size_t size) {
-  ++g_allocations;
-  if (void* p = std::malloc(size == 0 ? 1 : size)) return p;
-  throw std::bad_alloc();
-}
-void operator delete(void* p) noexcept {
-  std::free(p);
-}
-void operator delete(void* p, std::size_t) noexcept {
-  std::free(p);
-}
-// The library's temporary buffers come from the nothrow form; it must pair with the above.
-void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
-  ++g_allocations;
-  return std::malloc(size == 0 ? 1 : size);
-}
-void operator delete(void* p, const std::nothrow_t&) noexcept {
-  std::free(p);
-}
+#include "support/allocation_counter.h"
 
 namespace vt {
 namespace {
@@ -81,12 +56,12 @@ TEST(Allocation, WarmedUpParsersAllocateNothing) {
   };
   run_all();
   run_all();
-  const std::size_t before = g_allocations;
+  const std::size_t before = testing::AllocationCount();
   run_all();
-  EXPECT_EQ(g_allocations - before, 0u);
+  EXPECT_EQ(testing::AllocationCount() - before, 0u);
   // The counter does see allocations.
   std::string probe(100, 'x');
-  EXPECT_GT(g_allocations - before, 0u);
+  EXPECT_GT(testing::AllocationCount() - before, 0u);
 }
 
 TEST(Allocation, WarmedUpNameParserAndGenderLookupAllocateNothing) {
@@ -107,9 +82,9 @@ TEST(Allocation, WarmedUpNameParserAndGenderLookupAllocateNothing) {
   };
   run_all();
   run_all();
-  const std::size_t before = g_allocations;
+  const std::size_t before = testing::AllocationCount();
   run_all();
-  EXPECT_EQ(g_allocations - before, 0u) << sum;
+  EXPECT_EQ(testing::AllocationCount() - before, 0u) << sum;
 }
 
 }  // namespace
