@@ -6,11 +6,12 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <ostream>
 #include <string>
 #include <vector>
 
-#include "window/view_fixture.h"
 #include "window/conversion_fixture.h"
+#include "window/view_fixture.h"
 
 namespace vt {
 namespace {
@@ -22,6 +23,11 @@ struct GoldenCase {
   std::string format;
   std::string name;  // letters, digits and underscores
 };
+
+// The case's name, so that test names are short and the same in every build.
+void PrintTo(const GoldenCase& c, std::ostream* os) {
+  *os << c.name;
+}
 
 std::string TestName(std::string text) {
   for (char& c : text) {
