@@ -37,8 +37,8 @@ struct FieldPlans {
   std::array<std::array<char, 32>, kSlots> names{};
   std::array<FieldPlan, kSlots> fields{};
   std::bitset<kGeneratedSourceCount> needed;  // the generated sources this table needs
-  // The needed sources of 0..99 and 103..105, which every build empties first.
-  std::array<std::uint8_t, 120> emptied{};
+  // The needed sources that every build empties first (EmptiedFirst in the builder).
+  std::array<std::uint8_t, kGeneratedSourceCount> emptied{};
   int emptied_count = 0;
   // Set by a run's build that emptied every source: until the plans change or a build outside
   // a run, the sources no field needs stay empty and need not be emptied again.

@@ -40,6 +40,15 @@ inline constexpr std::size_t kRecordLimit = 32764;  // a record stays below this
 inline constexpr int kMaxFieldWidth = 1255;
 inline constexpr int kMaxDbaseWidth = 254;
 
+// Rows of SpecialSourceTable: the input fields that feed each special parse, by slot.
+inline constexpr int kFirstCombinationRow = 1;  // combinations 1..4 in rows 1..4
+inline constexpr int kStreetRow = 5;
+inline constexpr int kNameRow = 6;
+inline constexpr int kCityRow = 7;
+inline constexpr int kPhoneRow = 8;
+inline constexpr int kGenderSplitRow = 9;  // gender sources in slots 0..2, splits 1..3 after
+inline constexpr int kFirstSplitSlot = 3;
+
 struct OutputTables {
   static constexpr int kSlots = 100;           // output fields 1..99; slot 0 unused
   static constexpr int kGeneratedSlots = 120;  // generated sources 0..109 (room for 120)
@@ -58,7 +67,7 @@ struct OutputTables {
   std::array<std::int16_t, kSlots> OutputFieldSource{};  // >0 input field, <0 -generated, 0 none
   std::array<std::array<char, 3>, kSlots> OutputFieldDecimals{};
   std::int32_t OutputFieldCount = 0;
-  // Rows 1-4 combinations, 5 street, 6 name, 7 city, 8 phone, 9 gender and split.
+  // Indexed by the rows and slots named above.
   std::array<std::array<std::int32_t, 6>, 10> SpecialSourceTable{};
   std::array<std::array<std::array<char, 4>, 6>, 10> CombinationDividers{};
   // Elements 1-4: input fields of dates 1-4; 5-8: of times 1-4.

@@ -5,49 +5,29 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <utility>
 
-#include "strings/char_class.h"
-#include "strings/fixed_text.h"
-#include "strings/search.h"
 #include "output/direct_record.h"
 #include "output/entities.h"
 #include "output/number_text.h"
 #include "output/value_pipeline.h"
 #include "parsing/gender.h"
 #include "parsing/person_name.h"
+#include "strings/char_class.h"
+#include "strings/fixed_text.h"
+#include "strings/search.h"
 
 namespace vt {
 
 namespace {
 
-// Generated sources by number.
-constexpr int kCombination1 = 4;
-constexpr int kSuiteDesignator = 18;
-constexpr int kStdAddress = 26;
-constexpr int kCity = 27;
-constexpr int kPostal = 29;
-constexpr int kTitle = 30;
-constexpr int kStdName = 35;
-constexpr int kAreaCode1 = 36;
-constexpr int kPhone3 = 41;
-constexpr int kGender1 = 42;
-constexpr int kGender3 = 44;
-constexpr int kTodaysDate = 45;
-constexpr int kTodaysDay = 47;
-constexpr int kDate1 = 50;
-constexpr int kDay1 = 58;
-constexpr int kMonth1 = 62;
-constexpr int kYear1 = 66;
-constexpr int kSalutation = 94;
-constexpr int kInputFileName = 95;
-constexpr int kComboAlnum = 96;
-constexpr int kCalendarNow = 97;
-constexpr int kSumOfCombos = 98;
-constexpr int kLineBreak = 106;
-constexpr int kFormFeed = 107;
-constexpr int kTab = 108;
-constexpr int k1403Skip = 109;
 constexpr char kLineBreakMarker = '\x07';
+
+// The sources every build empties before it writes any: Convert 2..4 and the control
+// characters are left as they are.
+constexpr bool EmptiedFirst(int k) {
+  return k <= kConvert1 || (k >= kDomainInSplit1 && k <= kDomainInSplit3);
+}
 
 bool AnyOf(const SourceSet& set, int first, int last) {
   for (int k = first; k <= last; ++k) {
@@ -98,8 +78,8 @@ void ClampWidths(bool dbase, OutputTables& out) {
   }
 }
 
-// Steps 13 and 14: the personal name from the slots of row 6, then the three genders from
-// row 9 (Gender 1 from the name itself when asked to).
+// Steps 13 and 14: the personal name from the name row's slots, then the three genders from
+// the gender row (Gender 1 from the name itself when asked to).
 void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, const InputTables& in,
                          const SourceSet& needed, OutputTables& out) {
   const bool want_gender = AnyOf(needed, kGender1, kGender3);
@@ -109,12 +89,13 @@ void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, co
   BuilderScratch& s = out.Scratch;
   std::array<std::string_view, 5> values;
   for (std::size_t slot = 1; slot <= 5; ++slot)
-    values[slot - 1] = InputValue(in, out.SpecialSourceTable[6][slot]);
+    values[slot - 1] = InputValue(in, out.SpecialSourceTable[kNameRow][slot]);
   JoinNameValues(values, s.name_line);
   ParsePersonName(s.name_line, PersonNameOptions{}, lists, genders, s.name);
-  const std::string* parts[] = {&s.name.title, &s.name.first,  &s.name.middle,
-                                &s.name.last,  &s.name.suffix, &s.name.standard};
-  for (int i = 0; i < 6; ++i) Source(out, kTitle + i).assign(*parts[i]);
+  const std::pair<int, const std::string*> parts[] = {
+      {kTitle, &s.name.title},   {kFirstName, &s.name.first},   {kMiddleNames, &s.name.middle},
+      {kLastName, &s.name.last}, {kNameSuffix, &s.name.suffix}, {kStdName, &s.name.standard}};
+  for (const auto& [k, part] : parts) Source(out, k).assign(*part);
   Source(out, kSalutation).assign(s.name.salutation);
   if (!want_gender) return;
   GenderStepInput g;
@@ -123,7 +104,7 @@ void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, co
   g.first = s.name.first;
   g.middle = s.name.middle;
   for (std::size_t i = 0; i < 3; ++i)
-    g.source_values[i] = InputValue(in, out.SpecialSourceTable[9][i]);
+    g.source_values[i] = InputValue(in, out.SpecialSourceTable[kGenderSplitRow][i]);
   const auto texts = GenderSourceTexts(g, genders, lists);
   for (int i = 0; i < 3; ++i) Source(out, kGender1 + i).assign(texts[static_cast<std::size_t>(i)]);
 }
@@ -132,12 +113,12 @@ void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, co
 // street slots also feed the city).
 void ParseAddress(const BuildRequest& request, const WordLists& lists, const InputTables& in,
                   const SourceSet& needed, OutputTables& out) {
-  const bool want_city = AnyOf(needed, kCity, kPostal);
+  const bool want_city = AnyOf(needed, kCity, kPostalZip);
   const bool want_street = AnyOf(needed, kSuiteDesignator, kStdAddress);
   if (!want_city && !want_street) return;
   BuilderScratch& s = out.Scratch;
-  const auto& city_row = out.SpecialSourceTable[7];
-  const auto& street_row = out.SpecialSourceTable[5];
+  const auto& city_row = out.SpecialSourceTable[kCityRow];
+  const auto& street_row = out.SpecialSourceTable[kStreetRow];
 
   s.city.city.clear();
   s.city.state.clear();
@@ -156,27 +137,30 @@ void ParseAddress(const BuildRequest& request, const WordLists& lists, const Inp
   if (city_in_street) SplitCityInStreet(lists, request.city_in_street, s.city, s.street_line);
 
   Source(out, kCity).assign(s.city.city);
-  Source(out, kCity + 1).assign(s.city.state);
-  Source(out, kPostal).assign(s.city.postal);
+  Source(out, kStateProvince).assign(s.city.state);
+  Source(out, kPostalZip).assign(s.city.postal);
 
   if (!want_street || s.street_line.empty()) return;
   SplitStreetLine(s.street_line, lists, s.street);
-  const std::string* parts[] = {&s.street.suite_designator,  &s.street.suite_number,
-                                &s.street.street_number,     &s.street.street_name,
-                                &s.street.street_designator, &s.street.direction,
-                                &s.street.non_civic,         &s.street.odd_even};
-  for (int i = 0; i < 8; ++i) Source(out, kSuiteDesignator + i).assign(*parts[i]);
+  const std::pair<int, const std::string*> parts[] = {
+      {kSuiteDesignator, &s.street.suite_designator},   {kSuiteNumber, &s.street.suite_number},
+      {kStreetNumber, &s.street.street_number},         {kStreetName, &s.street.street_name},
+      {kStreetDesignator, &s.street.street_designator}, {kStreetDirection, &s.street.direction},
+      {kNonCivicAddress, &s.street.non_civic},          {kOddEven, &s.street.odd_even}};
+  for (const auto& [k, part] : parts) Source(out, k).assign(*part);
   BuildStandardAddress(s.street, StreetAddressOrder{}, Source(out, kStdAddress));
 }
 
-// Step 11: three phones from the pairs of street-like slots in row 8.
+// Step 11: three phones from the pairs of street-like slots in the phone row.
 void ParsePhones(const InputTables& in, const SourceSet& needed, OutputTables& out) {
   if (!AnyOf(needed, kAreaCode1, kPhone3)) return;
-  const auto& row = out.SpecialSourceTable[8];
+  constexpr int kAreaCodes[] = {kAreaCode1, kAreaCode2, kAreaCode3};
+  constexpr int kPhones[] = {kPhone1, kPhone2, kPhone3};
+  const auto& row = out.SpecialSourceTable[kPhoneRow];
   for (std::size_t j = 0; j < 3; ++j) {
     SplitPhoneFields(InputValue(in, row[2 * j]), InputValue(in, row[2 * j + 1]), out.Scratch.phone);
-    Source(out, kAreaCode1 + static_cast<int>(2 * j)).assign(out.Scratch.phone.area_code);
-    Source(out, kAreaCode1 + static_cast<int>(2 * j) + 1).assign(out.Scratch.phone.phone);
+    Source(out, kAreaCodes[j]).assign(out.Scratch.phone.area_code);
+    Source(out, kPhones[j]).assign(out.Scratch.phone.phone);
   }
 }
 
@@ -196,8 +180,8 @@ std::int32_t DateNumber(const BuildRequest& request, const InputTables& in, Outp
                             request.dbase_field_types[index] == 'D';
     return dbase_date ? LeadingInteger(InputValue(in, source)) : 0;
   }
-  if (source == -kTodaysDate) return date_of(kTodaysDay + 2, kTodaysDay + 1, kTodaysDay);
-  if (source <= -kDate1 && source >= -(kDate1 + 3)) {
+  if (source == -kTodaysDate) return date_of(kTodaysYear, kTodaysMonth, kTodaysDay);
+  if (source <= -kDate1 && source >= -kDate4) {
     const int j = -source - kDate1;
     return date_of(kYear1 + j, kMonth1 + j, kDay1 + j);
   }
@@ -294,7 +278,7 @@ SourceSet WrittenSources(const SourceSet& needed) {
     for (int k = first; k <= last; ++k) written.set(static_cast<std::size_t>(k));
   };
   const bool street = AnyOf(needed, kSuiteDesignator, kStdAddress);
-  if (street || AnyOf(needed, kCity, kPostal)) set(kCity, kPostal);
+  if (street || AnyOf(needed, kCity, kPostalZip)) set(kCity, kPostalZip);
   if (street) set(kSuiteDesignator, kStdAddress);
   if (AnyOf(needed, kAreaCode1, kPhone3)) set(kAreaCode1, kPhone3);
   const bool gender = AnyOf(needed, kGender1, kGender3);
@@ -353,8 +337,7 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
   const SourceSet written = WrittenSources(p.needed);
   p.emptied_count = 0;
   for (int k = 0; k < kGeneratedSourceCount; ++k) {
-    const bool emptied = k < 100 || (k >= 103 && k <= 105);
-    if (emptied && written.test(static_cast<std::size_t>(k)))
+    if (EmptiedFirst(k) && written.test(static_cast<std::size_t>(k)))
       p.emptied[static_cast<std::size_t>(p.emptied_count++)] = static_cast<std::uint8_t>(k);
   }
   p.sources_clean = false;
@@ -372,17 +355,17 @@ SourceSet NeededSources(const OutputTables& out) {
     needed.set(static_cast<std::size_t>(-source));
     // dBase dates are made of the day, month and year of their date.
     if (source == -kTodaysDate) {
-      for (int k = kTodaysDay; k <= kTodaysDay + 2; ++k) needed.set(static_cast<std::size_t>(k));
+      for (int k = kTodaysDay; k <= kTodaysYear; ++k) needed.set(static_cast<std::size_t>(k));
     }
-    if (source <= -kDate1 && source >= -(kDate1 + 3)) {
+    if (source <= -kDate1 && source >= -kDate4) {
       const int j = -source - kDate1;
       for (int k : {kDay1 + j, kMonth1 + j, kYear1 + j}) needed.set(static_cast<std::size_t>(k));
     }
   }
   // The sums and the plain copy of a combination read the combinations.
-  if (needed.test(kComboAlnum)) needed.set(kCombination1);
-  if (AnyOf(needed, kSumOfCombos, kSumOfCombos + 4)) {
-    for (int k = kCombination1; k < kCombination1 + 4; ++k) needed.set(static_cast<std::size_t>(k));
+  if (needed.test(kCombo1Alnum)) needed.set(kCombination1);
+  if (AnyOf(needed, kSumOfCombos, kConvert4)) {
+    for (int k = kCombination1; k <= kCombination4; ++k) needed.set(static_cast<std::size_t>(k));
   }
   return needed;
 }
@@ -450,8 +433,9 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     for (int i = 0; i < plans.emptied_count; ++i)
       Source(out, plans.emptied[static_cast<std::size_t>(i)]).clear();
   } else {
-    for (int k = 0; k < 100; ++k) Source(out, k).clear();
-    for (int k = 103; k <= 105; ++k) Source(out, k).clear();
+    for (int k = 0; k < kGeneratedSourceCount; ++k) {
+      if (EmptiedFirst(k)) Source(out, k).clear();
+    }
   }
   // A run writes only the sources a field takes; the others stay as emptied above.
   auto wanted = [&](int k) { return !batch || needed.test(static_cast<std::size_t>(k)); };
@@ -472,11 +456,11 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
 
   // Steps 4 to 7 (times, combinations, evaluation, plug-in, unit conversion) come with their
   // sheets. Step 8: the sums and copies of the combinations.
-  if (needed.test(kComboAlnum)) AlnumUpper(Source(out, kCombination1), Source(out, kComboAlnum));
+  if (needed.test(kCombo1Alnum)) AlnumUpper(Source(out, kCombination1), Source(out, kCombo1Alnum));
   if (needed.test(kCalendarNow)) SetNumber(Source(out, kCalendarNow), request.now);
   if (needed.test(kSumOfCombos)) {
     double sum = 0;
-    for (int j = 0; j < 4; ++j) sum += LeadingNumber(Source(out, kCombination1 + j));
+    for (int k = kCombination1; k <= kCombination4; ++k) sum += LeadingNumber(Source(out, k));
     AppendNumberText(sum, 14, Source(out, kSumOfCombos));
   }
 
@@ -487,14 +471,13 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   ParseNameAndGenders(request, lists, in, needed, out);
 
   // Step 17: today's texts.
-  for (int i = 0; i < 5; ++i) {
-    if (wanted(kTodaysDate + i))
-      Source(out, kTodaysDate + i).assign(out.TodayTexts[static_cast<std::size_t>(i)]);
+  for (int k = kTodaysDate; k <= kTodaysYear; ++k) {
+    if (wanted(k)) Source(out, k).assign(out.TodayTexts[static_cast<std::size_t>(k - kTodaysDate)]);
   }
 
   // Step 18: counters and the control characters.
-  if (wanted(2)) SetNumber(Source(out, 2), in.RecordNumber);
-  if (wanted(3)) SetNumber(Source(out, 3), in.PagesRead);
+  if (wanted(kRecordNumber)) SetNumber(Source(out, kRecordNumber), in.RecordNumber);
+  if (wanted(kInputPageNumber)) SetNumber(Source(out, kInputPageNumber), in.PagesRead);
   if (wanted(kLineBreak)) Source(out, kLineBreak).assign(1, kLineBreakMarker);
   if (wanted(kFormFeed)) Source(out, kFormFeed).assign(1, '\x0C');
   if (wanted(kTab)) Source(out, kTab).assign(1, '\t');

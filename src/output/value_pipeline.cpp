@@ -3,13 +3,13 @@
 
 #include <cmath>
 
-#include "strings/char_class.h"
-#include "strings/latin1.h"
-#include "strings/words.h"
 #include "output/number_text.h"
 #include "output/output_tables.h"
 #include "parsing/capitalise.h"
 #include "parsing/soundex.h"
+#include "strings/char_class.h"
+#include "strings/latin1.h"
+#include "strings/words.h"
 
 namespace vt {
 
@@ -182,7 +182,7 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
     CapitaliseName(v, *context.lists);
   }
   // "1403 Skip" holds line-break markers that a trim must not touch.
-  if ((flags & (kFlagRemoveBlanks | kFlagNumeric)) && field.source != -109) TrimValue(v);
+  if ((flags & (kFlagRemoveBlanks | kFlagNumeric)) && field.source != -k1403Skip) TrimValue(v);
   if (!v.empty() && (flags & kFlagSoundex)) {
     SoundexCode(v, scratch);
     v.assign(scratch);

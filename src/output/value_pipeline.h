@@ -9,9 +9,10 @@
 #include <string>
 #include <string_view>
 
-#include "strings/byte_copy.h"
+#include "output/generated_sources.h"
 #include "output/output_tables.h"
 #include "parsing/word_lists.h"
+#include "strings/byte_copy.h"
 
 namespace vt {
 
@@ -92,7 +93,7 @@ void AppendDbaseDate(std::int32_t date, std::string& out);
 inline std::string_view PlainFieldText(std::string_view source, const FieldSpec& field) {
   std::string_view text = source;
   // The trim of TrimValue, on the view.
-  if ((field.flags & kFlagRemoveBlanks) && field.source != -109) {
+  if ((field.flags & kFlagRemoveBlanks) && field.source != -k1403Skip) {
     std::size_t first = 0;
     while (first < text.size() && text[first] == ' ') ++first;
     text.remove_prefix(first);
