@@ -3,20 +3,11 @@
 
 #include <algorithm>
 
-#include "strings/byte_copy.h"
+#include "output/input_value.h"
 #include "output/value_pipeline.h"
+#include "strings/byte_copy.h"
 
 namespace vt {
-
-namespace {
-
-std::string_view InputValue(const InputTables& in, std::int32_t field) {
-  if (field <= 0 || field > in.InputFieldTotal) return {};
-  if (static_cast<std::size_t>(field) >= in.InputFieldValues.size()) return {};
-  return in.InputFieldValues[static_cast<std::size_t>(field)];
-}
-
-}  // namespace
 
 bool BuildDirectRecord(const RecordFormat& format, const InputTables& in, const FieldPlans& plans,
                        int count, OutputTables& out) {

@@ -9,6 +9,7 @@
 
 #include "output/direct_record.h"
 #include "output/entities.h"
+#include "output/input_value.h"
 #include "output/number_text.h"
 #include "output/value_pipeline.h"
 #include "parsing/gender.h"
@@ -34,12 +35,6 @@ bool AnyOf(const SourceSet& set, int first, int last) {
     if (set.test(static_cast<std::size_t>(k))) return true;
   }
   return false;
-}
-
-std::string_view InputValue(const InputTables& in, std::int32_t field) {
-  if (field <= 0 || field > in.InputFieldTotal) return {};
-  if (static_cast<std::size_t>(field) >= in.InputFieldValues.size()) return {};
-  return in.InputFieldValues[static_cast<std::size_t>(field)];
 }
 
 std::string& Source(OutputTables& out, int k) {
