@@ -2,19 +2,16 @@
 #include <cstring>
 #include <string>
 
-#include "window/parse_view.h"
-#include "strings/edit.h"
+#include "output/generated_sources.h"
 #include "parsing/capitalise.h"
 #include "parsing/gender.h"
+#include "strings/edit.h"
+#include "window/parse_view.h"
 
 namespace vt {
 
 namespace {
 
-// Row 9 of the source table: gender sources 1..3 in slots 0..2.
-constexpr std::size_t kGenderRow = 9;
-// The generated sources "Gender 1".."Gender 3".
-constexpr std::size_t kFirstGenderSource = 42;
 // The test box gives a verdict from two characters on.
 constexpr std::size_t kShortestTestName = 2;
 
@@ -44,7 +41,7 @@ void TParseView::GenderSourceClick() {
   const int row = GenderSource.ItemIndex();
   if (row < 0 || row > 2) return;
   ActiveGenderSlot = row + 1;
-  const std::int32_t field = SpecialSourceTable[kGenderRow][static_cast<std::size_t>(row)];
+  const std::int32_t field = SpecialSourceTable[kGenderSplitRow][static_cast<std::size_t>(row)];
   InputFieldNamesListBox.SetItemIndex(field > 0 ? field - 1 : -1);
 }
 
@@ -143,7 +140,7 @@ void TParseView::ShowAddedGender(std::int32_t gender) {
 void TParseView::DisplayGenderSheet() {
   GenderSource.Clear();
   for (std::size_t slot = 0; slot < 3; ++slot) {
-    const std::int32_t field = SpecialSourceTable[kGenderRow][slot];
+    const std::int32_t field = SpecialSourceTable[kGenderSplitRow][slot];
     const bool named = field > 0 && static_cast<std::size_t>(field) < InputFieldNames.size();
     GenderSource.Add(named ? InputFieldNames[static_cast<std::size_t>(field)]
                            : "(Source " + std::to_string(slot + 1) + ")");
@@ -151,7 +148,7 @@ void TParseView::DisplayGenderSheet() {
   GenderNames.Clear();
   GenderValues.Clear();
   for (std::size_t i = 0; i < 3; ++i) {
-    const std::size_t k = kFirstGenderSource + i;
+    const auto k = static_cast<std::size_t>(kGender1) + i;
     GenderNames.Add("Gender " + std::to_string(i + 1));
     GenderValues.Add(k < GeneratedSourceValues.size() ? GeneratedSourceValues[k] : "");
   }

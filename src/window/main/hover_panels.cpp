@@ -3,9 +3,9 @@
 #include <algorithm>
 #include <initializer_list>
 
-#include "window/parse_view.h"
-#include "strings/fixed_text.h"
 #include "output/generated_sources.h"
+#include "strings/fixed_text.h"
+#include "window/parse_view.h"
 
 namespace vt {
 
@@ -75,8 +75,9 @@ void TParseView::FillHoverPanel(std::string number, std::string name, std::strin
 
 void TParseView::ParsedItemNamesMouseMove(int x, int y) {
   PagePositionPanel.SetVisible(false);
-  const int k = y / ParsedItemNames.ItemHeight() + ParsedItemNames.TopIndex() + 1;
-  const bool listed = k >= 1 && k < kGeneratedSourceCount;
+  // The list starts at "Empty Field".
+  const int k = y / ParsedItemNames.ItemHeight() + ParsedItemNames.TopIndex() + kEmptyField;
+  const bool listed = k >= kEmptyField && k < kGeneratedSourceCount;
   FillHoverPanel("Parsed", listed ? std::string(GeneratedSourceName(k)) : std::string(),
                  listed ? GeneratedSourceValues[static_cast<std::size_t>(k)] : std::string());
   const tk::Bounds& list = ParsedItemNames.Geometry();

@@ -1,11 +1,11 @@
 // Start-up and shut-down of the main window: buffers, paths, starting state, exit.
 #include <new>
 
+#include "output/generated_sources.h"
+#include "strings/fixed_text.h"
 #include "window/delim_choice_names.h"
 #include "window/gender_list_loader.h"
 #include "window/parse_view.h"
-#include "strings/fixed_text.h"
-#include "output/generated_sources.h"
 
 namespace vt {
 
@@ -106,7 +106,7 @@ void TParseView::ResetInputSide() {
 
   ParsedItemValues.Clear();
   ParsedItemNames.Clear();
-  for (int k = 1; k < kGeneratedSourceCount && !GeneratedSourceName(k).empty(); ++k) {
+  for (int k = kEmptyField; k < kGeneratedSourceCount && !GeneratedSourceName(k).empty(); ++k) {
     GeneratedSourceValues[static_cast<std::size_t>(k)].clear();
     ParsedItemValues.Add("");
     ParsedItemNames.Add(std::string(GeneratedSourceName(k)));
@@ -152,7 +152,8 @@ void TParseView::FormShow() {
   Conv.SetCell(3, 0, "Constant");
   Conv.SetCell(4, 0, "Multiplier");
 
-  for (int slot = 0; slot <= 2; ++slot) SpecialSourceTable[9][static_cast<std::size_t>(slot)] = 0;
+  for (int slot = 0; slot < kFirstSplitSlot; ++slot)
+    SpecialSourceTable[kGenderSplitRow][static_cast<std::size_t>(slot)] = 0;
   for (auto& choice : ConversionChoices) choice.fill(-1);
 
   VersionLabel.SetCaption("v2.0f");

@@ -6,12 +6,13 @@ namespace vt {
 
 void TParseView::SyncCityInStreet() {
   // The city slots 1..5 name the same fields as the street slots 0..4.
+  const auto& city = SpecialSourceTable[kCityRow];
+  const auto& street = SpecialSourceTable[kStreetRow];
   bool same = true;
-  for (std::size_t i = 0; i < 5; ++i)
-    same = same && SpecialSourceTable[7][i + 1] == SpecialSourceTable[5][i];
+  for (std::size_t i = 0; i < 5; ++i) same = same && city[i + 1] == street[i];
   if (!same) {
     CityInStreet.SetChecked(false);
-  } else if (SpecialSourceTable[5][0] != 0 && !CityInStreet.Checked()) {
+  } else if (street[0] != 0 && !CityInStreet.Checked()) {
     CityInStreet.SetChecked(true);
   }
   CityInStreetState = CityInStreet.Checked() ? 1 : 0;

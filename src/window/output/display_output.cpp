@@ -1,9 +1,10 @@
 // The output refresh: DisplayOutput, FillOutput, the record view and the per-field options.
 #include <string>
 
-#include "window/parse_view.h"
+#include "output/generated_sources.h"
 #include "strings/edit.h"
 #include "strings/fixed_text.h"
+#include "window/parse_view.h"
 
 namespace vt {
 
@@ -146,7 +147,7 @@ void TParseView::DisplayOutputClick() {
     const auto slot = static_cast<std::size_t>(n);
     if (OutputFieldSource[slot] != 0) continue;
     CopyText(OutputFieldNameTable[slot], "Output" + std::to_string(n));
-    OutputFieldSource[slot] = -1;
+    OutputFieldSource[slot] = -kEmptyField;
   }
   DisplayDates.Click();
   const int sel = OutputFieldNamesListBox.ItemIndex();
@@ -158,7 +159,7 @@ void TParseView::DisplayOutputClick() {
   if (on_output) {
     ParsedItemNames.Clear();
     ParsedItemValues.Clear();
-    for (int k = 1; k < kGeneratedSourceCount && !GeneratedSourceName(k).empty(); ++k) {
+    for (int k = kEmptyField; k < kGeneratedSourceCount && !GeneratedSourceName(k).empty(); ++k) {
       ParsedItemNames.Add(std::string(GeneratedSourceName(k)));
       ParsedItemValues.Add(GeneratedSourceValues[static_cast<std::size_t>(k)]);
     }
@@ -187,7 +188,8 @@ void TParseView::DisplayOutputClick() {
       ParsedItemNames.SetItemIndex(-1);
     } else {
       InputFieldNamesListBox.SetItemIndex(-1);
-      if (source < -1) ParsedItemNames.SetItemIndex(-source - 1);
+      // The list starts at "Empty Field", which stays unselected.
+      if (source < -kEmptyField) ParsedItemNames.SetItemIndex(-source - kEmptyField);
     }
   }
   if (sel >= 0 && on_output && in_table) ShowSelectedFieldOptions(field);

@@ -2,10 +2,11 @@
 // defaults, widths, decimals, copying all input fields, clearing, format copy and reordering.
 #include <string>
 
-#include "window/parse_view.h"
-#include "strings/fixed_text.h"
 #include "output/field_names.h"
 #include "output/field_table.h"
+#include "output/generated_sources.h"
+#include "strings/fixed_text.h"
+#include "window/parse_view.h"
 
 namespace vt {
 
@@ -77,7 +78,7 @@ void TParseView::ParsedItemNamesExit() {
 void TParseView::ParsedItemNamesClick() {
   const int item = ParsedItemNames.ItemIndex();
   if (item < 0) return;
-  const int k = item + 1;
+  const int k = item + kEmptyField;  // the list starts at "Empty Field"
   InputFieldNamesListBox.SetItemIndex(-1);
   const int n = SelectedOutputFieldNumber();
   if (n != 0) {
@@ -88,13 +89,14 @@ void TParseView::ParsedItemNamesClick() {
     ApplyOutputNameFormat(n);
     if (replace) {
       std::uint32_t flags = kFlagRemoveBlanks;
-      const bool date = k == 45 || (k >= 50 && k <= 53);
+      const bool date = k == kTodaysDate || (k >= kDate1 && k <= kDate4);
       if (date) flags |= kFlagDateSource | kFlagDbaseDate;
       int width = 0;
       std::string_view decimals = " ";
-      if (k == 2 || k == 3) flags |= kFlagNumeric;
-      if (k == 25 || (k >= 42 && k <= 44)) width = 1;
-      const bool day_part = (k >= 47 && k <= 49) || (k >= 58 && k <= 81);
+      if (k == kRecordNumber || k == kInputPageNumber) flags |= kFlagNumeric;
+      if (k == kOddEven || (k >= kGender1 && k <= kGender3)) width = 1;
+      // Day, month, year, hour, minute and second.
+      const bool day_part = (k >= kTodaysDay && k <= kTodaysYear) || (k >= kDay1 && k <= kSecond4);
       if (day_part) {
         flags |= kFlagNumeric;
         decimals = "0";
@@ -104,7 +106,7 @@ void TParseView::ParsedItemNamesClick() {
         ShowingFieldOptions = false;
         ShowNumericGroup(true);
       }
-      if (k == 49 || (k >= 66 && k <= 69)) width = 4;
+      if (k == kTodaysYear || (k >= kYear1 && k <= kYear4)) width = 4;
       OutputFieldFlags[slot] = flags;
       OutputFieldWidths[slot] = static_cast<std::int16_t>(width);
       CopyText(OutputFieldDecimals[slot], decimals);

@@ -4,10 +4,11 @@
 #include <cstdlib>
 #include <string>
 
-#include "window/parse_view.h"
-#include "strings/fixed_text.h"
 #include "output/field_names.h"
 #include "output/field_table.h"
+#include "output/generated_sources.h"
+#include "strings/fixed_text.h"
+#include "window/parse_view.h"
 
 namespace vt {
 
@@ -110,13 +111,13 @@ void TParseView::InputFieldNamesListBoxClick() {
     clear.SetEnabled(false);
   };
   if (sheet == "ParseStreet" && AnySelected(StreetLists, 6))
-    fill_row(StreetLists, 6, 5, ActiveStreetSlot, 0, StreetClear);
+    fill_row(StreetLists, 6, kStreetRow, ActiveStreetSlot, 0, StreetClear);
   if (sheet == "CityPage" && AnySelected(CityLists, 5))
-    fill_row(CityLists, 5, 7, ActiveCitySlot, 1, CityClear);
+    fill_row(CityLists, 5, kCityRow, ActiveCitySlot, 1, CityClear);
   if (sheet == "ParseNameSheet" && AnySelected(NameLists, 5))
-    fill_row(NameLists, 5, 6, ActiveNameSlot, 1, NameClear);
+    fill_row(NameLists, 5, kNameRow, ActiveNameSlot, 1, NameClear);
   if (sheet == "GenderSheet" && GenderSource.ItemIndex() >= 0) {
-    SpecialSourceTable[9][static_cast<std::size_t>(ActiveGenderSlot - 1)] = f;
+    SpecialSourceTable[kGenderSplitRow][static_cast<std::size_t>(ActiveGenderSlot - 1)] = f;
     DisplayOutput.Click();
   }
   if (sheet == "Time" && TimeSource.ItemIndex() >= 0) {
@@ -124,9 +125,10 @@ void TParseView::InputFieldNamesListBoxClick() {
     DisplayOutput.Click();
   }
   if (sheet == "ParsePhoneSheet" && AnySelected(PhoneLists, 6))
-    fill_row(PhoneLists, 6, 8, ActivePhoneSlot, 0, PhoneClear);
+    fill_row(PhoneLists, 6, kPhoneRow, ActivePhoneSlot, 0, PhoneClear);
   if (sheet == "SplitSheet" && AnySelected(SplitLists, 3))
-    fill_row(SplitLists, 3, 9, 2 + ActiveSplitSlot, 3, SplitClear);
+    fill_row(SplitLists, 3, kGenderSplitRow, kFirstSplitSlot + ActiveSplitSlot - 1, kFirstSplitSlot,
+             SplitClear);
   if (sheet == "DateSheet" && DateChoiceBox.ItemIndex() >= 0) {
     DateTimeSources[static_cast<std::size_t>(ActiveSourceRow)] = f;
     const bool dbase_date =
@@ -167,13 +169,14 @@ void TParseView::MatchOldNamesClick() {
       OutputFieldSource[n] = static_cast<std::int16_t>(renumber(OutputFieldSource[n]));
   }
   for (std::size_t e = 1; e < 30; ++e) DateTimeSources[e] = renumber(DateTimeSources[e]);
-  for (std::size_t row = 1; row <= 9; ++row) {
-    for (std::int32_t& entry : SpecialSourceTable[row]) entry = renumber(entry);
+  for (int row = kFirstCombinationRow; row <= kGenderSplitRow; ++row) {
+    for (std::int32_t& entry : SpecialSourceTable[static_cast<std::size_t>(row)])
+      entry = renumber(entry);
   }
   for (int n = 1; n <= OutputFieldsInUse(); ++n) {
     const auto slot = static_cast<std::size_t>(n);
     if (OutputFieldSource[slot] != 0) continue;
-    OutputFieldSource[slot] = -1;
+    OutputFieldSource[slot] = -kEmptyField;
     const std::string caption =
         "Source field no longer exists for " + std::string(TextOf(OutputFieldNameTable[slot]));
     const bool keep =

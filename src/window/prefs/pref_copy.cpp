@@ -3,10 +3,11 @@
 #include <algorithm>
 #include <memory>
 
-#include "window/parse_view.h"
-#include "strings/fixed_text.h"
+#include "output/generated_sources.h"
 #include "prefs/loading_scope.h"
 #include "prefs/pref_file.h"
+#include "strings/fixed_text.h"
+#include "window/parse_view.h"
 
 namespace vt {
 
@@ -96,7 +97,7 @@ void TParseView::CopyOutputFormatClick() {
     OutputSpecialDelimiterEditBox.SetText(std::string(TextOf(OutputSpecialDelimiterText)));
     // The copied fields' input fields belong to the other set-up.
     for (std::int16_t& source : OutputFieldSource) {
-      if (source > 0) source = -1;
+      if (source > 0) source = -kEmptyField;
     }
     DisplayOutput.Click();
     ShowConversionSlot();
