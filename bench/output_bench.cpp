@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "strings/fixed_text.h"
 #include "output/record_builder.h"
+#include "strings/fixed_text.h"
 
 namespace vt {
 namespace {
@@ -68,10 +68,10 @@ BENCHMARK(BM_Output_FillOutput);
 void BM_Output_FillOutputPreview(benchmark::State& state) {
   Setup s;
   s.out.BatchRun = 0;
-  s.out.SpecialSourceTable[5][0] = 1;
-  s.out.SpecialSourceTable[5][1] = 2;
-  s.out.SpecialSourceTable[7][1] = 6;
-  s.out.SpecialSourceTable[7][2] = 7;
+  s.out.SpecialSourceTable[kStreetRow][0] = 1;
+  s.out.SpecialSourceTable[kStreetRow][1] = 2;
+  s.out.SpecialSourceTable[kCityRow][1] = 6;
+  s.out.SpecialSourceTable[kCityRow][2] = 7;
   for (auto _ : state) {
     BuildOutputRecord(s.request, s.lists, s.in, s.out);
     benchmark::DoNotOptimize(s.out.OutputRecord.data());

@@ -6,10 +6,11 @@
 #include <string_view>
 #include <vector>
 
-#include "strings/fixed_text.h"
+#include "output/generated_sources.h"
 #include "output/output_tables.h"
 #include "output/record_builder.h"
 #include "output/value_pipeline.h"
+#include "strings/fixed_text.h"
 
 namespace vt {
 namespace {
@@ -64,7 +65,7 @@ TEST(PlainFieldTest, SameValueAsTheFullPipeline) {
 
 TEST(PlainFieldTest, TheCarriageControlSourceIsNeverTrimmed) {
   FieldSpec field;
-  field.source = -109;
+  field.source = -k1403Skip;
   field.flags = kFlagRemoveBlanks;
   std::string v;
   ConvertPlainValue("\x07\x07", field, false, v);
@@ -130,7 +131,7 @@ TEST_F(RunShortcutTest, ChangesBetweenRecordsTakeEffect) {
   in.InputFieldValues[1] = "ab";
   out.OutputFieldFlags[1] = kFlagUpperCase;
   EXPECT_EQ(Build(), "AB ");
-  out.OutputFieldSource[1] = -2;  // Record_Number
+  out.OutputFieldSource[1] = -kRecordNumber;
   EXPECT_EQ(Build(), "6  ");
   EXPECT_EQ(Build(), "7  ");
   out.OutputFieldCount = 0;
@@ -264,31 +265,32 @@ TEST_F(RunShortcutTest, DeferredRecordsMatchTheGeneralPath) {
 // A run after a preview: the sources no field takes are emptied once and stay empty, while a
 // source that a field takes is rebuilt at every record.
 TEST_F(RunShortcutTest, ARunAfterAPreviewEmptiesWhatItDoesNotNeed) {
-  out.SpecialSourceTable[5][0] = 2;
-  out.SpecialSourceTable[8][0] = 2;
+  out.SpecialSourceTable[kStreetRow][0] = 2;
+  out.SpecialSourceTable[kPhoneRow][0] = 2;
   Build();
-  EXPECT_EQ(out.GeneratedSourceValues[20], "10");
-  EXPECT_EQ(out.GeneratedSourceValues[2], "1");
+  EXPECT_EQ(out.GeneratedSourceValues[kStreetNumber], "10");
+  EXPECT_EQ(out.GeneratedSourceValues[kRecordNumber], "1");
   out.BatchRun = 1;
   out.OutputFieldCount = 2;
-  out.OutputFieldSource[2] = -21;  // Street Name
+  out.OutputFieldSource[2] = -kStreetName;
   for (const char* street : {"12 Oak Road", "", "7 Elm Street"}) {
     SCOPED_TRACE(street);
     in.InputFieldValues[2] = street;
     Build();
-    EXPECT_EQ(out.GeneratedSourceValues[36], "") << "no phone is needed";
-    EXPECT_EQ(out.GeneratedSourceValues[2], "") << "Record_Number is not needed";
-    EXPECT_EQ(out.OutputFieldValues[2], out.GeneratedSourceValues[21]);
+    EXPECT_EQ(out.GeneratedSourceValues[kAreaCode1], "") << "no phone is needed";
+    EXPECT_EQ(out.GeneratedSourceValues[kRecordNumber], "") << "Record_Number is not needed";
+    EXPECT_EQ(out.OutputFieldValues[2], out.GeneratedSourceValues[kStreetName]);
     if (*street == '\0') {
-      EXPECT_EQ(out.GeneratedSourceValues[20], "") << "the parts of an empty street are empty";
-      EXPECT_EQ(out.GeneratedSourceValues[21], "");
+      EXPECT_EQ(out.GeneratedSourceValues[kStreetNumber], "")
+          << "the parts of an empty street are empty";
+      EXPECT_EQ(out.GeneratedSourceValues[kStreetName], "");
     }
   }
-  EXPECT_EQ(out.GeneratedSourceValues[21], "Elm");
+  EXPECT_EQ(out.GeneratedSourceValues[kStreetName], "Elm");
   out.BatchRun = 0;
   Build();
-  EXPECT_EQ(out.GeneratedSourceValues[20], "7");
-  EXPECT_EQ(out.GeneratedSourceValues[2], "5");
+  EXPECT_EQ(out.GeneratedSourceValues[kStreetNumber], "7");
+  EXPECT_EQ(out.GeneratedSourceValues[kRecordNumber], "5");
 }
 
 }  // namespace

@@ -92,14 +92,14 @@ TEST_F(RecordBuilderTest, GeneratedSourcesOfTheBuilder) {
   request.now = 889002367;
   Build();
   const auto& g = out.GeneratedSourceValues;
-  EXPECT_EQ(g[2], "1");
-  EXPECT_EQ(g[3], "3");
-  EXPECT_EQ(g[95], "ORDERS.TXT");
-  EXPECT_EQ(g[97], "889002367");
-  EXPECT_EQ(g[98], "0") << "empty combinations sum to 0";
-  EXPECT_EQ(g[106], "\x07");
-  EXPECT_EQ(g[107], "\x0C");
-  EXPECT_EQ(g[108], "\t");
+  EXPECT_EQ(g[kRecordNumber], "1");
+  EXPECT_EQ(g[kInputPageNumber], "3");
+  EXPECT_EQ(g[kInputFileName], "ORDERS.TXT");
+  EXPECT_EQ(g[kCalendarNow], "889002367");
+  EXPECT_EQ(g[kSumOfCombos], "0") << "empty combinations sum to 0";
+  EXPECT_EQ(g[kLineBreak], "\x07");
+  EXPECT_EQ(g[kFormFeed], "\x0C");
+  EXPECT_EQ(g[kTab], "\t");
   const struct {
     const char* first;
     const char* skip;
@@ -108,7 +108,7 @@ TEST_F(RecordBuilderTest, GeneratedSourcesOfTheBuilder) {
     SCOPED_TRACE(row.first);
     Input({row.first});
     Build();
-    EXPECT_EQ(g[109], row.skip);
+    EXPECT_EQ(g[k1403Skip], row.skip);
   }
 }
 
@@ -195,21 +195,21 @@ TEST_F(RecordBuilderTest, TheRecordNeverReachesItsLimit) {
 
 TEST_F(RecordBuilderTest, ARunComputesOnlyTheParsersItNeeds) {
   Input({"10 Main Street", "555 123 4567"});
-  out.SpecialSourceTable[5][0] = 1;
-  out.SpecialSourceTable[8][0] = 2;
-  Field(-37);  // Phone 1
+  out.SpecialSourceTable[kStreetRow][0] = 1;
+  out.SpecialSourceTable[kPhoneRow][0] = 2;
+  Field(-kPhone1);
   out.BatchRun = 1;
   Build();
-  EXPECT_EQ(out.GeneratedSourceValues[21], "") << "no field takes a street part";
+  EXPECT_EQ(out.GeneratedSourceValues[kStreetName], "") << "no field takes a street part";
   EXPECT_EQ(out.OutputRecord, "\"123-4567\"");
   out.BatchRun = 0;
   Build();
-  EXPECT_EQ(out.GeneratedSourceValues[20], "10");
-  EXPECT_EQ(out.GeneratedSourceValues[36], "555");
+  EXPECT_EQ(out.GeneratedSourceValues[kStreetNumber], "10");
+  EXPECT_EQ(out.GeneratedSourceValues[kAreaCode1], "555");
 }
 
 TEST_F(RecordBuilderTest, DbaseDatesFromDateSources) {
-  Field(-45, kFlagDbaseDate);
+  Field(-kTodaysDate, kFlagDbaseDate);
   Field(1, kFlagDbaseDate);
   Input({"19991231"});
   request.format = {.dbase = true};

@@ -7,6 +7,7 @@
 
 #include "output/entities.h"
 #include "output/field_names.h"
+#include "output/generated_sources.h"
 #include "output/output_tables.h"
 
 namespace vt {
@@ -135,8 +136,8 @@ TEST(ValuePipelineTest, FieldConversions) {
       {"width cuts", "abcdef", 0, 3, "", 1, "abc"},
       {"right align text", "ab", kFlagRightJustify, 4, "", 1, "  ab"},
       {"logic sets width one", "yes", kFlagDbaseLogic, 5, "", 1, "T"},
-      {"tab source keeps its tab", "\t", kFlagRemoveBlanks, 0, "", -108, "\t"},
-      {"1403 skip is not trimmed", "\x07\x07", kFlagRemoveBlanks, 0, "", -109, "\x07\x07"},
+      {"tab source keeps its tab", "\t", kFlagRemoveBlanks, 0, "", -kTab, "\t"},
+      {"1403 skip is not trimmed", "\x07\x07", kFlagRemoveBlanks, 0, "", -k1403Skip, "\x07\x07"},
       {"width above the buffer is held", "x", 0, 30000, "", 1, nullptr},
   };
   for (const FieldRow& row : rows) {

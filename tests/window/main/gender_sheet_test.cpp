@@ -2,8 +2,8 @@
 #include <string>
 #include <vector>
 
-#include "window/view_fixture.h"
 #include "parsing/word_lists.h"
+#include "window/view_fixture.h"
 
 namespace vt {
 namespace {
@@ -159,7 +159,7 @@ TEST_F(GenderSheetTest, GenderSourceClickSelectsTheSlotsField) {
   Pick(view.GenderSource, 1);
   EXPECT_EQ(view.ActiveGenderSlot, 2);
   ClickInputField(view, 1);
-  EXPECT_EQ(view.SpecialSourceTable[9][1], 2);
+  EXPECT_EQ(view.SpecialSourceTable[kGenderSplitRow][1], 2);
   Pick(view.GenderSource, 0);
   EXPECT_EQ(view.ActiveGenderSlot, 1);
   EXPECT_EQ(view.InputFieldNamesListBox.ItemIndex(), -1);

@@ -168,13 +168,13 @@ TEST_F(ViewTest, TimerSyncsCityInStreetWithTheSourceSlots) {
   view.Timer1.Tick();
   EXPECT_FALSE(view.CityInStreet.Checked()) << "equal slots but no street field";
   for (std::size_t i = 0; i < 5; ++i) {
-    view.SpecialSourceTable[5][i] = static_cast<std::int32_t>(i + 3);
-    view.SpecialSourceTable[7][i + 1] = static_cast<std::int32_t>(i + 3);
+    view.SpecialSourceTable[kStreetRow][i] = static_cast<std::int32_t>(i + 3);
+    view.SpecialSourceTable[kCityRow][i + 1] = static_cast<std::int32_t>(i + 3);
   }
   view.Timer1.Tick();
   EXPECT_TRUE(view.CityInStreet.Checked());
   EXPECT_EQ(view.CityInStreetState, 1);
-  view.SpecialSourceTable[7][5] = 99;
+  view.SpecialSourceTable[kCityRow][5] = 99;
   view.Timer1.Tick();
   EXPECT_FALSE(view.CityInStreet.Checked());
   EXPECT_EQ(view.CityInStreetState, 0);

@@ -35,41 +35,41 @@ TEST_F(WindowFlowTest, StreetFieldChosenOnTheStreetSheetFillsTheStreetSources) {
   TParseView& view = OpenCsv("\"Ann\",\"Apt 4 123 N Main St\",\"Toronto ON M5V2T6\"\n");
   ASSERT_EQ(view.InputFieldNamesListBox.Count(), 3);
   PickSource(view, view.ParseStreet, view.Street0, 1);
-  EXPECT_EQ(view.SpecialSourceTable[5][0], 2);
-  EXPECT_EQ(Generated(view, 18), "Apt");
-  EXPECT_EQ(Generated(view, 19), "4");
-  EXPECT_EQ(Generated(view, 20), "123");
-  EXPECT_EQ(Generated(view, 21), "Main");
-  EXPECT_EQ(Generated(view, 22), "St");
-  EXPECT_EQ(Generated(view, 23), "N");
-  EXPECT_EQ(Generated(view, 26), "123 Main St N Apt 4");
+  EXPECT_EQ(view.SpecialSourceTable[kStreetRow][0], 2);
+  EXPECT_EQ(Generated(view, kSuiteDesignator), "Apt");
+  EXPECT_EQ(Generated(view, kSuiteNumber), "4");
+  EXPECT_EQ(Generated(view, kStreetNumber), "123");
+  EXPECT_EQ(Generated(view, kStreetName), "Main");
+  EXPECT_EQ(Generated(view, kStreetDesignator), "St");
+  EXPECT_EQ(Generated(view, kStreetDirection), "N");
+  EXPECT_EQ(Generated(view, kStdAddress), "123 Main St N Apt 4");
 
   PickSource(view, view.CityPage, view.City1, 2);
-  EXPECT_EQ(Generated(view, 27), "Toronto");
-  EXPECT_EQ(Generated(view, 28), "ON");
-  EXPECT_EQ(Generated(view, 29), "M5V 2T6");
+  EXPECT_EQ(Generated(view, kCity), "Toronto");
+  EXPECT_EQ(Generated(view, kStateProvince), "ON");
+  EXPECT_EQ(Generated(view, kPostalZip), "M5V 2T6");
 }
 
 TEST_F(WindowFlowTest, NameFieldFillsTheNameAndGenderSources) {
   TParseView& view = OpenCsv("\"Dr. John A. Smith Jr.\",\"Mary\"\n");
   PickSource(view, view.ParseNameSheet, view.NameIn1, 0);
-  EXPECT_EQ(Generated(view, 30), "Dr");
-  EXPECT_EQ(Generated(view, 31), "John");
-  EXPECT_EQ(Generated(view, 32), "A");
-  EXPECT_EQ(Generated(view, 33), "Smith");
-  EXPECT_EQ(Generated(view, 34), "Jr");
-  EXPECT_EQ(Generated(view, 35), "Dr John A Smith Jr");
+  EXPECT_EQ(Generated(view, kTitle), "Dr");
+  EXPECT_EQ(Generated(view, kFirstName), "John");
+  EXPECT_EQ(Generated(view, kMiddleNames), "A");
+  EXPECT_EQ(Generated(view, kLastName), "Smith");
+  EXPECT_EQ(Generated(view, kNameSuffix), "Jr");
+  EXPECT_EQ(Generated(view, kStdName), "Dr John A Smith Jr");
 
   GoToSheet(view, view.GenderSheet);
   Pick(view.GenderSource, 0);  // Gender 1 from the second field
   ClickInputField(view, 1);
   Pick(view.GenderSource, 1);
   ClickInputField(view, 0);
-  EXPECT_EQ(view.SpecialSourceTable[9][0], 2);
-  EXPECT_EQ(view.SpecialSourceTable[9][1], 1);
-  EXPECT_EQ(Generated(view, 42), "F");
-  EXPECT_EQ(Generated(view, 43), "M");
-  EXPECT_EQ(Generated(view, 44), "");
+  EXPECT_EQ(view.SpecialSourceTable[kGenderSplitRow][0], 2);
+  EXPECT_EQ(view.SpecialSourceTable[kGenderSplitRow][1], 1);
+  EXPECT_EQ(Generated(view, kGender1), "F");
+  EXPECT_EQ(Generated(view, kGender2), "M");
+  EXPECT_EQ(Generated(view, kGender3), "");
 }
 
 TEST_F(WindowFlowTest, EntitiesAreDecodedOncePerCut) {

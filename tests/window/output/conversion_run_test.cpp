@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
-#include "window/view_fixture.h"
 #include "window/conversion_fixture.h"
 #include "window/output/conversion_run.h"
+#include "window/view_fixture.h"
 
 namespace vt {
 namespace {
@@ -20,8 +20,6 @@ using testing::Click;
 using testing::FieldRow;
 using testing::GoToSheet;
 using testing::ReadBytes;
-
-constexpr int kLineBreakSource = -106;
 
 std::string Lines(int count) {
   std::string text;
@@ -104,7 +102,7 @@ TEST_F(ConversionRunTest, StatisticsRateIsPerMinuteIn64Bits) {
 TEST_F(ConversionRunTest, EveryRecordSkippedGivesAnEmptyFileAndZeroRecords) {
   // Field 2 is the Empty Field and skips every record.
   TParseView& view = Open(Lines(250), &TParseView::DelimitedOutputButton,
-                          {{"One", 1, 0, 0x2, ""}, {"Gone", -1, 0, 0x4002, ""}});
+                          {{"One", 1, 0, 0x2, ""}, {"Gone", -kEmptyField, 0, 0x4002, ""}});
   fakes.events.calls = 0;
   EXPECT_EQ(RunInto(view, Path("out.csv")), "");
   EXPECT_NE(Log(view).find("\n 0 records from "), std::string::npos) << Log(view);
@@ -265,7 +263,7 @@ TEST_F(ConversionRunTest, DbaseInputPassesOverDeletedRecordsAndReadsLikeNext) {
   TParseView& view = OpenInput("table.dbf", table);
   ASSERT_EQ(view.DbaseInputActive, 1);
   ASSERT_EQ(view.InputFieldValues[1], "Ann ");
-  testing::SetUpFields(view, {{"N", 1, 0, 0x2, ""}, {"No", -2, 0, 0, ""}});
+  testing::SetUpFields(view, {{"N", 1, 0, 0x2, ""}, {"No", -kRecordNumber, 0, 0, ""}});
   Click(view.TabDelimitedOutputButton);
   EXPECT_EQ(RunInto(view, Path("out.txt")), "Ann\t1\r\nBob\t2\r\n");
   EXPECT_EQ(view.InputFieldValues[1], "Ann ") << "the first record is shown again";
@@ -288,7 +286,7 @@ TEST_F(ConversionRunTest, LineBreakMarkersBecomeTheTerminatorAsTheRecordIsWritte
     SCOPED_TRACE(row.name);
     TParseView& view =
         Open("\"a\",\"b\"\r\n", row.format,
-             {{"A", 1, 1, 0, ""}, {"Br", kLineBreakSource, 1, 0, ""}, {"B", 2, 1, 0, ""}});
+             {{"A", 1, 1, 0, ""}, {"Br", -kLineBreak, 1, 0, ""}, {"B", 2, 1, 0, ""}});
     std::string out = RunInto(view, Path(std::string("out ") + row.name));
     if (row.format == &TParseView::DbaseOutputButton) out = out.substr(129, out.size() - 130);
     EXPECT_EQ(out, row.expected);

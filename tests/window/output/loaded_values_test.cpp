@@ -103,7 +103,7 @@ std::vector<Row> Rows() {
        .set =
            [](TParseView& v) {
              v.OutputFieldCount = 6;
-             SetSources(v, {1500, 32767, -110, -32768, 1499, -109});
+             SetSources(v, {1500, 32767, -kGeneratedSourceCount, -32768, 1499, -k1403Skip});
            }},
       {.name = "WidthsAndTextsWithoutNul",
        .set =
@@ -169,7 +169,8 @@ std::vector<Row> Rows() {
        .set =
            [](TParseView& v) {
              v.OutputFieldCount = 8;
-             SetSources(v, {-26, -29, -35, -37, -42, -2, -96, -98});
+             SetSources(v, {-kStdAddress, -kPostalZip, -kStdName, -kPhone1, -kGender1,
+                            -kRecordNumber, -kCombo1Alnum, -kSumOfCombos});
              for (auto& row : v.SpecialSourceTable) row = {kMin, kMax, 1500, -1, 1501, 2};
              v.DateTimeSources.fill(kMin);
              v.FilterSourceField = kMin;
@@ -184,7 +185,7 @@ std::vector<Row> Rows() {
        .set =
            [](TParseView& v) {
              v.OutputFieldCount = 6;
-             SetSources(v, {-26, -27, -35, -42, 1, 2});
+             SetSources(v, {-kStdAddress, -kCity, -kStdName, -kGender1, 1, 2});
              v.OutputFieldFlags[5] = kFlagProperCase;
              for (auto& row : v.SpecialSourceTable) row = {1, 2, 3, 1, 2, 3};
              v.TagCount = 99;

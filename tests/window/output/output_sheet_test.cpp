@@ -3,9 +3,10 @@
 
 #include <string>
 
+#include "output/generated_sources.h"
 #include "strings/fixed_text.h"
-#include "window/view_fixture.h"
 #include "window/conversion_fixture.h"
+#include "window/view_fixture.h"
 
 namespace vt {
 namespace {
@@ -64,7 +65,7 @@ TEST_F(OutputSheetTest, AddedFieldsTakeInputFieldsAsSources) {
   // No Add Field: the sheet came forward with its first field.
   EXPECT_EQ(view.OutputFieldCount, 1);
   EXPECT_EQ(Name(view, 1), "Output1");
-  EXPECT_EQ(Source(view, 1), -1);
+  EXPECT_EQ(Source(view, 1), -kEmptyField);
   EXPECT_EQ(view.OutputFieldNamesListBox.ItemIndex(), 0);
 
   ClickInputField(view, 1);
@@ -102,7 +103,7 @@ TEST_F(OutputSheetTest, InsertDeleteAndReorderMoveEveryParallelEntry) {
   Click(view.InsertFieldButton);
   ASSERT_EQ(view.OutputFieldCount, 4);
   EXPECT_EQ(Name(view, 2), "Output2") << "the refresh names the new field by its number";
-  EXPECT_EQ(Source(view, 2), -1);
+  EXPECT_EQ(Source(view, 2), -kEmptyField);
   EXPECT_EQ(Name(view, 3), "B");
   EXPECT_EQ(Source(view, 3), 2);
   EXPECT_EQ(view.OutputFieldWidths[3], 2);
@@ -144,13 +145,13 @@ TEST_F(OutputSheetTest, ReferencesFollowTheirFieldsByNameAfterARecut) {
   Divide(view, 5);  // Col1_5 Col6_10 Col11_20 Col21_30 Col31_End
   EXPECT_EQ(Source(view, 1), 4);
   EXPECT_EQ(Source(view, 2), 3);
-  EXPECT_EQ(view.SpecialSourceTable[5][0], 4);
+  EXPECT_EQ(view.SpecialSourceTable[kStreetRow][0], 4);
   EXPECT_EQ(view.DateTimeSources[1], 3);
   EXPECT_TRUE(fakes.messages.shown.empty());
 
   Divide(view, 15);  // Col11_20 becomes Col11_15 and Col16_20
   EXPECT_EQ(Source(view, 1), 5);
-  EXPECT_EQ(Source(view, 2), -1) << "a vanished name falls back to Empty Field";
+  EXPECT_EQ(Source(view, 2), -kEmptyField) << "a vanished name falls back to Empty Field";
   EXPECT_EQ(view.DateTimeSources[1], 0);
   ASSERT_EQ(fakes.messages.shown.size(), 1u);
   EXPECT_EQ(fakes.messages.shown[0].text, "Do you want to retain the original output field name?");
@@ -165,7 +166,7 @@ TEST_F(OutputSheetTest, NamesLeftBehindAfterTheLastFieldDoNotMatch) {
   Divide(view, 10);  // cleared: one field
   ASSERT_EQ(view.InputFieldTotal, 1);
   EXPECT_EQ(view.InputFieldNames[2], "Col11_End") << "left behind in its slot";
-  EXPECT_EQ(Source(view, 1), -1);
+  EXPECT_EQ(Source(view, 1), -kEmptyField);
 }
 
 // The matching step alone, after a re-cut (written here) that leaves one field of two that
@@ -180,7 +181,7 @@ TEST_F(OutputSheetTest, DuplicateOldNamesPairUpInOrder) {
   fakes.messages.replies.push_back(MessageReply::kYes);
   view.MatchOldNames.Click();
   EXPECT_EQ(Source(view, 1), 1);
-  EXPECT_EQ(Source(view, 2), -1);
+  EXPECT_EQ(Source(view, 2), -kEmptyField);
   EXPECT_EQ(Name(view, 2), "Field1") << "Yes keeps the name";
 }
 
@@ -207,9 +208,9 @@ TEST_F(OutputSheetTest, TheLimitOf98Fields) {
 TEST_F(OutputSheetTest, GeneratedSourcesDefaultsAndWidths) {
   TParseView& view = Start({{"A", "a"}});
   for (int i = 0; i < 2; ++i) Click(view.AddFieldButton);
-  testing::Pick(view.ParsedItemNames, 48);  // Today's Year
+  testing::Pick(view.ParsedItemNames, kTodaysYear - kEmptyField);  // the list starts at Empty Field
   EXPECT_TRUE(fakes.messages.shown.empty());
-  EXPECT_EQ(Source(view, 3), -49);
+  EXPECT_EQ(Source(view, 3), -kTodaysYear);
   EXPECT_EQ(Name(view, 3), "Today's Year");
   EXPECT_TRUE(view.OutputFieldFlags[3] & kFlagNumeric);
   EXPECT_EQ(view.OutputFieldWidths[3], 4);
@@ -280,7 +281,7 @@ TEST_F(OutputSheetTest, MiscSheetPicksTheFilterField) {
   testing::Pick(view.Street2, 0);
   EXPECT_EQ(view.ActiveStreetSlot, 2);
   ClickInputField(view, 0);
-  EXPECT_EQ(view.SpecialSourceTable[5][2], 1);
+  EXPECT_EQ(view.SpecialSourceTable[kStreetRow][2], 1);
   EXPECT_EQ(view.Street2.Item(0), "A");
   EXPECT_EQ(view.InputFieldNamesListBox.ItemIndex(), -1);
 }

@@ -5,8 +5,8 @@
 #include <filesystem>
 
 #include "strings/fixed_text.h"
-#include "window/view_fixture.h"
 #include "window/conversion_fixture.h"
+#include "window/view_fixture.h"
 
 namespace vt {
 namespace {
@@ -179,7 +179,8 @@ TEST_F(PrefLoadTest, CopyTakesTheOutputSideOnly) {
   EXPECT_EQ(other.DividerMatrix, dividers);
   EXPECT_EQ(other.FilterText.Text(), "keep");
   EXPECT_EQ(other.OutputFieldCount, 2);
-  EXPECT_EQ(other.OutputFieldSource[1], -1) << "the other set-up's input fields do not exist here";
+  EXPECT_EQ(other.OutputFieldSource[1], -kEmptyField)
+      << "the other set-up's input fields do not exist here";
   EXPECT_EQ(other.OutputFieldWidths[1], 6);
   EXPECT_TRUE(other.FixedFormatOutputButton.Checked());
   EXPECT_EQ(other.MaleTitleIn.Text(), "Sir");

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "prefs/pref_tables.h"
 #include "strings/fixed_text.h"
 #include "window/view_fixture.h"
-#include "prefs/pref_tables.h"
 
 namespace vt {
 namespace {
@@ -74,7 +74,7 @@ TEST_F(PrefSaveTest, ASetUpChangedThroughTheWindowReadsBackByteForByte) {
   testing::SetWidth(view, "12");
   Click(view.UpperCaseConversion);
   Click(view.AddFieldButton);
-  Pick(view.ParsedItemNames, 25);  // Std. Address
+  Pick(view.ParsedItemNames, kStdAddress - kEmptyField);  // the list starts at Empty Field
   Click(view.TabDelimitedOutputButton);
   Click(view.OutputFieldNames);
   GoToSheet(view, view.ParseStreet);
@@ -113,7 +113,7 @@ TEST_F(PrefSaveTest, ASetUpChangedThroughTheWindowReadsBackByteForByte) {
   copy.ApplyCaptions(captions);
   EXPECT_TRUE(copy.PreferenceImage() == saved);
   EXPECT_EQ(copy.OutputFieldSource[1], 2);
-  EXPECT_EQ(copy.SpecialSourceTable[5][0], 2);
+  EXPECT_EQ(copy.SpecialSourceTable[kStreetRow][0], 2);
 
   // The restore sets the controls so that gathering them again gives the same words.
   copy.RestoreControlState(copy.InputDelimiter);

@@ -11,8 +11,8 @@
 #include <functional>
 #include <string>
 
-#include "window/view_fixture.h"
 #include "window/conversion_fixture.h"
+#include "window/view_fixture.h"
 
 namespace vt {
 namespace {
@@ -65,7 +65,7 @@ const Recipe kRecipes[] = {
        Click(v.UpperCaseConversion);
        Field(v, 2, 3, "12");
        Click(v.AddFieldButton);
-       Pick(v.ParsedItemNames, 25);  // the standardised street address
+       Pick(v.ParsedItemNames, kStdAddress - kEmptyField);  // the list starts at Empty Field
        SetWidth(v, "30");
        Click(v.FixedFormatOutputButton);
      }},
@@ -148,9 +148,9 @@ TEST_F(UnattendedCases, TheExamplePreferenceFileIsCurrent) {
   ClickInputField(view, 0);
   GoToSheet(view, view.OutputConfiguration);
   // First name, last name and salutation from the name parser, then the phone field.
-  for (int parsed : {30, 32, 93}) {
-    if (parsed != 30) Click(view.AddFieldButton);
-    Pick(view.ParsedItemNames, parsed);
+  for (int parsed : {kFirstName, kLastName, kSalutation}) {
+    if (parsed != kFirstName) Click(view.AddFieldButton);
+    Pick(view.ParsedItemNames, parsed - kEmptyField);
   }
   Field(view, 4, 4, nullptr);
   Click(view.DelimitedOutputButton);
