@@ -17,8 +17,8 @@
 
 #include <unistd.h>
 
-#include "window/parse_view.h"
 #include "toolkit/services/headless_services.h"
+#include "window/parse_view.h"
 
 namespace {
 

@@ -11,8 +11,8 @@
 
 #include "input/delimited_split.h"
 #include "input/input_files.h"
-#include "window/parse_view.h"
 #include "toolkit/services/headless_services.h"
+#include "window/parse_view.h"
 
 namespace {
 

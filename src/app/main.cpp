@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "app/headless_driver.h"
-#include "window/parse_view.h"
 #include "toolkit/services/headless_services.h"
+#include "window/parse_view.h"
 
 #ifdef VONTRASK_WITH_GUI
 #include "gui/run_window.h"

@@ -50,6 +50,11 @@ struct InputTables {
   std::string BlankLineText;
   std::int32_t FirstRecordNameCount = 0;
   std::string InputFileName;
+  // Whether the input values of the current cut were entity-decoded already. Every cut of the
+  // input record must call InputRecordCut(), so that a refresh never decodes a value twice.
+  bool InputValuesDecoded = false;
+  std::int32_t DecodedRecordNumber = -1;
+  void InputRecordCut() { InputValuesDecoded = false; }
 
   // --- The open input ----------------------------------------------------------------------
   TextInput InputTextStream;                    // text records

@@ -89,11 +89,6 @@ struct OutputTables {
   std::array<std::int32_t, kSlots> OutputFieldLongest{};
   // Date text, weekday name, day, month and year of today (filled by the dates sheet).
   std::array<std::string, 5> TodayTexts;
-  // Whether the input values of the current cut were entity-decoded already. Every cut of the
-  // input record must call InputRecordCut(), so that a refresh never decodes a value twice.
-  bool InputValuesDecoded = false;
-  std::int32_t DecodedRecordNumber = -1;
-  void InputRecordCut() { InputValuesDecoded = false; }
   BuilderScratch Scratch;
 
   // --- The output sheet --------------------------------------------------------------------

@@ -415,13 +415,13 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   // Step 1: reset; entity decoding once per cut.
   out.OutputRecord.clear();
   if (request.xml_translate &&
-      (!out.InputValuesDecoded || out.DecodedRecordNumber != in.RecordNumber)) {
+      (!in.InputValuesDecoded || in.DecodedRecordNumber != in.RecordNumber)) {
     const auto last = std::min<std::size_t>(
         static_cast<std::size_t>(std::max(in.InputFieldTotal, 0)), in.InputFieldValues.size() - 1);
     for (std::size_t f = 1; f <= last && !in.InputFieldValues.empty(); ++f)
       DecodeEntities(in.InputFieldValues[f]);
-    out.InputValuesDecoded = true;
-    out.DecodedRecordNumber = in.RecordNumber;
+    in.InputValuesDecoded = true;
+    in.DecodedRecordNumber = in.RecordNumber;
   }
   if (!batch) ClampWidths(request.format.dbase, out);
   if (lean) {

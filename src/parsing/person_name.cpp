@@ -4,11 +4,11 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "parsing/gender.h"
 #include "strings/char_class.h"
 #include "strings/edit.h"
 #include "strings/search.h"
 #include "strings/words.h"
-#include "parsing/gender.h"
 
 namespace vt {
 

@@ -4,12 +4,12 @@
 
 #include <cstddef>
 
+#include "parsing/address_words.h"
 #include "strings/char_class.h"
 #include "strings/digits.h"
 #include "strings/edit.h"
 #include "strings/search.h"
 #include "strings/words.h"
-#include "parsing/address_words.h"
 
 namespace vt {
 

@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "strings/fixed_text.h"
 #include "prefs/byte_order.h"
+#include "strings/fixed_text.h"
 
 namespace vt {
 

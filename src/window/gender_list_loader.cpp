@@ -5,9 +5,9 @@
 
 #include "input/delimited_split.h"
 #include "input/line_reader.h"
+#include "parsing/gender.h"
 #include "strings/char_class.h"
 #include "strings/fixed_text.h"
-#include "parsing/gender.h"
 
 namespace vt {
 

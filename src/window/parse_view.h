@@ -4,6 +4,13 @@
 #include <string>
 #include <vector>
 
+#include "input/input_tables.h"
+#include "output/output_tables.h"
+#include "output/record_builder.h"
+#include "parsing/gender_list.h"
+#include "parsing/word_lists.h"
+#include "prefs/pref_tables.h"
+#include "toolkit/toolkit.h"
 #include "window/controls/conversion_controls.h"
 #include "window/controls/date_controls.h"
 #include "window/controls/frame_controls.h"
@@ -14,14 +21,7 @@
 #include "window/controls/part_order_controls.h"
 #include "window/controls/source_slot_controls.h"
 #include "window/controls/split_controls.h"
-#include "input/input_tables.h"
 #include "window/paths.h"
-#include "output/output_tables.h"
-#include "output/record_builder.h"
-#include "parsing/gender_list.h"
-#include "parsing/word_lists.h"
-#include "prefs/pref_tables.h"
-#include "toolkit/toolkit.h"
 
 namespace vt {
 
@@ -161,10 +161,6 @@ class TParseView : public tk::Window,
   std::int32_t StopConversion = 0;
   std::int32_t ConversionCancelled = 0;
   bool ConversionRunning = false;
-  // Within a run, the fields 1..n whose "Field<n>" names the delimited cutters wrote since the
-  // last progress point (nothing else writes names between them); -1 outside a run, where every
-  // cut checks every name.
-  std::int32_t RunNamedFields = -1;
   // A press on item `item` (-1: no item) of the output names list; the right button copies the
   // format, the left one starts dragging.
   void OutputFieldNamesListBoxMouseDown(bool right_button, int item);

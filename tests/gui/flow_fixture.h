@@ -22,10 +22,10 @@
 #include <string>
 
 #include "gui/main_view.h"
-#include "window/parse_view.h"
-#include "strings/fixed_text.h"
 #include "qt_app.h"
+#include "strings/fixed_text.h"
 #include "support/fake_services.h"
+#include "window/parse_view.h"
 
 namespace vt::gui::testing {
 

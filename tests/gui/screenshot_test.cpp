@@ -9,10 +9,10 @@
 
 #include "flow_fixture.h"
 #include "gui/main_view.h"
-#include "window/parse_view.h"
 #include "qt_app.h"
 #include "support/fake_services.h"
 #include "test_window.h"
+#include "window/parse_view.h"
 
 namespace vt::gui {
 namespace {

@@ -35,7 +35,7 @@ class RecordBuilderTest : public ::testing::Test {
   }
   const std::string& Build() {
     ++in.RecordNumber;
-    out.InputRecordCut();
+    in.InputRecordCut();
     BuildOutputRecord(request, lists, in, out);
     return out.OutputRecord;
   }

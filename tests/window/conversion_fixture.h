@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "window/parse_view.h"
-#include "strings/fixed_text.h"
-#include "window/view_fixture.h"
 #include "output/writers/writers.h"
+#include "strings/fixed_text.h"
+#include "window/parse_view.h"
+#include "window/view_fixture.h"
 
 namespace vt::testing {
 

@@ -10,8 +10,8 @@
 
 #include <gtest/gtest.h>
 
-#include "window/parse_view.h"
 #include "support/fake_services.h"
+#include "window/parse_view.h"
 
 namespace vt::testing {
 

@@ -4,9 +4,9 @@
 #include <algorithm>
 #include <array>
 
+#include "output/field_names.h"
 #include "strings/edit.h"
 #include "strings/fixed_text.h"
-#include "output/field_names.h"
 
 namespace vt {
 

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "input/fixed_fields.h"
+#include "input/record_cut.h"
 #include "window/parse_view.h"
 
 namespace vt {
@@ -117,11 +118,7 @@ void TParseView::ScrollFieldNames(int x, int y) {
 
 void TParseView::CutUpInputLineClick() {
   FieldDivisionLabel.SetVisible(true);
-  // The count comes from the dividers themselves, so a count left by another cutter cannot
-  // read past the row.
-  InputFieldCounts[0] =
-      CutFixedRecord(InputLine, DividerMatrix[0], InputFieldNames, InputFieldValues);
-  InputRecordCut();
+  (void)CutFixedFields(*this);
   if (BatchRun == 0) DisplayInput.Click();
 }
 

@@ -9,10 +9,10 @@
 #include "input/ebcdic.h"
 #include "input/type_guess.h"
 #include "input/xml_tags.h"
-#include "window/parse_view.h"
+#include "output/field_names.h"
 #include "strings/fixed_text.h"
 #include "strings/search.h"
-#include "output/field_names.h"
+#include "window/parse_view.h"
 
 namespace vt {
 

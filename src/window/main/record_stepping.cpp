@@ -4,9 +4,8 @@
 #include <cstdint>
 #include <limits>
 
-#include "input/binary_display.h"
-#include "input/dbase_header.h"
-#include "input/ebcdic.h"
+#include "input/readers/binary_reader.h"
+#include "input/readers/dbase_reader.h"
 #include "window/parse_view.h"
 
 namespace vt {
@@ -52,28 +51,13 @@ void TParseView::NextButtonClick() {
 
 void TParseView::ReadDbaseRecord() {
   char flag = ' ';
+  std::string raw;
   // The end of the file ends the input, whatever count the header claims.
-  if (!ReadDbaseRecordFlag(InputDataFile, flag)) {
+  if (!ReadDbaseRecordValues(*this, flag, raw)) {
     InputRecordLabel.SetCaption(kEndOfFile);
     return;
   }
   DeletedWarning.SetVisible(flag == '*');
-  std::string raw;
-  for (int i = 1; i <= DbaseFieldCount; ++i) {
-    const auto k = static_cast<std::size_t>(i);
-    raw.assign(static_cast<std::size_t>(DbaseFieldLengths[k]), '\0');
-    raw.resize(InputDataFile.Read(raw.data(), raw.size()));
-    std::string& value = InputFieldValues[k];
-    DecodeDbaseValue(DbaseFieldTypes[k], raw, value);
-    if (InputLine.size() + value.size() < kLineLimit) InputLine += value;
-  }
-  // Bytes of the record that no field claims.
-  if (DbaseRecordLength > DbaseFieldsLength) {
-    raw.assign(DbaseRecordLength - DbaseFieldsLength, '\0');
-    InputDataFile.Read(raw.data(), raw.size());
-  }
-  InputFieldCounts[0] = DbaseFieldCount;
-  InputRecordCut();
   DisplayInput.Click();
   DisplayOutput.Click();
   ++RecordNumber;
@@ -82,16 +66,11 @@ void TParseView::ReadDbaseRecord() {
 
 void TParseView::ReadBinaryRecord() {
   // A record length no record can have reads nothing, as the end of the file does.
-  if (!BinaryLengthUsable() || InputDataFile.AtEnd()) {
+  // The preview shows a short last record too; a run converts whole records only.
+  if (!ReadBinaryRecordBytes(*this, EbcdicIn.Checked(), true)) {
     InputRecordLabel.SetCaption(kEndOfFile);
     return;
   }
-  const auto length = static_cast<std::size_t>(BinaryRecordLength);
-  InputLine.assign(length, '\0');
-  InputLine.resize(InputDataFile.Read(InputLine.data(), length));
-  if (EbcdicIn.Checked()) TranslateEbcdicToAscii(InputLine);
-  BinaryRecordCopy = InputLine;
-  MakeBinaryDisplay(InputLine);
   RefreshRecordView();
   ++RecordNumber;
   CutUpInputLine.Click();

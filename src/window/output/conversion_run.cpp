@@ -8,14 +8,12 @@
 #include <filesystem>
 #include <memory>
 
-#include "strings/asctime_text.h"
-#include "input/binary_display.h"
-#include "input/dbase_header.h"
-#include "input/ebcdic.h"
-#include "window/parse_view.h"
-#include "strings/char_class.h"
 #include "output/field_names.h"
+#include "output/run/conversion.h"
 #include "output/writers/writers.h"
+#include "strings/asctime_text.h"
+#include "strings/char_class.h"
+#include "window/parse_view.h"
 
 namespace vt {
 
@@ -23,8 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr int kProgressEvery = 100;
-constexpr std::int32_t kTestLimit = 1000;
 OutputFormat ChosenFormat(const TParseView& v) {
   if (v.ClipOut.Checked()) return OutputFormat::kClipboard;
   if (v.TabDelimitedOutputButton.Checked()) return OutputFormat::kTab;
@@ -88,17 +84,9 @@ bool ChooseOutputPath(TParseView& v, std::string& path) {
   return true;
 }
 
-// What the probe learnt of a file that is there already.
-struct ExistingFile {
-  bool exists = false;
-  std::int64_t size = 0;
-  std::uint32_t dbase_count = 0;
-  std::int64_t xml_close_offset = -1;  // where the old closing table tag starts; -1 none
-};
-
 // The XML append probe: the table and record names of the file appended to and where its
 // closing table tag stands. False when the file holds no record tag.
-bool ProbeXml(TParseView& v, std::FILE* f, ExistingFile& e) {
+bool ProbeXml(TParseView& v, std::FILE* f, ExistingOutput& e) {
   constexpr std::size_t kProbe = 8000;
   std::string head(kProbe, '\0');
   head.resize(std::fread(head.data(), 1, kProbe, f));
@@ -127,7 +115,7 @@ bool ProbeXml(TParseView& v, std::FILE* f, ExistingFile& e) {
 }
 
 // False when an XML file to append to is not XML (the run then ends, file untouched).
-bool ProbeExisting(TParseView& v, const std::string& path, OutputFormat format, ExistingFile& e) {
+bool ProbeExisting(TParseView& v, const std::string& path, OutputFormat format, ExistingOutput& e) {
   std::FILE* f = std::fopen(path.c_str(), "rb");
   if (f == nullptr) return true;
   e.exists = true;
@@ -163,253 +151,65 @@ std::FILE* OpenTempBeside(const std::string& path, std::string& temp) {
   return nullptr;
 }
 
-enum class InputKind { kText, kBinary, kDbase };
+// The input kind by the checked input type (a dBase table whatever is checked).
+InputKind KindOfInput(const TParseView& v) {
+  if (v.DbaseInputActive != 0) return InputKind::kDbase;
+  if (v.BinaryInput.Checked()) return InputKind::kBinary;
+  if (v.DelimitedInputButton.Checked()) return InputKind::kComma;
+  if (v.TabInputButton.Checked()) return InputKind::kTab;
+  if (v.SpecialInputButton.Checked()) return InputKind::kSpecial;
+  if (v.FixedInputButton.Checked()) return InputKind::kFixed;
+  if (v.WebFormInput.Checked()) return InputKind::kWebForm;
+  return InputKind::kPage;
+}
 
-// One run, from the opened file to the closed one.
-class Run {
+// The plan of a run, gathered once from the controls.
+RunPlan GatherRunPlan(TParseView& v, OutputFormat format, const ExistingOutput& existing,
+                      bool in_place) {
+  RunPlan plan;
+  plan.input = KindOfInput(v);
+  plan.reader.text = v.TextOptions();
+  plan.reader.delimiter = v.InputDelimiter[0];
+  plan.reader.names_from_first_record = v.TakeFirstRecordAsFieldName.Checked();
+  plan.format = format;
+  plan.build = v.GatherBuildRequest();
+  ChooseDelimiter(plan.build.format, plan.writer.delimiter);
+  plan.writer.xml_table = v.XMLTableName.Text();
+  plan.writer.xml_record = v.XMLRecordName.Text();
+  plan.writer.streams = std::max(v.InterLeaf.ItemIndex(), 0) + 1;
+  plan.writer.dbase_y2k = v.DBVer.Checked();
+  tk::Clock& clock = *v.services().clock;
+  plan.writer.today = clock.Local(clock.Now());
+  plan.writer.base_count = existing.dbase_count;
+  plan.field_names_record = v.OutputFieldNames.Checked();
+  plan.append = in_place;
+  plan.existing = existing;
+  plan.limit_1000 = v.Limit1000.Checked();
+  return plan;
+}
+
+// The window's side of a run: every 100 records the values already built are shown, and
+// pending events (Cancel) are taken.
+class WindowRunObserver : public RunObserver {
  public:
-  Run(TParseView& v, OutputFormat format, std::FILE* file, const ExistingFile& existing,
-      bool in_place)
-      : v_(v), format_(format), file_(file), sink_(file), in_place_(in_place) {
-    kind_ = v.DbaseInputActive != 0   ? InputKind::kDbase
-            : v.BinaryInput.Checked() ? InputKind::kBinary
-                                      : InputKind::kText;
-    WriterSetup s;
-    s.fields = &v;
-    v.BatchRun = 1;  // before the first build, so the builder leaves out its display work
-    request_ = v.GatherBuildRequest();
-    request_.defer_plain_values = true;  // settled at every progress point and at the end
-    ChooseDelimiter(request_.format, s.delimiter);
-    s.xml_table = v.XMLTableName.Text();
-    s.xml_record = v.XMLRecordName.Text();
-    s.streams = std::max(v.InterLeaf.ItemIndex(), 0) + 1;
-    s.dbase_y2k = v.DBVer.Checked();
-    tk::Clock& clock = *v.services().clock;
-    s.today = clock.Local(clock.Now());
-    s.base_count = in_place ? existing.dbase_count : 0;
-    writer_ = WriterFor(format).make(s);
-    v.RecordTerminator.assign(writer_->Terminator());
-    if (in_place && format == OutputFormat::kDbase)
-      sink_.Seek(std::max<std::int64_t>(existing.size - 1, 0));
-    if (in_place && format == OutputFormat::kXml)
-      sink_.Seek(existing.xml_close_offset >= 0 ? existing.xml_close_offset : existing.size);
-  }
+  explicit WindowRunObserver(TParseView& v) : v_(v), clock_(*v.services().clock) {}
 
-  // Returns false when the file could not be written completely.
-  bool Execute() {
-    RewindInput();
-    StartInput();
-    WriteHeaderBlock();
-    if (v_.OutputFieldNames.Checked() && writer_->TakesFieldNames() && !in_place_)
-      writer_->FieldNames(sink_);
-    if (!in_place_) writer_->Prologue(sink_);
-    ReadFirstRecord();
-    v_.RunNamedFields = 0;
-    Loop();
-    SettleOutputValues(v_);
-    v_.RunNamedFields = -1;
-    v_.CancelOutput.SetEnabled(false);
-    AddInterleavePadding();
-    writer_->Epilogue(sink_, Written());
-    WriteTrailerBlock();
-    sink_.Flush();
-    end_offset = std::ftell(file_);
-    bool ok = !sink_.Failed() && std::ferror(file_) == 0;
-    if (std::fclose(file_) != 0) ok = false;
-    v_.BatchRun = 0;
-    RewindInput();
-    InterleaveFile();
-    return ok;
-  }
-
-  std::int64_t Written() const { return std::max<std::int64_t>(v_.RecordNumber - 1, 0); }
-  std::int64_t start_time = 0;
-  std::int64_t end_offset = -1;  // where the last byte written ends
-
- private:
-  // Interleave and the header and trailer block files are steps of their own issue.
-  void WriteHeaderBlock() {}
-  void AddInterleavePadding() {}
-  void WriteTrailerBlock() {}
-  void InterleaveFile() {}
-
-  void RewindInput() {
-    if (kind_ == InputKind::kDbase) {
-      (void)v_.InputDataFile.Seek(v_.DbaseHeaderLength);
-    } else if (kind_ == InputKind::kBinary) {
-      (void)v_.InputDataFile.Seek(v_.BinaryRecordsStart());
-    } else if (!v_.InputTextStream.Rewind() && !v_.InputFileName.empty()) {
-      (void)v_.InputTextStream.Open(v_.InputFileName);
-    }
-  }
-
-  void StartInput() {
-    v_.RecordNumber = 1;
-    v_.PagesRead = 0;
-    dbase_read_ = 0;
-    v_.InputLine.clear();
-    v_.BinaryRecordCopy.clear();
-    v_.InputFieldsListBox.Clear();
-    v_.OutputFieldsListBox.Clear();
-    v_.PageControl.SetActivePage(&v_.InputConfiguration);
-    start_time = v_.services().clock->Now();
-    v_.StatusBar1.SetPanelText(2, "Converting");
-    options_ = v_.TextOptions();
-    // A record length no record can have reads nothing (0).
-    binary_length_ = v_.BinaryLengthUsable() ? static_cast<std::size_t>(v_.BinaryRecordLength) : 0;
-    v_.InputLine.reserve(InputTables::kLineLimit + 1);
-    v_.BinaryRecordCopy.reserve(binary_length_);
-    raw_.reserve(1 << 16);
-  }
-
-  void ReadFirstRecord() {
-    if (kind_ == InputKind::kDbase) return;
-    if (kind_ == InputKind::kBinary) {
-      at_end_ = !ReadBinary();
-      return;
-    }
-    ReadText();
-    const bool named = v_.FixedInputButton.Checked() || v_.TabInputButton.Checked() ||
-                       v_.SpecialInputButton.Checked() || v_.DelimitedInputButton.Checked();
-    if (v_.TakeFirstRecordAsFieldName.Checked() && named) ReadText();
-  }
-
-  void ReadText() {
-    if (!v_.InputTextStream.ReadRecord(v_.InputLine, options_)) v_.InputLine.clear();
-  }
-
-  // False when the read reached the end of the file (a short last record is not converted).
-  bool ReadBinary() {
-    if (binary_length_ == 0) return false;
-    std::string& line = v_.InputLine;
-    line.resize(binary_length_);
-    line.resize(v_.InputDataFile.Read(line.data(), binary_length_));
-    if (line.size() < binary_length_) return false;
-    if (v_.EbcdicIn.Checked()) TranslateEbcdicToAscii(line);
-    v_.BinaryRecordCopy.assign(line);
-    MakeBinaryDisplay(line);
-    return true;
-  }
-
-  // The next dBase record not marked deleted; false when none is left, by the header's count or
-  // at the end of the file, whichever comes first.
-  bool ReadDbase() {
-    while (dbase_read_ < v_.DbaseRecordCount) {
-      ++dbase_read_;
-      char flag = ' ';
-      if (!ReadDbaseRecordFlag(v_.InputDataFile, flag)) return false;
-      v_.InputLine.clear();
-      for (int i = 1; i <= v_.DbaseFieldCount; ++i) {
-        const auto k = static_cast<std::size_t>(i);
-        raw_.resize(static_cast<std::size_t>(v_.DbaseFieldLengths[k]));
-        raw_.resize(v_.InputDataFile.Read(raw_.data(), raw_.size()));
-        std::string& value = v_.InputFieldValues[k];
-        DecodeDbaseValue(v_.DbaseFieldTypes[k], raw_, value);
-        if (v_.InputLine.size() + value.size() < InputTables::kLineLimit) v_.InputLine += value;
-      }
-      if (v_.DbaseRecordLength > v_.DbaseFieldsLength) {
-        raw_.resize(v_.DbaseRecordLength - v_.DbaseFieldsLength);
-        v_.InputDataFile.Read(raw_.data(), raw_.size());
-      }
-      if (flag == '*') continue;
-      v_.InputFieldCounts[0] = v_.DbaseFieldCount;
-      v_.InputRecordCut();
-      return true;
-    }
-    return false;
-  }
-
-  // The fields the record view would count after this cut (the builder reads no field above).
-  void CountFields() { v_.InputFieldTotal = v_.CountedFields(v_.CutCountSum()); }
-
-  void Cut() {
-    const int in_use = std::min(v_.InputFieldCounts[0], InputTables::kMaxFields);
-    for (int i = 1; i <= in_use; ++i) v_.InputFieldValues[static_cast<std::size_t>(i)].clear();
-    if (kind_ == InputKind::kBinary) {
-      v_.CutUpInputLine.Click();
-      v_.MakeBinaryValue.Click();
-    } else if (kind_ == InputKind::kText) {
-      if (v_.DelimitedInputButton.Checked()) v_.ParseInputLine.Click();
-      if (v_.TabInputButton.Checked() || v_.SpecialInputButton.Checked()) v_.SpecialParse.Click();
-      if (v_.WebFormInput.Checked()) v_.WebForm.Click();
-      if (v_.FixedInputButton.Checked()) v_.CutUpInputLine.Click();
-    }
-  }
-
-  // One pass: cut, build, write, read the next record. False ends the loop.
-  bool Pass() {
-    Cut();
-    if (kind_ == InputKind::kDbase && !ReadDbase()) return false;
-    if (kind_ == InputKind::kText && v_.InputTextStream.AtEnd() && v_.InputLine.empty())
-      return false;
-    if (kind_ == InputKind::kBinary && at_end_) return false;
-    if (kind_ == InputKind::kDbase &&
-        v_.RecordNumber > static_cast<std::int64_t>(v_.DbaseRecordCount))
-      return false;
-    CountFields();
-    request_.now = static_cast<std::int64_t>(v_.services().clock->Now());
-    BuildOutputRecord(request_, v_, v_, v_);
-    // Only events write the field table during a run, and Progress gathers a new request then.
-    request_.field_table_unchanged = true;
-    if (v_.RecordSkip == 0) {
-      ++v_.RecordNumber;
-      writer_->Record(sink_, v_.OutputRecord);
-    }
-    v_.InputLine.clear();
-    if (kind_ == InputKind::kDbase)
-      return dbase_read_ < v_.DbaseRecordCount && v_.ConversionCancelled == 0;
-    if (kind_ == InputKind::kBinary) {
-      at_end_ = !ReadBinary();
-      return true;
-    }
-    ReadText();
-    return !(v_.InputTextStream.AtEnd() && v_.InputLine.empty());
-  }
-
-  void Loop() {
-    v_.StopConversion = 0;
-    v_.CancelOutput.SetEnabled(true);
-    std::int64_t passes = 0;
-    while (v_.StopConversion == 0) {
-      const bool more = Pass();
-      if (++passes % kProgressEvery == 0) Progress();
-      if (v_.RecordNumber > kTestLimit && v_.Limit1000.Checked()) v_.StopConversion = 1;
-      if (!more) break;
-    }
-  }
-
-  // Every hundred records: the values already built are shown, and Cancel is taken.
-  void Progress() {
-    SettleOutputValues(v_);
-    tk::Clock& clock = *v_.services().clock;
+  void Progress(std::int64_t /*records_read*/, BuildRequest& request) override {
     v_.RecordNumberLabel.SetCaption(std::to_string(v_.RecordNumber));
-    v_.StatusBar1.SetPanelText(0, AscTimeText(clock.Local(clock.Now())));
+    v_.StatusBar1.SetPanelText(0, AscTimeText(clock_.Local(clock_.Now())));
     v_.DisplayInput.Click();
     v_.RefreshOutputValues();
     v_.ShowOutputRecordImage();
     v_.services().events->ProcessPendingEvents();
-    // Events may have written field names, and the table the plans were made from.
-    v_.RunNamedFields = 0;
     // Controls may have changed while events ran; the request points at their texts.
-    const std::int64_t now = request_.now;
-    request_ = v_.GatherBuildRequest();
-    request_.now = now;
-    request_.defer_plain_values = true;
+    request = v_.GatherBuildRequest();
   }
+  bool Stopped() override { return v_.StopConversion != 0; }
+  std::int64_t Now() override { return static_cast<std::int64_t>(clock_.Now()); }
 
+ private:
   TParseView& v_;
-  OutputFormat format_;
-  std::FILE* file_;
-  OutputSink sink_;
-  bool in_place_;
-  InputKind kind_ = InputKind::kText;
-  std::unique_ptr<RecordWriter> writer_;
-  BuildRequest request_;
-  TextRecordOptions options_;
-  std::uint32_t dbase_read_ = 0;
-  std::size_t binary_length_ = 0;
-  bool at_end_ = false;
-  std::string raw_;
+  tk::Clock& clock_;
 };
 
 void AppendLogEntry(TParseView& v, std::int64_t records) {
@@ -524,7 +324,7 @@ void RunConversion(TParseView& v) {
 
   const OutputFormat format = ChosenFormat(v);
   v.services().events->ProcessPendingEvents();
-  ExistingFile existing;
+  ExistingOutput existing;
   if (!ProbeExisting(v, path, format, existing)) return;
 
   const bool in_place = append && existing.exists;
@@ -538,8 +338,19 @@ void RunConversion(TParseView& v) {
   }
 
   BusyMenus busy(v);
-  Run run(v, format, file, existing, in_place);
-  bool ok = run.Execute();
+  v.RecordNumber = 1;
+  v.InputFieldsListBox.Clear();
+  v.OutputFieldsListBox.Clear();
+  v.PageControl.SetActivePage(&v.InputConfiguration);
+  const std::int64_t start_time = static_cast<std::int64_t>(v.services().clock->Now());
+  v.StatusBar1.SetPanelText(2, "Converting");
+  const RunPlan plan = GatherRunPlan(v, format, existing, in_place);
+  WindowRunObserver observer(v);
+  v.StopConversion = 0;
+  v.CancelOutput.SetEnabled(true);
+  const RunResult run = Convert(plan, v, v, v, file, observer);
+  v.CancelOutput.SetEnabled(false);
+  bool ok = run.ok;
   if (!in_place && ok) {
     if (existing.exists) fs::permissions(temp, fs::status(path, ec).permissions(), ec);
     ok = std::rename(temp.c_str(), path.c_str()) == 0;
@@ -553,9 +364,8 @@ void RunConversion(TParseView& v) {
     return;
   }
 
-  const std::int64_t written = run.Written();
-  const std::int64_t seconds =
-      static_cast<std::int64_t>(v.services().clock->Now()) - run.start_time;
+  const std::int64_t written = run.written;
+  const std::int64_t seconds = static_cast<std::int64_t>(v.services().clock->Now()) - start_time;
   const std::string statistics = ConversionStatistics(written, seconds);
   v.StatusBar1.SetPanelText(2, statistics);
   AppendLogEntry(v, written);

@@ -2,10 +2,10 @@
 // the XML names and translation options.
 #include <initializer_list>
 
-#include "window/parse_view.h"
+#include "output/field_names.h"
 #include "strings/char_class.h"
 #include "strings/fixed_text.h"
-#include "output/field_names.h"
+#include "window/parse_view.h"
 
 namespace vt {
 

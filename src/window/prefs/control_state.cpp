@@ -4,8 +4,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "window/parse_view.h"
 #include "strings/fixed_text.h"
+#include "window/parse_view.h"
 
 namespace vt {
 

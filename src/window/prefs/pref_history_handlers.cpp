@@ -1,6 +1,6 @@
 // Preference history handlers: the nine history items of the File menu and their settings keys.
-#include "window/parse_view.h"
 #include "prefs/history.h"
+#include "window/parse_view.h"
 
 namespace vt {
 

@@ -4,10 +4,10 @@
 #include <cstdio>
 
 #include "input/type_guess.h"
-#include "window/parse_view.h"
-#include "strings/fixed_text.h"
 #include "prefs/loading_scope.h"
 #include "prefs/pref_file.h"
+#include "strings/fixed_text.h"
+#include "window/parse_view.h"
 
 namespace vt {
 

@@ -1,8 +1,8 @@
 // Save Preferences to File: the whole set-up written as a preference file.
 #include <filesystem>
 
-#include "window/parse_view.h"
 #include "toolkit/services/file_replace.h"
+#include "window/parse_view.h"
 
 namespace vt {
 

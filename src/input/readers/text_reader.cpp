@@ -1,0 +1,29 @@
+// Text readers: one line per record from the text stream, reopened when it cannot rewind.
+#include "input/readers/text_reader.h"
+
+#include <algorithm>
+
+namespace vt {
+
+void ClearCutValues(InputTables& in) {
+  const int in_use = std::min(in.InputFieldCounts[0], InputTables::kMaxFields);
+  for (int i = 1; i <= in_use; ++i) in.InputFieldValues[static_cast<std::size_t>(i)].clear();
+}
+
+void TextReader::Rewind(InputTables& in) {
+  if (!in.InputTextStream.Rewind() && !in.InputFileName.empty())
+    (void)in.InputTextStream.Open(in.InputFileName);
+}
+
+bool TextReader::Read(InputTables& in) {
+  if (!in.InputTextStream.ReadRecord(in.InputLine, setup_.text)) in.InputLine.clear();
+  // A last line ends the input only once it is read; an empty line before it is a record.
+  return !(in.InputTextStream.AtEnd() && in.InputLine.empty());
+}
+
+void TextReader::Cut(InputTables& in) {
+  ClearCutValues(in);
+  CutLine(in);
+}
+
+}  // namespace vt

@@ -1,0 +1,62 @@
+// Conversion: the engine of a conversion run. A plan gathered once from the set-up, the record
+// tables and an open output file go in; every input record is read, cut, built and written.
+// The window's Save Converted File gathers the plan and shows the progress; tests and the
+// benchmark call the engine with no window at all.
+#pragma once
+
+#include <cstdint>
+#include <cstdio>
+
+#include "input/readers/record_reader.h"
+#include "output/record_builder.h"
+#include "output/writers/writers.h"
+
+namespace vt {
+
+// What an appended-to file already holds, as the probe before the run found it.
+struct ExistingOutput {
+  bool exists = false;
+  std::int64_t size = 0;
+  std::uint32_t dbase_count = 0;       // the records of a dBase table appended to
+  std::int64_t xml_close_offset = -1;  // where its closing table tag starts; -1 none
+};
+
+struct RunPlan {
+  InputKind input = InputKind::kComma;
+  ReaderSetup reader;
+  OutputFormat format = OutputFormat::kComma;
+  WriterSetup writer;               // `fields` is set by the engine
+  bool field_names_record = false;  // a first record of field names (where the format takes one)
+  bool append = false;              // written in place at the end of an existing file
+  ExistingOutput existing;
+  bool limit_1000 = false;  // "1,000 record test": stop after 1,000 written records
+  BuildRequest build;
+};
+
+// The engine's hooks into whoever runs it.
+class RunObserver {
+ public:
+  virtual ~RunObserver() = default;
+  // Every 100 records read. The values already built are settled; the observer may show them,
+  // process pending events (a Cancel) and hand a fresh build request, since controls may have
+  // changed meanwhile (the request keeps its clock reading).
+  virtual void Progress(std::int64_t /*records_read*/, BuildRequest& /*request*/) {}
+  // True once the run is to stop after the record in hand.
+  virtual bool Stopped() { return false; }
+  // The clock's reading for the record about to be built ("Calendar Time NOW").
+  virtual std::int64_t Now() { return 0; }
+};
+
+struct RunResult {
+  bool ok = false;           // every byte written and the file closed without error
+  std::int64_t written = 0;  // records written
+  std::int64_t end_offset = -1;
+};
+
+// Converts the whole input into `file` (which the engine closes). RecordNumber counts the
+// written records plus one while the run goes, BatchRun is 1 throughout, and RecordTerminator
+// is the format's.
+RunResult Convert(const RunPlan& plan, InputTables& in, OutputTables& out, const WordLists& lists,
+                  std::FILE* file, RunObserver& observer);
+
+}  // namespace vt
