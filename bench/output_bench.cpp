@@ -2,9 +2,11 @@
 // builds it.
 #include <benchmark/benchmark.h>
 
+#include <memory>
 #include <string>
 
 #include "output/record_builder.h"
+#include "output/writers/writers.h"
 #include "strings/fixed_text.h"
 
 namespace vt {
@@ -15,6 +17,7 @@ struct Setup {
   InputTables in;
   OutputTables out;
   BuildRequest request;
+  std::unique_ptr<RecordWriter> writer;
 
   Setup() {
     in.InputFieldValues.assign(1501, std::string());
@@ -49,7 +52,11 @@ struct Setup {
     }
     out.OutputFieldCount = 10;
     out.BatchRun = 1;
-    request.format.comma = true;
+    Use(OutputFormat::kComma);
+  }
+  void Use(OutputFormat format) {
+    writer = MakeRecordLayout(format, &out);
+    request.writer = writer.get();
   }
 };
 
@@ -102,8 +109,7 @@ void BM_Output_FillOutputFixed10(benchmark::State& state) {
     s.out.OutputFieldWidths[k] = static_cast<std::int16_t>(widths[n - 1]);
     CopyText(s.out.OutputFieldDecimals[k], "  ");
   }
-  s.request.format = RecordFormat{};
-  s.request.format.fixed = true;
+  s.Use(OutputFormat::kFixed);
   for (auto _ : state) {
     ++s.in.RecordNumber;
     BuildOutputRecord(s.request, s.lists, s.in, s.out);

@@ -9,11 +9,11 @@
 
 namespace vt {
 
-bool BuildDirectRecord(const RecordFormat& format, const InputTables& in, const FieldPlans& plans,
+bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const FieldPlans& plans,
                        int count, OutputTables& out) {
   // Read once: the stores into the record below could alias any of them.
-  const std::string_view delimiter = format.fixed ? std::string_view() : out.OutputDelimiter;
-  const bool comma = format.comma;
+  const std::string_view delimiter = layout.delimiter;
+  const bool comma = layout.quote_text;
   std::size_t total = 0;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);

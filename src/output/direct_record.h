@@ -14,7 +14,7 @@ namespace vt {
 // Scratch.deferred_at keeps where, for SettleOutputValues. Gives what the general path gives,
 // OutputFieldValues aside. False, with nothing done, when a field needs more than that, or
 // when the record would reach its limit (where the general path leaves pieces out one by one).
-[[nodiscard]] bool BuildDirectRecord(const RecordFormat& format, const InputTables& in,
+[[nodiscard]] bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in,
                                      const FieldPlans& plans, int count, OutputTables& out);
 
 }  // namespace vt

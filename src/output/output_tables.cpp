@@ -15,7 +15,6 @@ OutputTables::OutputTables() {
   OutputFieldPrevious.assign(kSlots, std::string());
   for (std::string& value : OutputFieldPrevious) value.reserve(kValueBufferSize);
   OutputRecord.reserve(32768);
-  OutputDelimiter.reserve(4);
   for (std::string& text : TodayTexts) text.reserve(64);
 }
 

@@ -81,7 +81,6 @@ struct OutputTables {
   std::vector<std::string> GeneratedSourceValues;  // 0..109
   std::string RecordTerminator = "\r\n";
   std::string OutputRecord;     // the built record, below kRecordLimit characters
-  std::string OutputDelimiter;  // one character, or empty for none
   std::int32_t RecordSkip = 0;  // 1: the conversion run does not write this record
   std::int32_t BatchRun = 0;    // 1 while a run or the width scan steps through the records
   // Kept from record to record for "Dup if blank" and "DeDup"; whole values, 0..99.

@@ -56,16 +56,6 @@ void SetNumber(std::string& value, std::int64_t number) {
   while (n > 0) value.push_back(buffer[--n]);
 }
 
-// Appends only while the record stays below its limit.
-void Append(std::string& record, std::string_view text) {
-  if (record.size() + text.size() < kRecordLimit) record.append(text);
-}
-
-// Append of one byte, without the text append's general path.
-void AppendByte(std::string& record, char byte) {
-  if (record.size() + 1 < kRecordLimit) record.push_back(byte);
-}
-
 void ClampWidths(bool dbase, OutputTables& out) {
   for (std::int16_t& width : out.OutputFieldWidths) {
     if (dbase && width > kMaxDbaseWidth) width = kMaxDbaseWidth;
@@ -183,69 +173,22 @@ std::int32_t DateNumber(const BuildRequest& request, const InputTables& in, Outp
   return 0;
 }
 
-// Step 16 for XML and dBase: the value with what surrounds it.
-void PlaceDecoratedField(const BuildRequest& request, const InputTables& in, int n,
-                         OutputTables& out) {
+// Step 16: the value placed into the record by the output format's writer.
+void PlaceField(const BuildRequest& request, const InputTables& in, int n, int count,
+                bool takes_dates, OutputTables& out) {
   const auto slot = static_cast<std::size_t>(n);
-  const RecordFormat& format = request.format;
-  const std::uint32_t flags = out.OutputFieldFlags[slot];
-  std::string& record = out.OutputRecord;
-  std::string& v = out.OutputFieldValues[slot];
-  const bool quoted = !(flags & kFlagNumeric) && format.comma;
-  const std::string_view name(out.OutputFieldNameTable[slot].data(),
-                              out.Scratch.plans.fields[slot].name_length);
-
-  if (format.xml) {
-    if (record.size() + name.size() + 2 < kRecordLimit) {
-      record.push_back('<');
-      record.append(name);
-      record.push_back('>');
-    }
-  }
-  if (quoted) Append(record, "\"");
-  if (format.dbase && (flags & kFlagDbaseDate)) {
-    std::string& digits = out.Scratch.number;
-    digits.clear();
-    AppendDbaseDate(DateNumber(request, in, out, out.OutputFieldSource[slot]), digits);
-    Append(record, digits);
-  } else {
-    if (format.xml) {
-      // Escaped whatever its length: an unescaped "<" would break the file.
-      EscapeXml(v, out.Scratch.escaped);
-      v.assign(out.Scratch.escaped);
-    }
-    Append(record, v);
-  }
-  if (quoted) Append(record, "\"");
-  if (n < out.OutputFieldsInUse() && !format.fixed && !format.xml)
-    Append(record, out.OutputDelimiter);
-  if (format.xml) {
-    if (record.size() + name.size() + 3 < kRecordLimit) {
-      record.append("</");
-      record.append(name);
-      record.push_back('>');
-    }
-    if (out.BatchRun && request.interleave_index <= 0) Append(record, out.RecordTerminator);
-  }
-}
-
-// Step 16: the value placed into the record by the output format. Fixed, comma, tab and the
-// other delimiters take the value (in quotes for comma text) and its delimiter: kept inline,
-// since a run places every field of every record.
-inline void PlaceField(const BuildRequest& request, const InputTables& in, int n,
-                       OutputTables& out) {
-  const auto slot = static_cast<std::size_t>(n);
-  const RecordFormat& format = request.format;
-  if (format.xml || format.dbase) {
-    PlaceDecoratedField(request, in, n, out);
-    return;
-  }
-  const bool quoted = !(out.OutputFieldFlags[slot] & kFlagNumeric) && format.comma;
-  std::string& record = out.OutputRecord;
-  if (quoted) AppendByte(record, '"');
-  Append(record, out.OutputFieldValues[slot]);
-  if (quoted) AppendByte(record, '"');
-  if (n < out.OutputFieldsInUse() && !format.fixed) Append(record, out.OutputDelimiter);
+  const RecordWriter& writer = *request.writer;
+  FieldPlacement field;
+  field.n = n;
+  field.count = count;
+  field.flags = out.OutputFieldFlags[slot];
+  field.name = {out.OutputFieldNameTable[slot].data(), out.Scratch.plans.fields[slot].name_length};
+  field.value = &out.OutputFieldValues[slot];
+  if (takes_dates && (field.flags & kFlagDbaseDate))
+    field.date = DateNumber(request, in, out, out.OutputFieldSource[slot]);
+  field.batch = out.BatchRun != 0;
+  field.interleave = request.interleave_index;
+  writer.PlaceField(out.OutputRecord, field, out.Scratch.escaped);
 }
 
 // Step 3 of the filter: whether the filter drops the record.
@@ -378,14 +321,6 @@ void SettleOutputValues(OutputTables& out) {
   s.deferred_fields = 0;
 }
 
-void ChooseDelimiter(const RecordFormat& format, std::string& delimiter) {
-  delimiter.assign(1, ',');
-  if (format.tab) delimiter.assign(1, '\t');
-  if (format.wordperfect) delimiter.assign(1, '\x12');
-  if (format.special) delimiter.assign(format.special_text.substr(0, 1));
-  if (format.dbase) delimiter.clear();
-}
-
 std::string_view FileNameOnly(std::string_view path) {
   const std::size_t slash = path.find_last_of('/');
   return slash == std::string_view::npos ? path : path.substr(slash + 1);
@@ -423,7 +358,8 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     in.InputValuesDecoded = true;
     in.DecodedRecordNumber = in.RecordNumber;
   }
-  if (!batch) ClampWidths(request.format.dbase, out);
+  const bool dbase = request.writer->Format() == OutputFormat::kDbase;
+  if (!batch) ClampWidths(dbase, out);
   if (lean) {
     for (int i = 0; i < plans.emptied_count; ++i)
       Source(out, plans.emptied[static_cast<std::size_t>(i)]).clear();
@@ -435,8 +371,7 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   // A run writes only the sources a field takes; the others stay as emptied above.
   auto wanted = [&](int k) { return !batch || needed.test(static_cast<std::size_t>(k)); };
 
-  // Step 2: delimiter and file name.
-  ChooseDelimiter(request.format, out.OutputDelimiter);
+  // Step 2: the file name.
   if (wanted(kInputFileName)) Source(out, kInputFileName).assign(FileNameOnly(in.InputFileName));
 
   // Step 3: ASA carriage control from input field 1.
@@ -481,7 +416,7 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   PipelineContext context;
   context.strip_accents = request.strip_accents;
   context.strip_tags = request.strip_tags;
-  context.dbase_output = request.format.dbase;
+  context.dbase_output = dbase;
   context.record_number = in.RecordNumber;
   context.lists = &lists;
   const bool plain_allowed = !request.strip_accents && !request.strip_tags;
@@ -489,9 +424,10 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   int criteria = 0;
   int matches = 0;
   out.Scratch.deferred_fields = 0;
-  const RecordFormat& format = request.format;
-  const bool direct = request.defer_plain_values && batch && !format.xml && !format.dbase &&
-                      plain_allowed && BuildDirectRecord(format, in, plans, count, out);
+  const PlainLayout plain = request.writer->Plain();
+  const bool takes_dates = request.writer->TakesDates();
+  const bool direct = request.defer_plain_values && batch && plain.allowed && plain_allowed &&
+                      BuildDirectRecord(plain, in, plans, count, out);
   for (int n = 1; n <= count && !direct; ++n) {
     const auto slot = static_cast<std::size_t>(n);
     const FieldPlan& plan = plans.fields[slot];
@@ -510,7 +446,7 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
     field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
     if (plan.plain && plain_allowed) {
-      ConvertPlainValue(raw, field, request.format.dbase, v);
+      ConvertPlainValue(raw, field, dbase, v);
     } else {
       v.assign(raw);
       const FieldOutcome outcome =
@@ -520,7 +456,7 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
       criteria += outcome.is_criterion ? 1 : 0;
       matches += outcome.matched ? 1 : 0;
     }
-    PlaceField(request, in, n, out);
+    PlaceField(request, in, n, count, takes_dates, out);
     const auto length = static_cast<std::int32_t>(v.size());
     if (length > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = length;
   }

@@ -10,27 +10,17 @@
 #include "input/input_tables.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
+#include "output/writers/writer.h"
 #include "parsing/gender_list.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
 
-// The output format radio buttons as the builder reads them. More than one may be set only by
-// a caller that builds the request by hand; the delimiter tests run in a fixed order.
-struct RecordFormat {
-  bool comma = false;        // "Comma Delimited ": text fields in double quotes
-  bool tab = false;          // tab delimited, or the clipboard
-  bool wordperfect = false;  // 0x12 between fields
-  bool special = false;      // the first character of special_text between fields
-  std::string_view special_text = "~";
-  bool fixed = false;  // "No Delimiters"
-  bool dbase = false;
-  bool xml = false;
-};
-
 // Everything the builder reads from the window's controls, gathered once per call.
 struct BuildRequest {
-  RecordFormat format;
+  // The output format's writer: it places every field into the record (quotes, delimiters,
+  // elements, date forms). Required.
+  const RecordWriter* writer = nullptr;
   bool xml_translate = false;  // decode character entities of the input values
   bool strip_accents = false;
   bool strip_tags = false;
@@ -68,9 +58,6 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
 // Fills the OutputFieldValues a deferring build left out, from the record it made. A caller
 // that sets defer_plain_values calls it before anything reads the values.
 void SettleOutputValues(OutputTables& out);
-
-// The delimiter of a record in this format: ",", TAB, 0x12, the special character or none.
-void ChooseDelimiter(const RecordFormat& format, std::string& delimiter);
 
 // "Input File Name": the name and extension without the directory.
 [[nodiscard]] std::string_view FileNameOnly(std::string_view path);

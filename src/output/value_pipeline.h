@@ -82,12 +82,6 @@ inline std::string_view PlainFieldText(std::string_view source, const FieldSpec&
 inline void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
                               std::string& v);
 
-// XML escaping of a value into out ("&amp;", "&lt;", "&gt;", "&quot;", "&#233;").
-void EscapeXml(std::string_view v, std::string& out);
-
-// The eight digits YYYYMMDD of a dBase date number, or "00000000" for any other length.
-void AppendDbaseDate(std::int32_t date, std::string& out);
-
 // End of the interface; what follows is the inline part of the plain field functions.
 
 inline std::string_view PlainFieldText(std::string_view source, const FieldSpec& field) {

@@ -1,12 +1,14 @@
 // TParseView: the program's one main window: its controls, tables and event handlers.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "input/input_tables.h"
 #include "output/output_tables.h"
 #include "output/record_builder.h"
+#include "output/writers/writers.h"
 #include "parsing/gender_list.h"
 #include "parsing/word_lists.h"
 #include "prefs/pref_tables.h"
@@ -180,7 +182,12 @@ class TParseView : public tk::Window,
   void MatchOldNamesClick();
   void FilterSourceNameClick();
   // Steps the handlers above share.
-  BuildRequest GatherBuildRequest() const;
+  // The builder's request from the controls, placing fields with the chosen format's writer.
+  BuildRequest GatherBuildRequest();
+  // The output format of the checked format button (comma when none is checked).
+  OutputFormat ChosenOutputFormat() const;
+  // The writer the preview places fields with, made again when the format or delimiter changes.
+  std::unique_ptr<RecordWriter> PreviewLayout;
   void ApplyOutputNameFormat(int n);
   void RefreshOutputValues();
   void ShowOutputRecordImage();

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "output/record_builder.h"
+#include "output/writers/writers.h"
 #include "strings/fixed_text.h"
 #include "support/allocation_counter.h"
 
@@ -41,11 +42,12 @@ TEST(OutputAllocationTest, ARecordAllocatesNothingOnceWarm) {
   }
   out.OutputFieldCount = 7;
   out.BatchRun = 1;
-  const RecordFormat formats[] = {{.comma = true}, {.xml = true}, {.dbase = true}};
-  for (const RecordFormat& format : formats) {
-    SCOPED_TRACE(format.xml ? "xml" : format.dbase ? "dbase" : "comma");
+  for (const OutputFormat format :
+       {OutputFormat::kComma, OutputFormat::kXml, OutputFormat::kDbase}) {
+    SCOPED_TRACE(WriterFor(format).name);
+    const auto writer = MakeRecordLayout(format, &out);
     BuildRequest request;
-    request.format = format;
+    request.writer = writer.get();
     request.filter = true;
     request.select_type = 1;
     request.filter_text = "mit";

@@ -2,6 +2,7 @@
 // sources a run leaves alone. Each must give what the full pipeline gives.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,6 +11,7 @@
 #include "output/output_tables.h"
 #include "output/record_builder.h"
 #include "output/value_pipeline.h"
+#include "output/writers/writers.h"
 #include "strings/fixed_text.h"
 
 namespace vt {
@@ -98,11 +100,15 @@ class RunShortcutTest : public ::testing::Test {
     in.InputFieldValues[1] = " ab ";
     in.InputFieldValues[2] = "10 Main Street";
     in.InputFieldTotal = 2;
-    request.format.fixed = true;
+    Format(OutputFormat::kFixed);
     out.OutputFieldCount = 1;
     out.OutputFieldSource[1] = 1;
     out.OutputFieldFlags[1] = kFlagRemoveBlanks;
     out.OutputFieldWidths[1] = 4;
+  }
+  void Format(OutputFormat format) {
+    writer = MakeRecordLayout(format, &out);
+    request.writer = writer.get();
   }
   const std::string& Build() {
     ++in.RecordNumber;
@@ -114,6 +120,7 @@ class RunShortcutTest : public ::testing::Test {
   InputTables in;
   OutputTables out;
   BuildRequest request;
+  std::unique_ptr<RecordWriter> writer;
 };
 
 // A table changed between two records of a run (as the Logic option's width does) is seen at
@@ -160,8 +167,7 @@ TEST_F(RunShortcutTest, AVouchedTableStillReadsWidthsAndCount) {
 // Comma output places text in quotes and numbers bare, each field with its delimiter; near the
 // record limit every piece is appended only while the record stays below it.
 TEST_F(RunShortcutTest, CommaPlacingMatchesTheRecordLimitRule) {
-  request.format = RecordFormat{};
-  request.format.comma = true;
+  Format(OutputFormat::kComma);
   out.OutputFieldCount = 2;
   out.OutputFieldWidths[1] = 0;
   out.OutputFieldSource[2] = 2;
@@ -216,16 +222,13 @@ TEST_F(RunShortcutTest, DeferredRecordsMatchTheGeneralPath) {
       {"a request option falls back", "<b>ab</b>", 0, 9, "cd", 0, 3, true},
       {"the record limit falls back", "a", 0, 1255, "b", 0, 1255, false},
   };
-  RecordFormat formats[4];
-  formats[0].fixed = true;
-  formats[1].comma = true;
-  formats[2].tab = true;
-  formats[3].special = true;
+  const OutputFormat formats[] = {OutputFormat::kFixed, OutputFormat::kComma, OutputFormat::kTab,
+                                  OutputFormat::kSpecial};
   for (const auto& row : rows)
-    for (int f = 0; f < 4; ++f) {
+    for (const OutputFormat format : formats) {
       SCOPED_TRACE(row.name);
-      SCOPED_TRACE(f);
-      request.format = formats[f];
+      SCOPED_TRACE(WriterFor(format).name);
+      Format(format);
       out.BatchRun = 1;
       request.strip_tags = row.strip_tags;
       in.InputFieldValues[1] = row.first;

@@ -3,8 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
+#include "output/writers/writers.h"
 #include "strings/fixed_text.h"
 
 namespace vt {
@@ -17,7 +19,11 @@ class RecordBuilderTest : public ::testing::Test {
     in.InputFieldNames.assign(1501, std::string());
     out.OutputFieldValues.assign(100, std::string());
     out.GeneratedSourceValues.assign(120, std::string());
-    request.format.comma = true;
+    Format(OutputFormat::kComma);
+  }
+  void Format(OutputFormat format, std::string_view special_text = "~") {
+    writer = MakeRecordLayout(format, &out, special_text);
+    request.writer = writer.get();
   }
   void Input(std::initializer_list<const char*> values) {
     int f = 0;
@@ -44,6 +50,7 @@ class RecordBuilderTest : public ::testing::Test {
   InputTables in;
   OutputTables out;
   BuildRequest request;
+  std::unique_ptr<RecordWriter> writer;
 };
 
 TEST_F(RecordBuilderTest, PlacementByFormat) {
@@ -52,26 +59,25 @@ TEST_F(RecordBuilderTest, PlacementByFormat) {
   Field(2, kFlagNumeric, 0, "2");
   Field(3);
   const struct {
-    const char* name;
-    RecordFormat format;
+    OutputFormat format;
+    const char* special_text;
     const char* expected;
   } rows[] = {
-      {"comma", {.comma = true}, "\"Smith\",12.50,\"a\"b\""},
-      {"tab", {.tab = true}, "Smith\t12.50\ta\"b"},
-      {"special", {.special = true, .special_text = "|x"}, "Smith|12.50|a\"b"},
-      {"special emptied", {.special = true, .special_text = ""}, "Smith12.50a\"b"},
-      {"fixed", {.fixed = true}, "Smith12.50a\"b"},
-      {"wordperfect",
-       {.wordperfect = true},
+      {OutputFormat::kComma, "", "\"Smith\",12.50,\"a\"b\""},
+      {OutputFormat::kTab, "", "Smith\t12.50\ta\"b"},
+      {OutputFormat::kSpecial, "|x", "Smith|12.50|a\"b"},
+      {OutputFormat::kSpecial, "", "Smith12.50a\"b"},
+      {OutputFormat::kFixed, "", "Smith12.50a\"b"},
+      {OutputFormat::kWordPerfect, "",
        "Smith\x12"
        "12.50\x12"
        "a\"b"},
-      {"xml", {.xml = true}, "<F1>Smith</F1><F2>12.50</F2><F3>a&quot;b</F3>"},
-      {"none chosen", {}, "Smith,12.50,a\"b"},
+      {OutputFormat::kXml, "", "<F1>Smith</F1><F2>12.50</F2><F3>a&quot;b</F3>"},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    request.format = row.format;
+    SCOPED_TRACE(WriterFor(row.format).name);
+    SCOPED_TRACE(row.special_text);
+    Format(row.format, row.special_text);
     EXPECT_EQ(Build(), row.expected);
   }
 }
@@ -79,7 +85,7 @@ TEST_F(RecordBuilderTest, PlacementByFormat) {
 TEST_F(RecordBuilderTest, XmlInABatchRunPutsEachFieldOnALine) {
   Input({"a<b"});
   Field(1);
-  request.format = {.xml = true};
+  Format(OutputFormat::kXml);
   out.BatchRun = 1;
   EXPECT_EQ(Build(), "<F1>a&lt;b</F1>\r\n");
   EXPECT_EQ(out.OutputFieldValues[1], "a&lt;b");
@@ -117,7 +123,7 @@ TEST_F(RecordBuilderTest, WidthsAreClampedOnlyOutsideARun) {
   Field(1, 0, 2000);
   Build();
   EXPECT_EQ(out.OutputFieldWidths[1], 1255);
-  request.format = {.dbase = true};
+  Format(OutputFormat::kDbase);
   out.OutputFieldWidths[1] = 300;
   Build();
   EXPECT_EQ(out.OutputFieldWidths[1], 254);
@@ -177,7 +183,7 @@ TEST_F(RecordBuilderTest, EntitiesAreDecodedOncePerCut) {
   Input({"&amp;lt;"});
   Field(1);
   request.xml_translate = true;
-  request.format = {};
+  Format(OutputFormat::kTab);
   Build();
   EXPECT_EQ(out.OutputRecord, "&lt;");
   BuildOutputRecord(request, lists, in, out);  // a refresh of the same cut
@@ -212,7 +218,7 @@ TEST_F(RecordBuilderTest, DbaseDatesFromDateSources) {
   Field(-kTodaysDate, kFlagDbaseDate);
   Field(1, kFlagDbaseDate);
   Input({"19991231"});
-  request.format = {.dbase = true};
+  Format(OutputFormat::kDbase);
   out.TodayTexts = {"04/03/1998", "Wednesday", "4", "3", "1998"};
   EXPECT_EQ(Build(), "1998030400000000") << "a field that is no dBase date gives zeros";
   std::vector<char> types(1501, 0);

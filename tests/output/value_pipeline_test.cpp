@@ -211,26 +211,6 @@ TEST(ValuePipelineTest, PreviousHoldsAWholeLongValue) {
   EXPECT_EQ(v.size(), 1299u);
 }
 
-TEST(ValuePipelineTest, XmlEscapesAndDbaseDates) {
-  std::string out;
-  EscapeXml("a<b & \"c\" > \xE9\x7F~", out);
-  EXPECT_EQ(out, "a&lt;b &amp; &quot;c&quot; &gt; &#233;&#127;~");
-  const struct {
-    std::int32_t date;
-    const char* expected;
-  } dates[] = {{19980304, "19980304"},
-               {0, "00000000"},
-               {1234567, "00000000"},
-               {-1998030, "00000000"},
-               {100000000, "00000000"}};
-  for (const auto& row : dates) {
-    SCOPED_TRACE(row.date);
-    std::string text;
-    AppendDbaseDate(row.date, text);
-    EXPECT_EQ(text, row.expected);
-  }
-}
-
 TEST(ValuePipelineTest, EntitiesDecodeOnceAndStayInTheBuffer) {
   const struct {
     const char* input;

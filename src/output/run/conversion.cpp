@@ -31,6 +31,7 @@ class Engine {
     writer_ = WriterFor(plan.format).make(setup);
     out.RecordTerminator.assign(writer_->Terminator());
     request_ = plan.build;
+    request_.writer = writer_.get();
     request_.defer_plain_values = true;  // settled at every progress point and at the end
   }
 
@@ -59,6 +60,7 @@ class Engine {
         SettleOutputValues(out_);
         const std::int64_t now = request_.now;
         observer_.Progress(read, request_);
+        request_.writer = writer_.get();
         reader_->TablesChanged();
         request_.now = now;
         request_.defer_plain_values = true;

@@ -3,9 +3,8 @@
 
 namespace vt {
 
-// The builder puts the delimiter between the fields; the file adds only CR LF.
 std::unique_ptr<RecordWriter> MakeClipboardWriter(const WriterSetup& setup) {
-  return std::make_unique<RecordWriter>(setup);
+  return std::make_unique<DelimitedWriter<OutputFormat::kClipboard>>(setup);
 }
 
 }  // namespace vt

@@ -5,10 +5,22 @@ namespace vt {
 
 namespace {
 
+// Text fields in double quotes, numeric fields bare; doubled or inner quotes are left as they
+// are, as readers of this format expect them.
 class CommaWriter : public RecordWriter {
  public:
   using RecordWriter::RecordWriter;
+  OutputFormat Format() const override { return OutputFormat::kComma; }
   void FieldNames(OutputSink& sink) const override { WriteNameRecord(sink, true, true); }
+
+  void PlaceField(std::string& record, FieldPlacement& field, std::string&) const override {
+    const bool quoted = !(field.flags & kFlagNumeric);
+    if (quoted) AppendToRecord(record, '"');
+    AppendToRecord(record, *field.value);
+    if (quoted) AppendToRecord(record, '"');
+    if (field.n < field.count) AppendToRecord(record, FieldDelimiter());
+  }
+  PlainLayout Plain() const override { return {true, true, FieldDelimiter()}; }
 };
 
 }  // namespace

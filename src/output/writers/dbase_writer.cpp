@@ -42,8 +42,22 @@ int FieldLength(const OutputTables& t, std::size_t slot) {
 class DbaseWriter : public RecordWriter {
  public:
   using RecordWriter::RecordWriter;
+  OutputFormat Format() const override { return OutputFormat::kDbase; }
   std::string_view Terminator() const override { return {}; }
   bool TakesFieldNames() const override { return false; }
+  PlainLayout Plain() const override { return {}; }
+  bool TakesDates() const override { return true; }
+
+  // Fixed fields side by side; a date field as its 8 digits.
+  void PlaceField(std::string& record, FieldPlacement& field, std::string& scratch) const override {
+    if (!(field.flags & kFlagDbaseDate)) {
+      AppendToRecord(record, *field.value);
+      return;
+    }
+    scratch.clear();
+    AppendDbaseDate(field.date, scratch);
+    AppendToRecord(record, scratch);
+  }
 
   void Prologue(OutputSink& sink) const override {
     const OutputTables& t = *setup().fields;
@@ -108,6 +122,19 @@ class DbaseWriter : public RecordWriter {
 };
 
 }  // namespace
+
+void AppendDbaseDate(std::int32_t date, std::string& out) {
+  if (date < 10000000 || date > 99999999) {
+    out += "00000000";
+    return;
+  }
+  char digits[8];
+  for (int i = 7; i >= 0; --i) {
+    digits[i] = static_cast<char>('0' + date % 10);
+    date /= 10;
+  }
+  out.append(digits, 8);
+}
 
 std::unique_ptr<RecordWriter> MakeDbaseWriter(const WriterSetup& setup) {
   return std::make_unique<DbaseWriter>(setup);

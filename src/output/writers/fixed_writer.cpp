@@ -8,7 +8,13 @@ namespace {
 class FixedWriter : public RecordWriter {
  public:
   using RecordWriter::RecordWriter;
+  OutputFormat Format() const override { return OutputFormat::kFixed; }
   void FieldNames(OutputSink& sink) const override { WriteNameRecord(sink, false, false); }
+  // The values alone, side by side: their widths make the columns.
+  void PlaceField(std::string& record, FieldPlacement& field, std::string&) const override {
+    AppendToRecord(record, *field.value);
+  }
+  PlainLayout Plain() const override { return {true, false, {}}; }
 };
 
 }  // namespace

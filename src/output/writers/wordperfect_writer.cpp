@@ -8,6 +8,7 @@ namespace {
 class WordPerfectWriter : public RecordWriter {
  public:
   using RecordWriter::RecordWriter;
+  OutputFormat Format() const override { return OutputFormat::kWordPerfect; }
   std::string_view Terminator() const override { return "\x12\x05\x0A"; }
 };
 

@@ -65,6 +65,12 @@ void RecordWriter::WriteNameRecord(OutputSink& sink, bool quoted, bool delimited
   sink.Write(Terminator());
 }
 
+void RecordWriter::PlaceField(std::string& record, FieldPlacement& field,
+                              std::string& /*scratch*/) const {
+  AppendToRecord(record, *field.value);
+  if (field.n < field.count) AppendToRecord(record, FieldDelimiter());
+}
+
 void RecordWriter::FieldNames(OutputSink& sink) const {
   WriteNameRecord(sink, false, true);
 }

@@ -16,6 +16,45 @@ namespace vt {
 // The byte the builder puts where a record breaks its line ("LINE BREAK", "1403 Skip").
 inline constexpr char kRecordLineBreak = '\x07';
 
+enum class OutputFormat {
+  kComma,
+  kTab,
+  kSpecial,
+  kFixed,
+  kDbase,
+  kWordPerfect,
+  kXml,
+  kClipboard,
+};
+
+// Appends `text` to a record only while the record stays below its limit.
+inline void AppendToRecord(std::string& record, std::string_view text) {
+  if (record.size() + text.size() < kRecordLimit) record.append(text);
+}
+inline void AppendToRecord(std::string& record, char byte) {
+  if (record.size() + 1 < kRecordLimit) record.push_back(byte);
+}
+
+// One field's converted value, and what its format may need to place it into the record.
+struct FieldPlacement {
+  int n = 0;      // the field's number, 1..count
+  int count = 0;  // the fields of the record
+  std::uint32_t flags = 0;
+  std::string_view name;         // the field's name (an XML element's)
+  std::string* value = nullptr;  // the converted value; a format may rewrite it (escapes)
+  std::int32_t date = -1;        // a dBase date field's date as YYYYMMDD; -1: none
+  bool batch = false;            // placed during a run
+  int interleave = 0;            // the interleave index; 0 or less: one stream
+};
+
+// How a run's fast path lays out a record of plain fields: whether this format allows it at
+// all, whether text fields are quoted, and the bytes between fields.
+struct PlainLayout {
+  bool allowed = false;
+  bool quote_text = false;
+  std::string_view delimiter;
+};
+
 // A buffered binary file. It does not own the FILE; write errors are remembered, not thrown.
 class OutputSink {
  public:
@@ -57,8 +96,17 @@ class RecordWriter {
   explicit RecordWriter(const WriterSetup& setup) : setup_(setup) {}
   virtual ~RecordWriter() = default;
 
+  [[nodiscard]] virtual OutputFormat Format() const = 0;
   // The text that ends every record.
   [[nodiscard]] virtual std::string_view Terminator() const { return "\r\n"; }
+  // The bytes between two fields of a record.
+  [[nodiscard]] std::string_view FieldDelimiter() const { return setup_.delimiter; }
+  // Places one field into the record being built: its value, and the quotes, element or
+  // delimiter the format puts around it. `scratch` is a buffer the format may use.
+  virtual void PlaceField(std::string& record, FieldPlacement& field, std::string& scratch) const;
+  [[nodiscard]] virtual PlainLayout Plain() const { return {true, false, FieldDelimiter()}; }
+  // Whether a date field is placed from its date (FieldPlacement::date) rather than its value.
+  [[nodiscard]] virtual bool TakesDates() const { return false; }
   // Whether the format takes a field-name first record.
   [[nodiscard]] virtual bool TakesFieldNames() const { return true; }
   virtual void FieldNames(OutputSink& sink) const;
@@ -74,6 +122,15 @@ class RecordWriter {
 
  private:
   WriterSetup setup_;
+};
+
+// A format that places each field's value and the delimiter after it, adding only the record
+// terminator: tab, other-delimited and clipboard text.
+template <OutputFormat kFormat>
+class DelimitedWriter : public RecordWriter {
+ public:
+  using RecordWriter::RecordWriter;
+  [[nodiscard]] OutputFormat Format() const override { return kFormat; }
 };
 
 // Every format's factory has this shape.

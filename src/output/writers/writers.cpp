@@ -49,4 +49,31 @@ const WriterEntry& WriterFor(OutputFormat format) {
   return kWriters[0];
 }
 
+std::string DelimiterOf(OutputFormat format, std::string_view special_text) {
+  switch (format) {
+    case OutputFormat::kTab:
+    case OutputFormat::kClipboard:
+      return "\t";
+    case OutputFormat::kWordPerfect:
+      return "\x12";
+    case OutputFormat::kSpecial:
+      return std::string(special_text.substr(0, 1));
+    case OutputFormat::kDbase:
+      return "";
+    case OutputFormat::kComma:
+    case OutputFormat::kFixed:
+    case OutputFormat::kXml:
+      return ",";
+  }
+  return ",";
+}
+
+std::unique_ptr<RecordWriter> MakeRecordLayout(OutputFormat format, const OutputTables* fields,
+                                               std::string_view special_text) {
+  WriterSetup setup;
+  setup.fields = fields;
+  setup.delimiter = DelimiterOf(format, special_text);
+  return WriterFor(format).make(setup);
+}
+
 }  // namespace vt

@@ -9,17 +9,6 @@
 
 namespace vt {
 
-enum class OutputFormat {
-  kComma,
-  kTab,
-  kSpecial,
-  kFixed,
-  kDbase,
-  kWordPerfect,
-  kXml,
-  kClipboard,
-};
-
 struct WriterEntry {
   std::string_view name;  // the format's name in set-up files and golden cases
   OutputFormat format;
@@ -33,5 +22,15 @@ struct WriterEntry {
 [[nodiscard]] std::optional<WriterEntry> FindWriter(std::string_view name);
 
 [[nodiscard]] const WriterEntry& WriterFor(OutputFormat format);
+
+// The bytes between two fields in this format: "," (also for formats that place fields alone),
+// TAB, 0x12, the first character of the special delimiter text, or none for dBase.
+[[nodiscard]] std::string DelimiterOf(OutputFormat format, std::string_view special_text);
+
+// A writer of the format for building records outside a run (the preview, tests): its field
+// delimiter from DelimiterOf.
+[[nodiscard]] std::unique_ptr<RecordWriter> MakeRecordLayout(OutputFormat format,
+                                                             const OutputTables* fields,
+                                                             std::string_view special_text = "~");
 
 }  // namespace vt

@@ -7,4 +7,8 @@ namespace vt {
 
 [[nodiscard]] std::unique_ptr<RecordWriter> MakeXmlWriter(const WriterSetup& setup);
 
+// A value as XML character data: & < > " as entities, bytes above "~" as numeric references,
+// control bytes XML cannot carry dropped (TAB, CR, LF and the line-break marker kept).
+void EscapeXmlText(std::string_view v, std::string& out);
+
 }  // namespace vt

@@ -21,17 +21,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-OutputFormat ChosenFormat(const TParseView& v) {
-  if (v.ClipOut.Checked()) return OutputFormat::kClipboard;
-  if (v.TabDelimitedOutputButton.Checked()) return OutputFormat::kTab;
-  if (v.SpecialDelimitedOutputButton.Checked()) return OutputFormat::kSpecial;
-  if (v.FixedFormatOutputButton.Checked()) return OutputFormat::kFixed;
-  if (v.DbaseOutputButton.Checked()) return OutputFormat::kDbase;
-  if (v.WordPerfect.Checked()) return OutputFormat::kWordPerfect;
-  if (v.XML.Checked()) return OutputFormat::kXml;
-  return OutputFormat::kComma;
-}
-
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i) {
@@ -173,7 +162,7 @@ RunPlan GatherRunPlan(TParseView& v, OutputFormat format, const ExistingOutput& 
   plan.reader.names_from_first_record = v.TakeFirstRecordAsFieldName.Checked();
   plan.format = format;
   plan.build = v.GatherBuildRequest();
-  ChooseDelimiter(plan.build.format, plan.writer.delimiter);
+  plan.writer.delimiter = DelimiterOf(format, v.OutputSpecialDelimiterEditBox.Text());
   plan.writer.xml_table = v.XMLTableName.Text();
   plan.writer.xml_record = v.XMLRecordName.Text();
   plan.writer.streams = std::max(v.InterLeaf.ItemIndex(), 0) + 1;
@@ -322,7 +311,7 @@ void RunConversion(TParseView& v) {
                                   tk::MessageStyle::kQuestion) != tk::MessageReply::kYes)
     return;
 
-  const OutputFormat format = ChosenFormat(v);
+  const OutputFormat format = v.ChosenOutputFormat();
   v.services().events->ProcessPendingEvents();
   ExistingOutput existing;
   if (!ProbeExisting(v, path, format, existing)) return;

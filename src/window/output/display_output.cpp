@@ -55,16 +55,26 @@ int TParseView::SelectedOutputFieldNumber() const {
   return item + 1;
 }
 
-BuildRequest TParseView::GatherBuildRequest() const {
+OutputFormat TParseView::ChosenOutputFormat() const {
+  if (ClipOut.Checked()) return OutputFormat::kClipboard;
+  if (TabDelimitedOutputButton.Checked()) return OutputFormat::kTab;
+  if (SpecialDelimitedOutputButton.Checked()) return OutputFormat::kSpecial;
+  if (FixedFormatOutputButton.Checked()) return OutputFormat::kFixed;
+  if (DbaseOutputButton.Checked()) return OutputFormat::kDbase;
+  if (WordPerfect.Checked()) return OutputFormat::kWordPerfect;
+  if (XML.Checked()) return OutputFormat::kXml;
+  return OutputFormat::kComma;
+}
+
+BuildRequest TParseView::GatherBuildRequest() {
   BuildRequest r;
-  r.format.comma = DelimitedOutputButton.Checked();
-  r.format.tab = TabDelimitedOutputButton.Checked() || ClipOut.Checked();
-  r.format.wordperfect = WordPerfect.Checked();
-  r.format.special = SpecialDelimitedOutputButton.Checked();
-  r.format.special_text = OutputSpecialDelimiterEditBox.Text();
-  r.format.fixed = FixedFormatOutputButton.Checked();
-  r.format.dbase = DbaseOutputButton.Checked();
-  r.format.xml = XML.Checked();
+  const OutputFormat format = ChosenOutputFormat();
+  const std::string delimiter = DelimiterOf(format, OutputSpecialDelimiterEditBox.Text());
+  if (!PreviewLayout || PreviewLayout->Format() != format ||
+      PreviewLayout->FieldDelimiter() != delimiter) {
+    PreviewLayout = MakeRecordLayout(format, this, OutputSpecialDelimiterEditBox.Text());
+  }
+  r.writer = PreviewLayout.get();
   r.xml_translate = XMLTranslate.Checked();
   r.strip_accents = StripAccents.Checked();
   r.strip_tags = StripTags.Checked();

@@ -11,6 +11,7 @@
 #include <memory>
 #include <string>
 
+#include "output/writers/writers.h"
 #include "strings/fixed_text.h"
 
 namespace vt {
@@ -71,18 +72,6 @@ std::unique_ptr<Tables> SampleTables(const fs::path& input) {
   return t;
 }
 
-RecordFormat FormatOf(OutputFormat format) {
-  RecordFormat f;
-  f.comma = format == OutputFormat::kComma;
-  f.tab = format == OutputFormat::kTab || format == OutputFormat::kClipboard;
-  f.special = format == OutputFormat::kSpecial;
-  f.fixed = format == OutputFormat::kFixed;
-  f.dbase = format == OutputFormat::kDbase;
-  f.wordperfect = format == OutputFormat::kWordPerfect;
-  f.xml = format == OutputFormat::kXml;
-  return f;
-}
-
 TEST(ConversionEngine, EveryWriterMakesTheGoldenBytesFromAPlanAndTables) {
   const fs::path dir =
       fs::temp_directory_path() / ("vontrask-engine-" + std::to_string(::getpid()));
@@ -93,8 +82,7 @@ TEST(ConversionEngine, EveryWriterMakesTheGoldenBytesFromAPlanAndTables) {
     RunPlan plan;
     plan.input = InputKind::kComma;
     plan.format = writer.format;
-    plan.build.format = FormatOf(writer.format);
-    ChooseDelimiter(plan.build.format, plan.writer.delimiter);
+    plan.writer.delimiter = DelimiterOf(writer.format, "~");
     plan.field_names_record = true;
     plan.writer.today.tm_year = 98;
     plan.writer.today.tm_mon = 2;
