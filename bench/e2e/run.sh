@@ -1,7 +1,7 @@
 #!/bin/sh
 # End-to-end timing: one seeded CSV, converted to fixed columns, CSV and dBase by Vontrask's
-# own run, beside ffe (fixed) and Miller (CSV) on the same file; the fixed output is compared
-# byte for byte with the independent reference.
+# own run, beside a hand-written C++ loop (the floor), ffe (fixed) and Miller (CSV) on the same
+# file; the fixed outputs are compared byte for byte with the independent reference.
 #
 # usage: bench/e2e/run.sh [RECORDS]   (default 1000000)
 # env:   BUILD_DIR  build folder holding bench/conversion_bench (default: build)
@@ -50,6 +50,9 @@ timed vontrask_fixed "$bench" "$input" "$work/vontrask.txt" fixed
 "$bench" "$input" "$work/fixed.vnq" fixed prefs > /dev/null 2>&1
 timed vontrask_cli_fixed env -u DISPLAY -u WAYLAND_DISPLAY VONTRASK_HOME="$work" \
   "$exe" "$input" "$work/fixed.vnq" "$work/vontrask-cli.txt"
+if [ -x "$build/bench/reference_fixed" ]; then
+  timed reference_fixed "$build/bench/reference_fixed" "$input" "$work/reference-cpp.txt"
+fi
 timed vontrask_csv "$bench" "$input" "$work/vontrask.csv" comma
 timed vontrask_dbase "$bench" "$input" "$work/vontrask.dbf" dbase
 
@@ -85,6 +88,11 @@ else
   status=1
 fi
 
+if [ -f "$work/reference-cpp.txt" ] && ! cmp -s "$work/reference-cpp.txt" "$work/reference.txt"; then
+  echo "the hand-written loop's output DIFFERS from the reference: its timing means nothing" >&2
+  status=1
+fi
+
 seconds_of() { awk -v n="$1" '$1 == n {print $2}' "$results"; }
 ratio() {
   a=$(seconds_of "$1")
@@ -94,6 +102,16 @@ ratio() {
   return 0
 }
 ratio vontrask_cli_fixed vontrask_fixed
+# The floor: how many times the hand-written loop's time the program takes.
+slower() {
+  a=$(seconds_of "$1")
+  b=$(seconds_of "$2")
+  [ -n "$a" ] && [ -n "$b" ] && printf '%s takes %.2fx the time of %s\n' "$1" \
+    "$(echo "$a / ($b + 0.0001)" | bc -l)" "$2"
+  return 0
+}
+slower vontrask_fixed reference_fixed
+slower vontrask_cli_fixed reference_fixed
 ratio vontrask_fixed ffe_fixed
 ratio vontrask_csv mlr_csv
 exit $status

@@ -25,4 +25,10 @@ int SplitCommaRecord(std::string_view record, std::vector<std::string>& values,
 int SplitDelimitedRecord(std::string_view record, char delimiter, std::vector<std::string>& values,
                          const SplitLimits& limits = {});
 
+// The same cuts as views into `record`, each at most max_value bytes long.
+int SplitCommaViews(std::string_view record, std::vector<std::string_view>& views,
+                    const SplitLimits& limits = {});
+int SplitDelimitedViews(std::string_view record, char delimiter,
+                        std::vector<std::string_view>& views, const SplitLimits& limits = {});
+
 }  // namespace vt

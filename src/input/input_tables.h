@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "input/input_files.h"
@@ -54,7 +55,25 @@ struct InputTables {
   // input record must call InputRecordCut(), so that a refresh never decodes a value twice.
   bool InputValuesDecoded = false;
   std::int32_t DecodedRecordNumber = -1;
-  void InputRecordCut() { InputValuesDecoded = false; }
+  // A run's comma and delimited cuts may leave the values as views into InputLine, sparing a
+  // copy of every field (CutIntoViews). InputViewCount is then the number of views, and
+  // InputFieldValues 1..that number stay empty until SettleInputValues; -1: no views.
+  bool CutIntoViews = false;
+  std::int32_t InputViewCount = -1;
+  std::vector<std::string_view> InputFieldViews;
+  // `views`: the number of values the cut left as views, or -1.
+  void InputRecordCut(std::int32_t views = -1) {
+    InputValuesDecoded = false;
+    InputViewCount = views;
+  }
+  // The views of the current cut into InputFieldValues, before InputLine changes or anything
+  // reads or rewrites the values themselves.
+  void SettleInputValues() {
+    for (std::int32_t f = 1; f <= InputViewCount; ++f)
+      InputFieldValues[static_cast<std::size_t>(f)].assign(
+          InputFieldViews[static_cast<std::size_t>(f)]);
+    InputViewCount = -1;
+  }
 
   // --- The open input ----------------------------------------------------------------------
   TextInput InputTextStream;                    // text records
@@ -116,6 +135,8 @@ struct InputTables {
     for (int r = 0; r <= rows; ++r) sum += InputFieldCounts[static_cast<std::size_t>(r)];
     return sum;
   }
+  // CutCountSum less row 0, the only count a record's cut writes: a run sums the rest once.
+  std::int64_t CutCountRest() const { return CutCountSum() - InputFieldCounts[0]; }
   // The fields the record view lists after a cut, from CutCountSum: 0..kMaxFields.
   int CountedFields(std::int64_t sum) const {
     if (InputFieldCounts[0] < sum) sum -= InputFieldCounts[0];

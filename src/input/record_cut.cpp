@@ -67,17 +67,21 @@ void DefaultFieldNamer::Name(InputTables& in, int count) {
 }
 
 int CutCommaRecord(InputTables& in) {
-  const int count = SplitCommaRecord(in.InputLine, in.InputFieldValues);
+  const bool views = in.CutIntoViews;
+  const int count = views ? SplitCommaViews(in.InputLine, in.InputFieldViews)
+                          : SplitCommaRecord(in.InputLine, in.InputFieldValues);
   in.InputFieldCounts[0] = count;
-  in.InputRecordCut();
+  in.InputRecordCut(views ? count : -1);
   return count;
 }
 
 int CutDelimitedRecord(InputTables& in, char delimiter) {
   if (delimiter == '\0') return -1;  // no delimiter: nothing to cut at
-  const int count = SplitDelimitedRecord(in.InputLine, delimiter, in.InputFieldValues);
+  const bool views = in.CutIntoViews;
+  const int count = views ? SplitDelimitedViews(in.InputLine, delimiter, in.InputFieldViews)
+                          : SplitDelimitedRecord(in.InputLine, delimiter, in.InputFieldValues);
   in.InputFieldCounts[0] = count;
-  in.InputRecordCut();
+  in.InputRecordCut(views ? count : -1);
   return count;
 }
 

@@ -21,6 +21,7 @@ struct FieldPlan {
   std::uint8_t decimals_length = 0;
   std::uint8_t name_length = 0;
   bool plain = false;  // trim and right-align at most (IsPlainField, before the request's options)
+  std::uint16_t columns = 0;  // the width a direct record gives the field: 1..kMaxFieldWidth
 };
 
 // The field table the plans were made from: a build compares it with the table's first
@@ -43,6 +44,11 @@ struct FieldPlans {
   // Set by a run's build that emptied every source: until the plans change or a build outside
   // a run, the sources no field needs stay empty and need not be emptied again.
   bool sources_clean = false;
+  // Whether every field is plain and has a width, so that a run may make its records directly;
+  // then the sum of their columns and how many fields are text (not numeric), for the length.
+  bool direct = false;
+  std::int32_t direct_columns = 0;
+  std::int32_t direct_text_fields = 0;
 };
 
 // Reserved once; a warmed-up build reuses every buffer and allocates nothing.

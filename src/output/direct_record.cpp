@@ -11,18 +11,13 @@ namespace vt {
 
 bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const FieldPlans& plans,
                        int count, OutputTables& out) {
+  if (!plans.direct || count < 1) return false;
   // Read once: the stores into the record below could alias any of them.
   const std::string_view delimiter = layout.delimiter;
   const bool comma = layout.quote_text;
-  std::size_t total = 0;
-  for (int n = 1; n <= count; ++n) {
-    const auto slot = static_cast<std::size_t>(n);
-    const int width = out.OutputFieldWidths[slot];
-    if (!plans.fields[slot].plain || width <= 0) return false;
-    const bool quoted = comma && !(out.OutputFieldFlags[slot] & kFlagNumeric);
-    total += static_cast<std::size_t>(std::min(width, kMaxFieldWidth)) + (quoted ? 2 : 0) +
-             (n < count ? delimiter.size() : 0);
-  }
+  const std::size_t total = static_cast<std::size_t>(plans.direct_columns) +
+                            (comma ? 2 * static_cast<std::size_t>(plans.direct_text_fields) : 0) +
+                            static_cast<std::size_t>(count - 1) * delimiter.size();
   if (total >= kRecordLimit) return false;
   std::string& record = out.OutputRecord;
   record.assign(total, ' ');
@@ -30,7 +25,8 @@ bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const F
   std::size_t at = 0;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
-    const std::int16_t source = out.OutputFieldSource[slot];
+    const FieldPlan& plan = plans.fields[slot];
+    const std::int16_t source = plans.sources[slot];
     std::string_view raw;
     if (source > 0) {
       raw = InputValue(in, source);
@@ -39,11 +35,10 @@ bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const F
     }
     FieldSpec field;
     field.source = source;
-    field.flags = out.OutputFieldFlags[slot];
-    field.default_text = {out.OutputFieldDefaults[slot].data(), plans.fields[slot].default_length};
+    field.flags = plans.flags[slot];
+    field.default_text = {plans.defaults[slot].data(), plan.default_length};
     const std::string_view text = PlainFieldText(raw, field);
-    const auto w =
-        static_cast<std::size_t>(std::min<int>(out.OutputFieldWidths[slot], kMaxFieldWidth));
+    const std::size_t w = plan.columns;
     const std::size_t length = std::min(text.size(), w);
     const std::size_t pad = (field.flags & kFlagRightJustify) ? w - length : 0;
     const bool quoted = comma && !(field.flags & kFlagNumeric);

@@ -13,6 +13,7 @@ namespace vt {
 // not have (0 or below, past the cut, or past the values read).
 inline std::string_view InputValue(const InputTables& in, std::int32_t field) {
   if (field <= 0 || field > in.InputFieldTotal) return {};
+  if (field <= in.InputViewCount) return in.InputFieldViews[static_cast<std::size_t>(field)];
   if (static_cast<std::size_t>(field) >= in.InputFieldValues.size()) return {};
   return in.InputFieldValues[static_cast<std::size_t>(field)];
 }

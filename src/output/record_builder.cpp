@@ -270,6 +270,17 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
     FieldSpec spec;
     spec.flags = out.OutputFieldFlags[slot];
     plan.plain = IsPlainField(spec, PipelineContext{});
+    plan.columns =
+        static_cast<std::uint16_t>(std::clamp<int>(out.OutputFieldWidths[slot], 0, kMaxFieldWidth));
+  }
+  p.direct = true;
+  p.direct_columns = 0;
+  p.direct_text_fields = 0;
+  for (int n = 1; n <= count; ++n) {
+    const FieldPlan& plan = p.fields[static_cast<std::size_t>(n)];
+    p.direct = p.direct && plan.plain && plan.columns > 0;
+    p.direct_columns += plan.columns;
+    if (!(p.flags[static_cast<std::size_t>(n)] & kFlagNumeric)) ++p.direct_text_fields;
   }
   p.needed = NeededSources(out);
   const SourceSet written = WrittenSources(p.needed);
@@ -351,6 +362,7 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   out.OutputRecord.clear();
   if (request.xml_translate &&
       (!in.InputValuesDecoded || in.DecodedRecordNumber != in.RecordNumber)) {
+    in.SettleInputValues();  // decoded in place
     const auto last = std::min<std::size_t>(
         static_cast<std::size_t>(std::max(in.InputFieldTotal, 0)), in.InputFieldValues.size() - 1);
     for (std::size_t f = 1; f <= last && !in.InputFieldValues.empty(); ++f)

@@ -51,17 +51,21 @@ class Engine {
       writer_->FieldNames(sink_);
     if (!plan_.append) writer_->Prologue(sink_);
 
+    count_rest_ = in_.CutCountRest();
+    in_.CutIntoViews = true;
     bool have = reader_->Read(in_);
     if (have && reader_->SkipsNamesRecord()) have = reader_->Read(in_);
     std::int64_t read = 0;
     while (have && !observer_.Stopped()) {
       Convert();
       if (++read % kProgressEvery == 0) {
+        in_.SettleInputValues();
         SettleOutputValues(out_);
         const std::int64_t now = request_.now;
         observer_.Progress(read, request_);
         request_.writer = writer_.get();
         reader_->TablesChanged();
+        count_rest_ = in_.CutCountRest();
         request_.now = now;
         request_.defer_plain_values = true;
         request_.field_table_unchanged = false;
@@ -71,6 +75,9 @@ class Engine {
       have = reader_->Read(in_);
     }
     SettleOutputValues(out_);
+    // The views point into a line read over since; the window reads the input again.
+    in_.CutIntoViews = false;
+    in_.InputRecordCut();
 
     RunResult result;
     result.written = std::max<std::int64_t>(in_.RecordNumber - 1, 0);
@@ -88,7 +95,7 @@ class Engine {
   // One record: cut, build, and written unless the builder skips it.
   void Convert() {
     reader_->Cut(in_);
-    in_.InputFieldTotal = in_.CountedFields(in_.CutCountSum());
+    in_.InputFieldTotal = in_.CountedFields(count_rest_ + in_.InputFieldCounts[0]);
     request_.now = observer_.Now();
     BuildOutputRecord(request_, lists_, in_, out_);
     // Only the observer's progress point may write the field table during a run.
@@ -108,6 +115,7 @@ class Engine {
   std::unique_ptr<RecordReader> reader_;
   std::unique_ptr<RecordWriter> writer_;
   BuildRequest request_;
+  std::int64_t count_rest_ = 0;  // CutCountRest, read again after every progress point
 };
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <iterator>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "output/writers/writers.h"
 #include "strings/fixed_text.h"
@@ -96,6 +97,45 @@ TEST(ConversionEngine, EveryWriterMakesTheGoldenBytesFromAPlanAndTables) {
     EXPECT_TRUE(Bytes(out) == Bytes(kSample / ("expected." + std::string(writer.name))))
         << "the engine and the window disagree on " << writer.name;
   }
+  fs::remove_all(dir);
+}
+
+// A run cuts into views of the line; at every progress point the observer still finds the
+// record in hand among the input values, and entity decoding sees the record's own bytes.
+class ValuesAtProgress : public RunObserver {
+ public:
+  explicit ValuesAtProgress(const InputTables& in) : in_(in) {}
+  void Progress(std::int64_t read, BuildRequest&) override {
+    seen.push_back(std::to_string(read) + "=" + in_.InputFieldValues[1] + "|" +
+                   in_.InputFieldValues[2] + "|" + in_.InputFieldValues[3]);
+  }
+  std::vector<std::string> seen;
+
+ private:
+  const InputTables& in_;
+};
+
+TEST(ConversionEngine, ValuesAtProgressPointsAndDecodedEntities) {
+  const fs::path dir = fs::temp_directory_path() / ("vontrask-views-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  {
+    std::ofstream input(dir / "input.csv", std::ios::binary);
+    for (int r = 1; r <= 250; ++r) input << "r" << r << ",a&amp;b" << (r % 2 ? ",x" : "") << "\r\n";
+  }
+  auto t = SampleTables(dir / "input.csv");
+  t->in.InputFieldValues[3] = "stale";
+  RunPlan plan;
+  plan.format = OutputFormat::kTab;
+  plan.writer.delimiter = DelimiterOf(plan.format, "~");
+  plan.build.xml_translate = true;
+  ValuesAtProgress observer(t->in);
+  const fs::path out = dir / "out.txt";
+  const RunResult result =
+      Convert(plan, t->in, t->out, t->words, std::fopen(out.string().c_str(), "wb"), observer);
+  EXPECT_TRUE(result.ok);
+  EXPECT_EQ(observer.seen, (std::vector<std::string>{"100=r100|a&b|", "200=r200|a&b|"}));
+  const std::string bytes = Bytes(out);
+  EXPECT_EQ(bytes.substr(0, 25), "r1            \ta&b      \t");
   fs::remove_all(dir);
 }
 
