@@ -94,24 +94,18 @@ if [ -f "$work/reference-cpp.txt" ] && ! cmp -s "$work/reference-cpp.txt" "$work
 fi
 
 seconds_of() { awk -v n="$1" '$1 == n {print $2}' "$results"; }
-ratio() {
-  a=$(seconds_of "$1")
-  b=$(seconds_of "$2")
-  [ -n "$a" ] && [ -n "$b" ] && printf '%s is %.1fx faster than %s\n' "$1" \
-    "$(echo "$b / ($a + 0.0001)" | bc -l)" "$2"
-  return 0
-}
-ratio vontrask_cli_fixed vontrask_fixed
-# The floor: how many times the hand-written loop's time the program takes.
-slower() {
+# time_ratio A B: how many times B's time A takes (below 1: A is faster).
+time_ratio() {
   a=$(seconds_of "$1")
   b=$(seconds_of "$2")
   [ -n "$a" ] && [ -n "$b" ] && printf '%s takes %.2fx the time of %s\n' "$1" \
     "$(echo "$a / ($b + 0.0001)" | bc -l)" "$2"
   return 0
 }
-slower vontrask_fixed reference_fixed
-slower vontrask_cli_fixed reference_fixed
-ratio vontrask_fixed ffe_fixed
-ratio vontrask_csv mlr_csv
+time_ratio vontrask_cli_fixed vontrask_fixed
+# The floor: the hand-written loop.
+time_ratio vontrask_fixed reference_fixed
+time_ratio vontrask_cli_fixed reference_fixed
+time_ratio vontrask_fixed ffe_fixed
+time_ratio vontrask_csv mlr_csv
 exit $status
