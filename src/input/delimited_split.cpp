@@ -52,6 +52,21 @@ class ByteScan {
       bits |= std::uint64_t{found} << i;
     }
 #endif
+    if constexpr (std::endian::native == std::endian::little) {
+      // What is left, eight bytes at a time: 0x80 in each byte of the word that matches.
+      constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
+      const std::uint64_t pattern = 0x0101010101010101u * static_cast<unsigned char>(byte_);
+      for (; i + 8 <= count; i += 8) {
+        std::uint64_t word;
+        std::memcpy(&word, at + i, 8);
+        word ^= pattern;
+        // Exact for every byte (no borrow between bytes): high bit set where the byte was zero.
+        const std::uint64_t zero = ~(((word & kLows) + kLows) | word | kLows);
+        // Gather the eight high bits into eight consecutive bits.
+        const std::uint64_t gathered = ((zero >> 7) * 0x0102040810204080u) >> 56;
+        bits |= gathered << i;
+      }
+    }
     for (; i < count; ++i) bits |= std::uint64_t{at[i] == byte_} << i;
     bits_ = bits;
   }

@@ -6,6 +6,7 @@
 namespace vt {
 
 void ClearCutValues(InputTables& in) {
+  if (in.InputViewCount >= 0) return;  // a cut into views left the values as they were cleared
   const int in_use = std::min(in.InputFieldCounts[0], InputTables::kMaxFields);
   for (int i = 1; i <= in_use; ++i) in.InputFieldValues[static_cast<std::size_t>(i)].clear();
 }
