@@ -181,6 +181,22 @@ class TParseView : public tk::Window,
   void SaveOldNamesClick();
   void MatchOldNamesClick();
   void FilterSourceNameClick();
+  // The source slot lists of the street, city, name and phone parsers and their Clear buttons.
+  struct ParserSlotRow {
+    tk::ListBox* const* lists;
+    int count;
+    std::int32_t* active;  // the parser's active slot
+    int first;             // the slot of the first list
+    int row;               // the parser's row of SpecialSourceTable
+    tk::Button* clear;
+  };
+  const ParserSlotRow StreetSlots{StreetLists, 6, &ActiveStreetSlot, 0, kStreetRow, &StreetClear};
+  const ParserSlotRow CitySlots{CityLists, 5, &ActiveCitySlot, 1, kCityRow, &CityClear};
+  const ParserSlotRow NameSlots{NameLists, 5, &ActiveNameSlot, 1, kNameRow, &NameClear};
+  const ParserSlotRow PhoneSlots{PhoneLists, 6, &ActivePhoneSlot, 0, kPhoneRow, &PhoneClear};
+  void BindSourceSlotHandlers();
+  void SourceSlotClick(const ParserSlotRow& row, int i);
+  void SourceSlotClearClick(const ParserSlotRow& row);
   // Steps the handlers above share.
   // The builder's request from the controls, placing fields with the chosen format's writer.
   BuildRequest GatherBuildRequest();

@@ -17,6 +17,9 @@ SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& she
        {&ClearCombo, &StreetClear, &CityClear, &NameClear, &PhoneClear, &SplitClear}) {
     clear->SetCaption("Clear");
   }
+  // A parser's Clear empties the slot picked last, so it waits for a pick.
+  for (tk::Button* clear : {&StreetClear, &CityClear, &NameClear, &PhoneClear})
+    clear->SetEnabled(false);
   StreetRowsLabel.SetCaption("Street line: click a row, then the input field that holds it");
   StreetRowsLabel.SetNewRow(true);
   Street0.SetNewRow(true);

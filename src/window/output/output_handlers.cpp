@@ -12,27 +12,8 @@ constexpr int kWidthScanFirst = 1000;
 
 }  // namespace
 
-namespace {
-
-// A click in one slot list of a row makes its slot the active one and clears the others.
-void BindSlotRow(tk::ListBox* const* lists, int count, std::int32_t& active, int first) {
-  for (int i = 0; i < count; ++i) {
-    lists[i]->on_click = [lists, count, &active, first, i] {
-      active = first + i;
-      for (int j = 0; j < count; ++j) {
-        if (j != i) lists[j]->SetItemIndex(-1);
-      }
-    };
-  }
-}
-
-}  // namespace
-
 void TParseView::BindOutputHandlers() {
-  BindSlotRow(StreetLists, 6, ActiveStreetSlot, 0);
-  BindSlotRow(CityLists, 5, ActiveCitySlot, 1);
-  BindSlotRow(NameLists, 5, ActiveNameSlot, 1);
-  BindSlotRow(PhoneLists, 6, ActivePhoneSlot, 0);
+  BindSourceSlotHandlers();
   DisplayOutput.on_click = [this] { DisplayOutputClick(); };
   FillOutput.on_click = [this] { FillOutputClick(); };
   StoreValues.on_click = [this] { StoreValuesClick(); };
