@@ -64,25 +64,14 @@ TEST(SplitPhoneFields, JoinsTwoFieldsAndSkipsShortTexts) {
   EXPECT_EQ(parts.phone, "555-1234");
 }
 
-TEST(JoinPhoneFields, TheTextTheSplitReads) {
-  const struct {
-    const char* name;
-    std::string first;
-    std::string second;
-    std::string expected;
-  } rows[] = {
-      {"both", "(416)", " 555-1234", "(416) 555-1234"},
-      {"short texts are shown too", "555", "", "555"},
-      {"empty", "", "", ""},
-      {"second cut at the limit", std::string(250, 'x'), "5551234", std::string(250, 'x') + "5551"},
-      {"first cut at the limit", std::string(300, '9'), "1", std::string(254, '9')},
-  };
+TEST(JoinPhoneFields, TheTextTheSplitReadsEachStageCutAt254) {
   std::string text = "old";
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
-    JoinPhoneFields(row.first, row.second, text);
-    EXPECT_EQ(text, row.expected);
-  }
+  JoinPhoneFields("(416)", " 555-1234", text);
+  EXPECT_EQ(text, "(416) 555-1234");
+  JoinPhoneFields(std::string(250, 'x'), "5551234", text);
+  EXPECT_EQ(text, std::string(250, 'x') + "5551");
+  JoinPhoneFields(std::string(300, '9'), "1", text);
+  EXPECT_EQ(text, std::string(254, '9'));
 }
 
 struct TextRow {
