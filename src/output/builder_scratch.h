@@ -51,6 +51,14 @@ struct FieldPlans {
   std::int32_t direct_text_fields = 0;
 };
 
+// The lines the parsers read, kept by a build outside a run for the parser sheets to show.
+struct ParsedLines {
+  std::string city;
+  std::string street;  // as joined, before a city is split off it
+  std::string name;
+  std::array<std::string, 3> phones;
+};
+
 // Reserved once; a warmed-up build reuses every buffer and allocates nothing.
 struct BuilderScratch {
   BuilderScratch();
@@ -64,6 +72,7 @@ struct BuilderScratch {
   PhoneParts phone;
   std::string name_line;
   PersonName name;
+  ParsedLines shown;  // not written during a run
   FieldPlans plans;
   // Fields 1..deferred_fields of the last build were placed straight into the record, at
   // deferred_at[n], without their OutputFieldValues (see SettleOutputValues).

@@ -76,7 +76,8 @@ void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, co
   for (std::size_t slot = 1; slot <= 5; ++slot)
     values[slot - 1] = InputValue(in, out.SpecialSourceTable[kNameRow][slot]);
   JoinNameValues(values, s.name_line);
-  ParsePersonName(s.name_line, PersonNameOptions{}, lists, genders, s.name);
+  if (out.BatchRun == 0) s.shown.name.assign(s.name_line);
+  ParsePersonName(s.name_line, request.name_options, lists, genders, s.name);
   const std::pair<int, const std::string*> parts[] = {
       {kTitle, &s.name.title},   {kFirstName, &s.name.first},   {kMiddleNames, &s.name.middle},
       {kLastName, &s.name.last}, {kNameSuffix, &s.name.suffix}, {kStdName, &s.name.standard}};
@@ -88,6 +89,8 @@ void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, co
   g.title = s.name.title;
   g.first = s.name.first;
   g.middle = s.name.middle;
+  g.male_title = request.name_options.male_title;
+  g.female_title = request.name_options.female_title;
   for (std::size_t i = 0; i < 3; ++i)
     g.source_values[i] = InputValue(in, out.SpecialSourceTable[kGenderSplitRow][i]);
   const auto texts = GenderSourceTexts(g, genders, lists);
@@ -111,11 +114,13 @@ void ParseAddress(const BuildRequest& request, const WordLists& lists, const Inp
   std::array<std::string_view, 5> city_values;
   for (std::size_t i = 0; i < 5; ++i) city_values[i] = InputValue(in, city_row[i + 1]);
   JoinCityValues(city_values, s.line);
+  if (out.BatchRun == 0) s.shown.city.assign(s.line);
   if (!s.line.empty()) SplitCityLine(s.line, lists, request.city_in_street, s.city);
 
   std::array<std::string_view, 6> street_values;
   for (std::size_t i = 0; i < 6; ++i) street_values[i] = InputValue(in, street_row[i]);
   JoinStreetValues(street_values, s.street_line);
+  if (out.BatchRun == 0) s.shown.street.assign(s.street_line);
   bool city_in_street = street_row[0] != 0;
   for (std::size_t i = 0; i < 5; ++i)
     city_in_street = city_in_street && street_row[i] == city_row[i + 1];
@@ -133,7 +138,7 @@ void ParseAddress(const BuildRequest& request, const WordLists& lists, const Inp
       {kStreetDesignator, &s.street.street_designator}, {kStreetDirection, &s.street.direction},
       {kNonCivicAddress, &s.street.non_civic},          {kOddEven, &s.street.odd_even}};
   for (const auto& [k, part] : parts) Source(out, k).assign(*part);
-  BuildStandardAddress(s.street, StreetAddressOrder{}, Source(out, kStdAddress));
+  BuildStandardAddress(s.street, request.street_order, Source(out, kStdAddress));
 }
 
 // Step 11: three phones from the pairs of street-like slots in the phone row.
@@ -143,7 +148,10 @@ void ParsePhones(const InputTables& in, const SourceSet& needed, OutputTables& o
   constexpr int kPhones[] = {kPhone1, kPhone2, kPhone3};
   const auto& row = out.SpecialSourceTable[kPhoneRow];
   for (std::size_t j = 0; j < 3; ++j) {
-    SplitPhoneFields(InputValue(in, row[2 * j]), InputValue(in, row[2 * j + 1]), out.Scratch.phone);
+    const std::string_view a = InputValue(in, row[2 * j]);
+    const std::string_view b = InputValue(in, row[2 * j + 1]);
+    if (out.BatchRun == 0) JoinPhoneFields(a, b, out.Scratch.shown.phones[j]);
+    SplitPhoneFields(a, b, out.Scratch.phone);
     Source(out, kAreaCodes[j]).assign(out.Scratch.phone.area_code);
     Source(out, kPhones[j]).assign(out.Scratch.phone.phone);
   }

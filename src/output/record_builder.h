@@ -12,6 +12,8 @@
 #include "output/output_tables.h"
 #include "output/writers/writer.h"
 #include "parsing/gender_list.h"
+#include "parsing/person_name.h"
+#include "parsing/street.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
@@ -34,6 +36,10 @@ struct BuildRequest {
   std::span<const char> dbase_field_types;  // the type letter of field f at index f
   const GenderList* genders = nullptr;      // the user's gender.txt list; none when null
   bool gender_from_title = false;           // Gender 1 from the name's title and first names
+  // The Std. Address order and default suite; the name part orders, title guess and titles.
+  // Their texts must outlive the request (the window's control texts do).
+  StreetAddressOrder street_order;
+  PersonNameOptions name_options;
   // Set by a caller that vouches no one wrote the output field table since its last build
   // (a run between its progress points): the build then skips comparing the table with its
   // plans.

@@ -48,4 +48,9 @@ void SplitPhoneFields(std::string_view first, std::string_view second, PhonePart
   SplitPhone(std::string_view(joined, first_size + second_size), parts);
 }
 
+void JoinPhoneFields(std::string_view first, std::string_view second, std::string& text) {
+  text.assign(first.substr(0, kPhoneTextLimit));
+  text.append(second.substr(0, kPhoneTextLimit - text.size()));
+}
+
 }  // namespace vt

@@ -23,4 +23,8 @@ void SplitPhone(std::string_view text, PhoneParts& parts);
 // emptied first.
 void SplitPhoneFields(std::string_view first, std::string_view second, PhoneParts& parts);
 
+// The phone text SplitPhoneFields reads, for showing: the two values joined, each stage cut at
+// 254 characters.
+void JoinPhoneFields(std::string_view first, std::string_view second, std::string& text);
+
 }  // namespace vt

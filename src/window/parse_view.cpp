@@ -26,6 +26,7 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
                      {DateSheet, ParseStreet, ParseNameSheet, Mailing, CityPage, GenderSheet}),
       SourceSlotControls(Base(*this), {CombineInputFields, ParseStreet, CityPage, ParseNameSheet,
                                        GenderSheet, Time, ParsePhoneSheet, SplitSheet, DateSheet}),
+      ParseDisplayControls(Base(*this), {ParseStreet, CityPage, ParseNameSheet, ParsePhoneSheet}),
       DateControls(Base(*this), DateSheet, Time),
       SplitControls(Base(*this), SplitSheet),
       PartOrderControls(Base(*this), {ParseStreet, ParseNameSheet, GenderSheet}),

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <memory>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -19,6 +20,7 @@
 #include "window/controls/hidden_steps.h"
 #include "window/controls/input_controls.h"
 #include "window/controls/output_controls.h"
+#include "window/controls/parse_display_controls.h"
 #include "window/controls/parser_controls.h"
 #include "window/controls/part_order_controls.h"
 #include "window/controls/source_slot_controls.h"
@@ -43,6 +45,7 @@ class TParseView : public tk::Window,
                    public OutputControls,
                    public ParserControls,
                    public SourceSlotControls,
+                   public ParseDisplayControls,
                    public DateControls,
                    public SplitControls,
                    public PartOrderControls,
@@ -269,6 +272,19 @@ class TParseView : public tk::Window,
   // The added-name slot being edited (0-based); -1: none.
   std::int32_t AddedNameSelected = -1;
 
+  // --- Parser sheets: part order and what the parsers found --------------------------------------
+  // A group of a part-order family set to a part takes it from the family's other groups.
+  void PartOrderClick(std::span<tk::RadioGroup* const> family, tk::RadioGroup& group);
+  void SuiteDesignatorOutKeyPress(char& key);
+  void SuiteDesignatorOutExit();
+  void MaleTitleInExit();
+  void FemaleTitleInExit();
+  void NameOptionsClick();
+  // The display step of the Street, City, Names and Phone sheets after a record is built (not
+  // during a run): the parsed lines, the parts by name and value, the fields in the slots.
+  void DisplayParserSheets();
+  void ShowSlotNames(const ParserSlotRow& row);
+
   // --- Tables of start-up ----------------------------------------------------------------------
   std::vector<std::string> CommandLine;
   std::string CmdInputFileName;
@@ -290,6 +306,7 @@ class TParseView : public tk::Window,
   void BindOutputFormatHandlers();
   void BindInputHandlers();
   void BindNameHandlers();
+  void BindPartOrderHandlers();
   // Shows a gender on the added-name radio buttons without storing it again.
   void ShowAddedGender(std::int32_t gender);
   // What the output and page sheets need when they come to the front.

@@ -64,6 +64,16 @@ TEST(SplitPhoneFields, JoinsTwoFieldsAndSkipsShortTexts) {
   EXPECT_EQ(parts.phone, "555-1234");
 }
 
+TEST(JoinPhoneFields, TheTextTheSplitReadsEachStageCutAt254) {
+  std::string text = "old";
+  JoinPhoneFields("(416)", " 555-1234", text);
+  EXPECT_EQ(text, "(416) 555-1234");
+  JoinPhoneFields(std::string(250, 'x'), "5551234", text);
+  EXPECT_EQ(text, std::string(250, 'x') + "5551");
+  JoinPhoneFields(std::string(300, '9'), "1", text);
+  EXPECT_EQ(text, std::string(254, '9'));
+}
+
 struct TextRow {
   const char* name;
   std::string input;

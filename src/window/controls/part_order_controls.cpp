@@ -46,6 +46,9 @@ PartOrderControls::PartOrderControls(tk::Window& window, const PartOrderSheets& 
 
   InferredTitlesGroup.SetCaption("Inferred Titles");
   InferredTitlesGroup.SetNewRow(true);
+  GuessTitle.SetCaption("Infer Title from:");
+  GuessTitle.SetChecked(true);
+  MaleTitleLabel.SetNewRow(true);
   MaleTitleLabel.SetCaption("Male");
   MaleTitleIn.SetText("Mr");
   FemaleTitleLabel.SetCaption("Female");
@@ -54,6 +57,8 @@ PartOrderControls::PartOrderControls(tk::Window& window, const PartOrderSheets& 
   JointTitleIn.SetText("Mr & Mrs");
   DefaultTitleLabel.SetCaption("Undefined");
   DefaultTitleIn.SetText("Mr or Ms");
+  NameOptions.SetCaption("Name Options");
+  NameOptions.SetNewRow(true);
 }
 
 }  // namespace vt

@@ -49,6 +49,7 @@ struct PartOrderControls {
 
   // --- Gender sheet: the titles given to a name that has none ----------------------------------
   tk::GroupBox InferredTitlesGroup{w_, "InferredTitlesGroup", &s_.gender};
+  tk::CheckBox GuessTitle{w_, "GuessTitle", &InferredTitlesGroup};
   tk::Label MaleTitleLabel{w_, "MaleTitleLabel", &InferredTitlesGroup};
   tk::Edit MaleTitleIn{w_, "MaleTitleIn", &InferredTitlesGroup};
   tk::Label FemaleTitleLabel{w_, "FemaleTitleLabel", &InferredTitlesGroup};
@@ -57,6 +58,7 @@ struct PartOrderControls {
   tk::Edit JointTitleIn{w_, "JointTitleIn", &InferredTitlesGroup};
   tk::Label DefaultTitleLabel{w_, "DefaultTitleLabel", &InferredTitlesGroup};
   tk::Edit DefaultTitleIn{w_, "DefaultTitleIn", &InferredTitlesGroup};
+  tk::Button NameOptions{w_, "NameOptions", &s_.gender};
 
   // Each family in order: the item index of group n is the part placed n-th.
   tk::RadioGroup* PositionGroups[7] = {&Position1, &Position2, &Position3, &Position4,

@@ -22,7 +22,8 @@ SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& she
     clear->SetEnabled(false);
   StreetRowsLabel.SetCaption("Street line: click a row, then the input field that holds it");
   StreetRowsLabel.SetNewRow(true);
-  Street0.SetNewRow(true);
+  // A parser's slots stand in one row of their own under the heading.
+  for (tk::ListBox* first : {&Street0, &City1, &NameIn1, &Phone1A}) first->SetNewRow(true);
   const struct {
     tk::Label* label;
     const char* caption;

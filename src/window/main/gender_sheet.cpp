@@ -35,6 +35,7 @@ void TParseView::BindNameHandlers() {
   AddedMale.on_click = [this] { AddedMaleClick(); };
   AddedFemale.on_click = [this] { AddedFemaleClick(); };
   AddedAmbig.on_click = [this] { AddedAmbigClick(); };
+  BindPartOrderHandlers();
 }
 
 void TParseView::GenderSourceClick() {

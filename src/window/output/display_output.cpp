@@ -88,13 +88,30 @@ BuildRequest TParseView::GatherBuildRequest() {
   r.dbase_field_types = DbaseFieldTypes;
   r.genders = this;
   r.gender_from_title = GenderFromTitle.Checked();
+  StreetAddressOrder& street = r.street_order;
+  for (std::size_t i = 0; i < street.positions.size(); ++i)
+    street.positions[i] = PositionGroups[i]->ItemIndex();
+  street.use_default_suite = UseDefaultSuite.Checked();
+  street.default_suite = SuiteDesignatorOut.Text();
+  PersonNameOptions& name = r.name_options;
+  for (std::size_t i = 0; i < name.incoming.size(); ++i) {
+    name.incoming[i] = NamePGroups[i]->ItemIndex();
+    name.standard[i] = NameOGroups[i]->ItemIndex();
+  }
+  name.guess_title = GuessTitle.Checked();
+  name.male_title = MaleTitleIn.Text();
+  name.female_title = FemaleTitleIn.Text();
+  name.joint_title = JointTitleIn.Text();
+  name.default_title = DefaultTitleIn.Text();
   return r;
 }
 
 void TParseView::FillOutputClick() {
   BuildOutputRecord(GatherBuildRequest(), static_cast<const WordLists&>(*this),
                     static_cast<InputTables&>(*this), static_cast<OutputTables&>(*this));
-  if (BatchRun == 0) DisplayGenderSheet();
+  if (BatchRun != 0) return;
+  DisplayParserSheets();
+  DisplayGenderSheet();
 }
 
 void TParseView::ShowOutputRecordImage() {
