@@ -24,6 +24,7 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
       OutputControls(Base(*this), OutputConfiguration, CombineInputFields, MiscTab),
       ParserControls(Base(*this),
                      {DateSheet, ParseStreet, ParseNameSheet, Mailing, CityPage, GenderSheet}),
+      WordListControls(Base(*this), {ParseStreet, ParseNameSheet, Mailing, CityPage}),
       SourceSlotControls(Base(*this), {CombineInputFields, ParseStreet, CityPage, ParseNameSheet,
                                        GenderSheet, Time, ParsePhoneSheet, SplitSheet, DateSheet}),
       DateControls(Base(*this), DateSheet, Time),
@@ -55,6 +56,7 @@ void TParseView::BindHandlers() {
   BindOutputHandlers();
   BindOutputFormatHandlers();
   BindNameHandlers();
+  BindWordListHandlers();
 }
 
 }  // namespace vt

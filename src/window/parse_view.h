@@ -23,6 +23,7 @@
 #include "window/controls/part_order_controls.h"
 #include "window/controls/source_slot_controls.h"
 #include "window/controls/split_controls.h"
+#include "window/controls/word_list_controls.h"
 #include "window/paths.h"
 
 namespace vt {
@@ -42,6 +43,7 @@ class TParseView : public tk::Window,
                    public InputControls,
                    public OutputControls,
                    public ParserControls,
+                   public WordListControls,
                    public SourceSlotControls,
                    public DateControls,
                    public SplitControls,
@@ -269,6 +271,31 @@ class TParseView : public tk::Window,
   // The added-name slot being edited (0-based); -1: none.
   std::int32_t AddedNameSelected = -1;
 
+  // --- Word-list editors (main/word_list_editors.cpp) ------------------------------------------
+  // One description per editor; one set of handlers serves them all.
+  struct WordListEditor;
+  void WordListRowClick(const WordListEditor& editor, const tk::ListBox& clicked);
+  void WordListAddClick(const WordListEditor& editor);
+  void WordListDeleteClick(const WordListEditor& editor);
+  void WordListBoxExit(const WordListEditor& editor, bool leaving_second);
+  void WordListKeyPress(const WordListEditor& editor, char& key);
+  // Every editor's lists from the tables, with the selected rows kept (not during a run).
+  void RefillWordLists();
+  void ShowMailingClick();
+  void MailingOptionButtonClick();
+  // The slot each editor's next stored edit writes and its Delete removes; -1: none.
+  std::int32_t TitleSelected = -1;
+  std::int32_t SuffixSelected = -1;
+  std::int32_t NameStripSelected = -1;
+  std::int32_t StreetTypeSelected = -1;
+  std::int32_t SuiteSelected = -1;
+  std::int32_t NonCivicSelected = -1;
+  std::int32_t CapitalExceptionSelected = -1;
+  std::int32_t SurnamePrefixSelected = -1;
+  std::int32_t StateSelected = -1;
+  // The bytes of each editor's tables when its lists were last made.
+  std::vector<std::string> WordListsShown;
+
   // --- Tables of start-up ----------------------------------------------------------------------
   std::vector<std::string> CommandLine;
   std::string CmdInputFileName;
@@ -290,6 +317,7 @@ class TParseView : public tk::Window,
   void BindOutputFormatHandlers();
   void BindInputHandlers();
   void BindNameHandlers();
+  void BindWordListHandlers();
   // Shows a gender on the added-name radio buttons without storing it again.
   void ShowAddedGender(std::int32_t gender);
   // What the output and page sheets need when they come to the front.

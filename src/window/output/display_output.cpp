@@ -95,6 +95,7 @@ void TParseView::FillOutputClick() {
   BuildOutputRecord(GatherBuildRequest(), static_cast<const WordLists&>(*this),
                     static_cast<InputTables&>(*this), static_cast<OutputTables&>(*this));
   if (BatchRun == 0) DisplayGenderSheet();
+  if (BatchRun == 0) RefillWordLists();
 }
 
 void TParseView::ShowOutputRecordImage() {
