@@ -5,7 +5,6 @@
 
 #include <memory>
 #include <string>
-#include <vector>
 
 #include "parsing/word_lists.h"
 
@@ -14,87 +13,61 @@ namespace {
 
 enum class List { kTitles, kSuffixes, kSuites, kStrips, kCapitals, kPrefixes, kStates };
 
-struct Tables {
+// An editor's tables and rules, as the window binds them.
+struct Editor {
   SlotTable words;
   SlotTable seconds;
+  WordEditKind kind;
+  char lowest;
 };
 
-Tables TablesOf(WordLists& w, List list) {
+Editor EditorOf(WordLists& w, List list) {
   switch (list) {
     case List::kTitles:
-      return {SlotTable(w.TitleWords), SlotTable(w.TitleSubstitutes)};
+      return {SlotTable(w.TitleWords), SlotTable(w.TitleSubstitutes), WordEditKind::kPaired, 'A'};
     case List::kSuffixes:
-      return {SlotTable(w.SuffixWords), SlotTable(w.SuffixSubstitutes)};
+      return {SlotTable(w.SuffixWords), SlotTable(w.SuffixSubstitutes), WordEditKind::kPaired, '!'};
     case List::kSuites:
-      return {SlotTable(w.SuiteWords), SlotTable(w.SuiteSubstitutes)};
+      return {SlotTable(w.SuiteWords), SlotTable(w.SuiteSubstitutes), WordEditKind::kPaired, 'A'};
     case List::kStrips:
-      return {SlotTable(w.NameStripWords), {}};
+      return {SlotTable(w.NameStripWords), {}, WordEditKind::kSingle, '!'};
     case List::kCapitals:
-      return {SlotTable(w.CapitalExceptions), {}};
+      return {SlotTable(w.CapitalExceptions), {}, WordEditKind::kCapital, '!'};
     case List::kPrefixes:
-      return {SlotTable(w.SurnamePrefixes), SlotTable(w.SurnamePrefixSeconds)};
+      return {SlotTable(w.SurnamePrefixes), SlotTable(w.SurnamePrefixSeconds),
+              WordEditKind::kPrefix, '!'};
     case List::kStates:
-      return {SlotTable(w.StateNames), SlotTable(w.StateCodes)};
+      return {SlotTable(w.StateNames), SlotTable(w.StateCodes), WordEditKind::kState, 'A'};
   }
   return {};
 }
 
-std::vector<std::string> Texts(const SlotTable& table, std::size_t from, std::size_t to) {
-  std::vector<std::string> texts;
-  for (std::size_t i = from; i < to; ++i) texts.emplace_back(table.Text(i));
-  return texts;
-}
-
 TEST(WordListEdit, AddTargetsTheFirstFreeSlotOrTheLastOne) {
   const struct {
-    const char* name;
-    std::size_t used;
-    std::size_t capacity;
-    std::size_t target;
-  } rows[] = {
-      {"empty", 0, 50, 0},
-      {"some", 17, 50, 17},
-      {"49 used", 49, 50, 49},
-      {"full", 50, 50, 49},
-      {"states 0..98", 99, 99, 98},  // slot 99 is never read by the parser
-      {"states all 100", 100, 99, 98},
-  };
+    std::size_t used, capacity, target;
+  } rows[] = {{0, 50, 0}, {17, 50, 17}, {49, 50, 49}, {50, 50, 49}, {99, 99, 98}, {100, 99, 98}};
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
+    SCOPED_TRACE(testing::Message() << row.used << " used of " << row.capacity);
     auto w = std::make_unique<WordLists>();
     SlotTable names(w->StateNames);
     for (std::size_t i = 0; i < 100; ++i) names.Store(i, i < row.used ? "Name" : "");
     EXPECT_EQ(AddTarget(names, row.capacity), row.target);
   }
-  auto w = std::make_unique<WordLists>();
-  w->TitleWords[0][0] = '\0';
-  EXPECT_EQ(AddTarget(SlotTable(w->TitleWords), 50), 0u) << "an empty slot 0 ends the list";
 }
 
 TEST(WordListEdit, DeleteClosesUpRowsTogetherAndEmptiesTheLastSlot) {
   auto w = std::make_unique<WordLists>();
   const SlotTable titles[] = {SlotTable(w->TitleWords), SlotTable(w->TitleSubstitutes)};
-  titles[0].Store(3, "Mr&Mrs");
-  DeleteRow(titles, 0, 50);
-  EXPECT_EQ(Texts(titles[0], 0, 3), (std::vector<std::string>{"Mrs", "Miss", "Mr&Mrs"}));
-  EXPECT_EQ(Texts(titles[1], 2, 4), (std::vector<std::string>{"Mr & Mrs", "Mr & Mrs"}));
-  EXPECT_EQ(UsedSlots(w->TitleWords), 16u);
-
-  // A full list: the fiftieth entry moves up and does not stay behind as a copy.
-  for (std::size_t i = 0; i < 50; ++i) {
-    titles[0].Store(i, "T" + std::to_string(i));
-    titles[1].Store(i, "S" + std::to_string(i));
-  }
+  DeleteRow(titles, 3, 50);
+  EXPECT_EQ(titles[0].Text(3), "Mr-Mrs");
+  EXPECT_EQ(titles[1].Text(3), "Mr & Mrs");
+  // A full list: the fiftieth entry moves up and no copy of it stays behind.
+  for (std::size_t i = 0; i < 50; ++i) titles[0].Store(i, "T" + std::to_string(i));
   DeleteRow(titles, 10, 50);
   EXPECT_EQ(titles[0].Text(48), "T49");
-  EXPECT_EQ(titles[1].Text(48), "S49");
-  EXPECT_EQ(titles[0].Text(49), "");
-  EXPECT_EQ(titles[1].Text(49), "");
+  EXPECT_EQ(UsedSlots(w->TitleWords), 49u);
   DeleteRow(titles, 48, 50);
-  EXPECT_EQ(UsedSlots(w->TitleWords), 48u) << "the last row is deleted too";
-  DeleteRow(titles, 50, 50);
   EXPECT_EQ(UsedSlots(w->TitleWords), 48u);
-
   // The states editor stops at slot 98 and leaves slot 99 as the file had it.
   const SlotTable states[] = {SlotTable(w->StateNames), SlotTable(w->StateCodes)};
   for (std::size_t i = 0; i < 100; ++i) states[0].Store(i, "N" + std::to_string(i));
@@ -105,279 +78,70 @@ TEST(WordListEdit, DeleteClosesUpRowsTogetherAndEmptiesTheLastSlot) {
 }
 
 TEST(WordListEdit, StoresAreCutTrimmedAndSubstitutedByKind) {
+  // expected: word|second|what the second box shows afterwards, or "-" when nothing is stored.
   const struct {
-    const char* name;
     List list;
-    WordEditKind kind;
-    char lowest;
-    WordEdit edit;
-    bool stored;
-    const char* word;
+    const char* entry;
     const char* second;
-    const char* shown;  // what the second box shows afterwards
+    bool leaving_second;
+    const char* expected;
   } rows[] = {
-      {"title, blank substitute",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {"Dr.", ""},
-       true,
-       "Dr",
-       "Dr.",
-       "Dr."},
-      {"title with substitute",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {"Hon", "Honourable"},
-       true,
-       "Hon",
-       "Honourable",
-       ""},
-      {"substitute of one blank",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {"Hon", " x"},
-       true,
-       "Hon",
-       "Hon",
-       "Hon"},
-      {"substitute above 127 is text",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {"Hon", "\xC9minence"},
-       true,
-       "Hon",
-       "\xC9minence",
-       ""},
-      {"25-character title",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {"Abcdefghijklmnopqrstuvwxy", ""},
-       true,
-       "Abcdefghijklmnopqrs",
-       "Abcdefghijklmnopqrs",
-       "Abcdefghijklmnopqrs"},
-      {"title opening with a digit",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {"3rd", ""},
-       false,
-       "",
-       "",
-       ""},
-      {"title opening with a blank",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {" Dr", ""},
-       false,
-       "",
-       "",
-       ""},
-      {"empty title", List::kTitles, WordEditKind::kPaired, 'A', {"", "x"}, false, "", "", ""},
-      {"title that trims away",
-       List::kTitles,
-       WordEditKind::kPaired,
-       'A',
-       {"[.]", ""},
-       false,
-       "",
-       "",
-       ""},
-      {"suffix opening with a digit",
-       List::kSuffixes,
-       WordEditKind::kPaired,
-       '!',
-       {"2nd", ""},
-       true,
-       "2nd",
-       "2nd",
-       "2nd"},
-      {"suite, 16-byte slots",
-       List::kSuites,
-       WordEditKind::kPaired,
-       'A',
-       {"Penthouselevel12345", "Ph"},
-       true,
-       "Penthouselevel1",
-       "Ph",
-       ""},
-      {"name strip trimmed",
-       List::kStrips,
-       WordEditKind::kSingle,
-       '!',
-       {"fax line.", ""},
-       true,
-       "fax line",
-       "",
-       ""},
-      {"name strip of punctuation",
-       List::kStrips,
-       WordEditKind::kSingle,
-       '!',
-       {"--", ""},
-       false,
-       "",
-       "",
-       ""},
-      {"exception with its blank",
-       List::kCapitals,
-       WordEditKind::kCapital,
-       '!',
-       {"II<", ""},
-       true,
-       "II ",
-       "",
-       ""},
-      {"exception not trimmed",
-       List::kCapitals,
-       WordEditKind::kCapital,
-       '!',
-       {"O'", ""},
-       true,
-       "O'",
-       "",
-       ""},
-      {"exception cut to 15",
-       List::kCapitals,
-       WordEditKind::kCapital,
-       '!',
-       {"abcdefghijklmn<<", ""},
-       true,
-       "abcdefghijklmn ",
-       "",
-       ""},
-      {"prefix of three words",
-       List::kPrefixes,
-       WordEditKind::kPrefix,
-       '!',
-       {"Van Der Berg", ""},
-       true,
-       "Van",
-       "Der",
-       ""},
-      {"prefix of one word",
-       List::kPrefixes,
-       WordEditKind::kPrefix,
-       '!',
-       {"Da", ""},
-       true,
-       "Da",
-       "",
-       ""},
-      {"prefix cut to 9",
-       List::kPrefixes,
-       WordEditKind::kPrefix,
-       '!',
-       {"Abcdefghijkl Mnopqrstuv", ""},
-       true,
-       "Abcdefghi",
-       "Mnopqrstu",
-       ""},
-      {"prefix opening with a separator",
-       List::kPrefixes,
-       WordEditKind::kPrefix,
-       '!',
-       {"-Van", ""},
-       false,
-       "",
-       "",
-       ""},
-      {"state, blank code",
-       List::kStates,
-       WordEditKind::kState,
-       'A',
-       {"yukon.", ""},
-       true,
-       "yukon",
-       "YU",
-       "YU"},
-      {"state, code typed",
-       List::kStates,
-       WordEditKind::kState,
-       'A',
-       {"Yukon.", "YT"},
-       true,
-       "Yukon",
-       "",
-       ""},
-      {"state, leaving the code",
-       List::kStates,
-       WordEditKind::kState,
-       'A',
-       {"Yukon.", "YT-", true},
-       true,
-       "Yukon.",
-       "YT",
-       ""},
-      {"state, leaving a blank code",
-       List::kStates,
-       WordEditKind::kState,
-       'A',
-       {"Yukon", "", true},
-       true,
-       "Yukon",
-       "YU",
-       "YU"},
-      {"state code cut to 2",
-       List::kStates,
-       WordEditKind::kState,
-       'A',
-       {"Yukon", "ABC", true},
-       true,
-       "Yukon",
-       "AB",
-       ""},
-      {"state name cut to 23",
-       List::kStates,
-       WordEditKind::kState,
-       'A',
-       {"Northern Territory of the Far North", "NT"},
-       true,
-       "Northern Territory of t",
-       "",
-       ""},
+      {List::kTitles, "Dr.", "", false, "Dr|Dr.|Dr."},
+      {List::kTitles, "Hon", "Honourable", false, "Hon|Honourable|"},
+      {List::kTitles, "Hon", " x", true, "Hon|Hon|Hon"},
+      {List::kTitles, "Hon", "\xC9minence", false, "Hon|\xC9minence|"},
+      {List::kTitles, "Abcdefghijklmnopqrstuvwxy", "", false,
+       "Abcdefghijklmnopqrs|Abcdefghijklmnopqrs|Abcdefghijklmnopqrs"},
+      {List::kTitles, "3rd", "", false, "-"},
+      {List::kTitles, " Dr", "", false, "-"},
+      {List::kTitles, "", "x", false, "-"},
+      {List::kTitles, "[.]", "", false, "-"},  // would empty the slot and hide the rest
+      {List::kSuffixes, "2nd", "", false, "2nd|2nd|2nd"},
+      {List::kSuites, "Penthouselevel12345", "Ph", false, "Penthouselevel1|Ph|"},
+      {List::kStrips, "fax line.", "", false, "fax line||"},
+      {List::kStrips, "--", "", false, "-"},
+      {List::kCapitals, "II<", "", false, "II ||"},
+      {List::kCapitals, "O'", "", false, "O'||"},
+      {List::kCapitals, "abcdefghijklmn<<", "", false, "abcdefghijklmn ||"},
+      {List::kPrefixes, "Van Der Berg", "", false, "Van|Der|"},
+      {List::kPrefixes, "Da", "", false, "Da||"},
+      {List::kPrefixes, "Abcdefghijkl Mnopqrstuv", "", false, "Abcdefghi|Mnopqrstu|"},
+      {List::kPrefixes, "-Van", "", false, "-"},
+      {List::kStates, "yukon.", "", false, "yukon|YU|YU"},
+      {List::kStates, "Yukon.", "YT", false, "Yukon||"},
+      {List::kStates, "Yukon.", "YT-", true, "Yukon.|YT|"},
+      {List::kStates, "Yukon", "", true, "Yukon|YU|YU"},
+      {List::kStates, "Yukon", "ABC", true, "Yukon|AB|"},
+      {List::kStates, "Northern Territory of the Far North", "NT", false,
+       "Northern Territory of t||"},
   };
   for (const auto& row : rows) {
-    SCOPED_TRACE(row.name);
+    SCOPED_TRACE(row.entry);
     auto w = std::make_unique<WordLists>();
-    const Tables t = TablesOf(*w, row.list);
+    const Editor e = EditorOf(*w, row.list);
     // A slot no built-in list uses.
     const std::size_t slot = row.list == List::kStates ? 90 : 49;
     std::string shown;
-    EXPECT_EQ(StoreWordEdit(row.kind, row.lowest, t.words, t.seconds, slot, row.edit, shown),
-              row.stored);
-    EXPECT_EQ(t.words.Text(slot), row.word);
-    if (t.seconds.Present()) {
-      EXPECT_EQ(t.seconds.Text(slot), row.second);
+    const bool stored = StoreWordEdit(e.kind, e.lowest, e.words, e.seconds, slot,
+                                      {row.entry, row.second, row.leaving_second}, shown);
+    const std::string second(e.seconds.Present() ? e.seconds.Text(slot) : "");
+    const std::string got = std::string(e.words.Text(slot)) + "|" + second + "|" + shown;
+    EXPECT_EQ(stored ? got : "-", row.expected);
+    if (!stored) {
+      EXPECT_EQ(got, "||") << "nothing is written";
     }
-    EXPECT_EQ(shown, row.shown);
   }
 }
 
-TEST(WordListEdit, StoreKeepsTheBytesAfterTheNul) {
+TEST(WordListEdit, StoresKeepTheBytesAfterTheNulAndRowsShowTheirEntries) {
   auto w = std::make_unique<WordLists>();
-  SlotTable titles(w->TitleWords);
-  titles.Store(1, "Mrs");
-  titles.Store(1, "M");
+  SlotTable(w->TitleWords).Store(1, "M");
   EXPECT_EQ(std::string(w->TitleWords[1], 4), std::string("M\0s\0", 4));
-}
-
-TEST(WordListEdit, RowsShowTheirEntries) {
-  auto w = std::make_unique<WordLists>();
-  const Tables prefixes = TablesOf(*w, List::kPrefixes);
-  const Tables capitals = TablesOf(*w, List::kCapitals);
-  const Tables titles = TablesOf(*w, List::kTitles);
-  EXPECT_EQ(ShownEntry(WordEditKind::kPrefix, prefixes.words, prefixes.seconds, 0), "De");
-  EXPECT_EQ(ShownEntry(WordEditKind::kPrefix, prefixes.words, prefixes.seconds, 3), "Van Der");
-  EXPECT_EQ(ShownEntry(WordEditKind::kCapital, capitals.words, capitals.seconds, 6), "II<");
-  EXPECT_EQ(ShownEntry(WordEditKind::kCapital, capitals.words, capitals.seconds, 4), "O'");
-  EXPECT_EQ(ShownEntry(WordEditKind::kPaired, titles.words, titles.seconds, 3), "Mr&Mrs");
+  const Editor prefixes = EditorOf(*w, List::kPrefixes);
+  const Editor capitals = EditorOf(*w, List::kCapitals);
+  EXPECT_EQ(ShownEntry(prefixes.kind, prefixes.words, prefixes.seconds, 0), "De");
+  EXPECT_EQ(ShownEntry(prefixes.kind, prefixes.words, prefixes.seconds, 3), "Van Der");
+  EXPECT_EQ(ShownEntry(capitals.kind, capitals.words, capitals.seconds, 6), "II<");
 }
 
 }  // namespace
