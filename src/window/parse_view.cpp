@@ -24,6 +24,7 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
       OutputControls(Base(*this), OutputConfiguration, CombineInputFields, MiscTab),
       ParserControls(Base(*this),
                      {DateSheet, ParseStreet, ParseNameSheet, Mailing, CityPage, GenderSheet}),
+      WordListControls(Base(*this), {ParseStreet, ParseNameSheet, Mailing, CityPage}),
       SourceSlotControls(Base(*this), {CombineInputFields, ParseStreet, CityPage, ParseNameSheet,
                                        GenderSheet, Time, ParsePhoneSheet, SplitSheet, DateSheet}),
       ParseDisplayControls(Base(*this), {ParseStreet, CityPage, ParseNameSheet, ParsePhoneSheet}),
@@ -56,6 +57,7 @@ void TParseView::BindHandlers() {
   BindOutputHandlers();
   BindOutputFormatHandlers();
   BindNameHandlers();
+  BindWordListHandlers();
 }
 
 }  // namespace vt

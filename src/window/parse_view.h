@@ -25,6 +25,7 @@
 #include "window/controls/part_order_controls.h"
 #include "window/controls/source_slot_controls.h"
 #include "window/controls/split_controls.h"
+#include "window/controls/word_list_controls.h"
 #include "window/paths.h"
 
 namespace vt {
@@ -44,6 +45,7 @@ class TParseView : public tk::Window,
                    public InputControls,
                    public OutputControls,
                    public ParserControls,
+                   public WordListControls,
                    public SourceSlotControls,
                    public ParseDisplayControls,
                    public DateControls,
@@ -284,6 +286,30 @@ class TParseView : public tk::Window,
   // during a run): the parsed lines, the parts by name and value, the fields in the slots.
   void DisplayParserSheets();
   void ShowSlotNames(const ParserSlotRow& row);
+  // --- Word-list editors (main/word_list_editors.cpp) ------------------------------------------
+  // One description per editor; one set of handlers serves them all.
+  struct WordListEditor;
+  void WordListRowClick(const WordListEditor& editor, const tk::ListBox& clicked);
+  void WordListAddClick(const WordListEditor& editor);
+  void WordListDeleteClick(const WordListEditor& editor);
+  void WordListBoxExit(const WordListEditor& editor, bool leaving_second);
+  void WordListKeyPress(const WordListEditor& editor, char& key);
+  // Every editor's lists from the tables, with the selected rows kept (not during a run).
+  void RefillWordLists();
+  void ShowMailingClick();
+  void MailingOptionButtonClick();
+  // The slot each editor's next stored edit writes and its Delete removes; -1: none.
+  std::int32_t TitleSelected = -1;
+  std::int32_t SuffixSelected = -1;
+  std::int32_t NameStripSelected = -1;
+  std::int32_t StreetTypeSelected = -1;
+  std::int32_t SuiteSelected = -1;
+  std::int32_t NonCivicSelected = -1;
+  std::int32_t CapitalExceptionSelected = -1;
+  std::int32_t SurnamePrefixSelected = -1;
+  std::int32_t StateSelected = -1;
+  // The bytes of each editor's tables when its lists were last made.
+  std::vector<std::string> WordListsShown;
 
   // --- Tables of start-up ----------------------------------------------------------------------
   std::vector<std::string> CommandLine;
@@ -307,6 +333,7 @@ class TParseView : public tk::Window,
   void BindInputHandlers();
   void BindNameHandlers();
   void BindPartOrderHandlers();
+  void BindWordListHandlers();
   // Shows a gender on the added-name radio buttons without storing it again.
   void ShowAddedGender(std::int32_t gender);
   // What the output and page sheets need when they come to the front.

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QDir>
+#include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -123,6 +124,38 @@ TEST_F(FlowScreenshotTest, ParserSheetsWithARecord) {
     EXPECT_TRUE(view->grab().save(path, "PNG")) << path.toStdString();
   }
   EXPECT_EQ(window->StreetParts.Item(8), "123 Main St N Apt 4");
+}
+
+// The word-list editors in use: an entry typed through the widgets, a row of each sheet picked.
+TEST_F(FlowScreenshotTest, WordListEditorsInUse) {
+  Open(testing::kFlowInput);
+  ClickTab(window->Mailing);
+  Click(window->StreetTypeAdd);
+  Type("Wynd");
+  Click(window->StreetTypeSubstIn);
+  // Leaving the entry box showed the entry as its substitute; the user types over it.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_A, Qt::ControlModifier);
+  Type("Wy");
+  Press(Qt::Key_Return);
+  EXPECT_EQ(SlotText(window->StreetTypeWords[45]), "Wynd");
+  EXPECT_EQ(SlotText(window->StreetTypeSubstitutes[45]), "Wy");
+  ClickRow(window->CapitalExceptionsIn, "II<");
+  EXPECT_EQ(Widget<QLineEdit>(window->CapitalExceptionIn)->text(), QStringLiteral("II<"));
+  ClickTab(window->ParseNameSheet);
+  ClickRow(window->TitleSubstsIn, 4);
+  EXPECT_EQ(Widget<QLineEdit>(window->TitleIn)->text(), QStringLiteral("Mr-Mrs"));
+  ClickTab(window->CityPage);
+  ClickRow(window->States, "Ontario");
+  EXPECT_EQ(Widget<QLineEdit>(window->StateSubstIn)->text(), QStringLiteral("ON"));
+  QDir(QStringLiteral(VONTRASK_BINARY_DIR)).mkpath(QStringLiteral("screens"));
+  for (tk::TabSheet* sheet : {&window->Mailing, &window->ParseNameSheet, &window->CityPage}) {
+    ClickTab(*sheet);
+    view->Sync();
+    QApplication::processEvents();
+    const QString path = QStringLiteral(VONTRASK_BINARY_DIR "/screens/editors-%1.png")
+                             .arg(QString::fromStdString(sheet->Name()));
+    EXPECT_TRUE(view->grab().save(path, "PNG")) << path.toStdString();
+  }
 }
 
 }  // namespace

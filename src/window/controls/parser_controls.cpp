@@ -8,16 +8,10 @@ namespace vt {
 ParserControls::ParserControls(tk::Window& window, const ParserSheets& sheets)
     : w_(window), s_(sheets) {
   DBVer.SetCaption("DBF Y2K header (see help)");
-  NonCivicGroup.SetCaption("Non-Civic Words");
-  SuiteGroup.SetCaption("Suite Designators");
-  TitleGroup.SetCaption("Titles");
-  SuffixGroup.SetCaption("Suffixes");
   StripAccents.SetCaption("Strip Accents");
   InterLeaf.Add("1 stream");
   for (int n = 2; n <= 32; ++n) InterLeaf.Add(std::to_string(n) + " streams");
-  StreetTypeGroup.SetCaption("Street Designators");
   CityInStreet.SetCaption("City, State, Zip");
-  StateGroup.SetCaption("States and Provinces");
   GenderFromTitle.SetCaption("Infer Gender 1 from Information in Name tab instead of input field");
   AddedNamesGroup.SetCaption("Added First Names");
   AddedMale.SetCaption("M");

@@ -1,4 +1,4 @@
-// Parser controls: the Date, Street, Names, Mailing, City and Gender sheets' options and lists.
+// Parser controls: the Date, Mailing, City and Gender sheets' options and the added names.
 #pragma once
 
 #include "toolkit/toolkit.h"
@@ -25,34 +25,12 @@ struct ParserControls {
   // --- Date sheet ------------------------------------------------------------------------------
   tk::CheckBox DBVer{w_, "DBVer", &s_.date};
 
-  // --- Street sheet ----------------------------------------------------------------------------
-  tk::GroupBox NonCivicGroup{w_, "NonCivicGroup", &s_.street};
-  tk::ListBox NonCivicsIn{w_, "NonCivicsIn", &NonCivicGroup};
-  tk::ListBox NonCivicSubstsIn{w_, "NonCivicSubstsIn", &NonCivicGroup};
-  tk::GroupBox SuiteGroup{w_, "SuiteGroup", &s_.street};
-  tk::ListBox SuiteDesignatorsIn{w_, "SuiteDesignatorsIn", &SuiteGroup};
-  tk::ListBox SuiteDesignatorSubstsIn{w_, "SuiteDesignatorSubstsIn", &SuiteGroup};
-
-  // --- Names sheet -----------------------------------------------------------------------------
-  tk::GroupBox TitleGroup{w_, "TitleGroup", &s_.names};
-  tk::ListBox TitlesIn{w_, "TitlesIn", &TitleGroup};
-  tk::ListBox TitleSubstsIn{w_, "TitleSubstsIn", &TitleGroup};
-  tk::GroupBox SuffixGroup{w_, "SuffixGroup", &s_.names};
-  tk::ListBox SufficesIn{w_, "SufficesIn", &SuffixGroup};
-  tk::ListBox SuffixSubstsIn{w_, "SuffixSubstsIn", &SuffixGroup};
-
   // --- Mailing sheet ---------------------------------------------------------------------------
   tk::CheckBox StripAccents{w_, "StripAccents", &s_.mailing};
   tk::ListBox InterLeaf{w_, "InterLeaf", &s_.mailing};
-  tk::GroupBox StreetTypeGroup{w_, "StreetTypeGroup", &s_.mailing};
-  tk::ListBox StreetTypes{w_, "StreetTypes", &StreetTypeGroup};
-  tk::ListBox StreetTypeSubsts{w_, "StreetTypeSubsts", &StreetTypeGroup};
 
   // --- City sheet ------------------------------------------------------------------------------
   tk::CheckBox CityInStreet{w_, "CityInStreet", &s_.city};
-  tk::GroupBox StateGroup{w_, "StateGroup", &s_.city};
-  tk::ListBox States{w_, "States", &StateGroup};
-  tk::ListBox StateSubsts{w_, "StateSubsts", &StateGroup};
 
   // --- Gender sheet ----------------------------------------------------------------------------
   tk::CheckBox GenderFromTitle{w_, "GenderFromTitle", &s_.gender};

@@ -112,6 +112,7 @@ void TParseView::FillOutputClick() {
   if (BatchRun != 0) return;
   DisplayParserSheets();
   DisplayGenderSheet();
+  RefillWordLists();
 }
 
 void TParseView::ShowOutputRecordImage() {
