@@ -30,6 +30,7 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
       SplitControls(Base(*this), SplitSheet),
       PartOrderControls(Base(*this), {ParseStreet, ParseNameSheet, GenderSheet}),
       ConversionControls(Base(*this), MiscTab),
+      ComboControls(Base(*this), CombineInputFields),
       CommandLine(std::move(args)) {
   SetCaption("Vontrask - Data File Converter");
   SetClientSize(630, 408);
@@ -55,6 +56,7 @@ void TParseView::BindHandlers() {
   BindOutputHandlers();
   BindOutputFormatHandlers();
   BindNameHandlers();
+  BindDateComboHandlers();
 }
 
 }  // namespace vt

@@ -48,6 +48,13 @@ DateControls::DateControls(tk::Window& window, tk::TabSheet& date, tk::TabSheet&
   TimeType.SetItems({"Clock Time", "Calendar Time", "Portion of day"});
   TimeType.SetItemIndex(0);
   TimeType.SetHint("\"Calendar Time\" is the number of seconds since Jan1, 1970");
+
+  Button1.SetCaption("Clear  Sources");
+  Button1.SetNewRow(true);
+  TodayLabel.SetNewRow(true);
+  DateNames.SetNewRow(true);
+  ClearTimeSource.SetCaption("Clear explicit time sources");
+  HourName.SetNewRow(true);
 }
 
 }  // namespace vt

@@ -88,6 +88,7 @@ BuildRequest TParseView::GatherBuildRequest() {
   r.dbase_field_types = DbaseFieldTypes;
   r.genders = this;
   r.gender_from_title = GenderFromTitle.Checked();
+  GatherSheetOptions(r);
   return r;
 }
 
@@ -95,6 +96,7 @@ void TParseView::FillOutputClick() {
   BuildOutputRecord(GatherBuildRequest(), static_cast<const WordLists&>(*this),
                     static_cast<InputTables&>(*this), static_cast<OutputTables&>(*this));
   if (BatchRun == 0) DisplayGenderSheet();
+  if (BatchRun == 0) ShowBuiltSources();
 }
 
 void TParseView::ShowOutputRecordImage() {
