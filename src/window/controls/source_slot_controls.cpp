@@ -17,6 +17,7 @@ SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& she
        {&ClearCombo, &StreetClear, &CityClear, &NameClear, &PhoneClear, &SplitClear}) {
     clear->SetCaption("Clear");
   }
+  ClearCombo.SetCaption("Clear Selected Field");
   // A parser's Clear empties the slot picked last, so it waits for a pick.
   for (tk::Button* clear : {&StreetClear, &CityClear, &NameClear, &PhoneClear})
     clear->SetEnabled(false);
