@@ -5,6 +5,11 @@ namespace vt {
 
 ComboControls::ComboControls(tk::Window& window, tk::TabSheet& combine)
     : w_(window), combine_(combine) {
+  // One row per combination.
+  for (tk::ListBox* list : {&CombinationName, &CombinationValue, &ComboDiv1, &ComboDiv2, &ComboDiv3,
+                            &ComboDiv4, &ComboDiv5, &ComboDiv6}) {
+    list->SetItems({"", "", "", ""});
+  }
   CombinationName.SetNewRow(true);
   ComboDivLabel.SetCaption("Divider at this position");
   ComboDivLabel.SetNewRow(true);

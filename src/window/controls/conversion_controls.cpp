@@ -24,6 +24,7 @@ ConversionControls::ConversionControls(tk::Window& window, tk::TabSheet& misc)
   ConversionConstLabel.SetNewRow(true);
   ConversionMultLabel.SetCaption("Multiplier");
   ConvSourceEdit.SetNewRow(true);
+  ConvResultLabel.SetGeometry({0, 0, 160, 0});
 }
 
 }  // namespace vt

@@ -18,6 +18,9 @@ SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& she
     clear->SetCaption("Clear");
   }
   ClearCombo.SetCaption("Clear Selected Field");
+  // The component lists and the date slots have one row per combination and per date.
+  for (tk::ListBox* list : ComboLists) list->SetItems({"", "", "", ""});
+  DateChoiceBox.SetItems({"(Source 1)", "(Source 2)", "(Source 3)", "(Source 4)"});
   // A parser's Clear empties the slot picked last, so it waits for a pick.
   for (tk::Button* clear : {&StreetClear, &CityClear, &NameClear, &PhoneClear})
     clear->SetEnabled(false);
