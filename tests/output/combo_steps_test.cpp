@@ -118,6 +118,16 @@ TEST_F(ComboStepsTest, UnitConversionAndSumOfCombinations) {
   EXPECT_EQ(Source(kConvert3), "-4") << "a text that is no number counts as 0";
   EXPECT_EQ(Source(kConvert4), "0") << "no rule";
   EXPECT_EQ(Source(kSumOfCombos), "103.5");
+  // One strict reader: no NaN, infinity or hexadecimal numbers.
+  const struct {
+    const char* text;
+    const char* converted;
+  } readings[] = {{"Nancy", "-4"}, {"inf", "-4"}, {"0x1A", "-4"}, {"1e2", "96"}, {"-2.5", "-6.5"}};
+  for (const auto& reading : readings) {
+    Input({"", "", reading.text, ""});
+    Build();
+    EXPECT_EQ(Source(kConvert3), reading.converted) << reading.text;
+  }
 
   auto shown = [](double value) {
     char text[32];
