@@ -9,6 +9,8 @@
 
 namespace vt {
 
+static_assert(kFirstCombinationRow == 1, "combination c is row c of SpecialSourceTable");
+
 std::array<char, 4>& CombinationDivider(OutputTables& out, int c, int p) {
   assert(c >= 1 && c <= kCombinations && p >= 1 && p <= kDividers && "a divider of the table");
   const auto row = static_cast<std::size_t>(p < kDividers ? c : c + 1);

@@ -16,6 +16,11 @@ inline constexpr int kDividers = 6;
 // A combination is cut here, so that five long components never outgrow a value.
 inline constexpr std::size_t kCombinationLimit = 1299;
 
+// Whether a row of SpecialSourceTable holds a combination's components.
+inline bool IsCombinationRow(int row) {
+  return row >= 1 && row <= kCombinations;
+}
+
 // Divider p (1..6) of combination c (1..4). Divider 6 of a combination is stored as position 0
 // of the next row, as preference files hold it, so it is the same slot as that row's unused
 // position 0.

@@ -13,10 +13,6 @@ namespace {
 
 constexpr int kSplitSources = 3;
 
-bool IsCombinationRow(std::int32_t row) {
-  return row >= kFirstCombinationRow && row < kFirstCombinationRow + kCombinations;
-}
-
 }  // namespace
 
 void TParseView::DisplayComboClick() {

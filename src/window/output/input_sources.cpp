@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "output/combinations.h"
 #include "output/field_names.h"
 #include "output/field_table.h"
 #include "output/generated_sources.h"
@@ -89,8 +90,8 @@ void TParseView::InputFieldNamesListBoxClick() {
   }
 
   // A slot click on another sheet may have moved the active row off the combinations.
-  const bool combination_row = ActiveSourceRow >= kFirstCombinationRow && ActiveSourceRow <= 4;
-  if (sheet == "CombineInputFields" && AnySelected(ComboLists, 5) && combination_row) {
+  if (sheet == "CombineInputFields" && AnySelected(ComboLists, 5) &&
+      IsCombinationRow(ActiveSourceRow)) {
     SpecialSourceTable[static_cast<std::size_t>(ActiveSourceRow)]
                       [static_cast<std::size_t>(ActiveComboSlot)] = f;
     InputFieldNamesListBox.SetItemIndex(-1);
