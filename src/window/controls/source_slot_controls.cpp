@@ -21,9 +21,11 @@ SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& she
   // The component lists and the date slots have one row per combination and per date.
   for (tk::ListBox* list : ComboLists) list->SetItems({"", "", "", ""});
   DateChoiceBox.SetItems({"(Source 1)", "(Source 2)", "(Source 3)", "(Source 4)"});
-  // A parser's Clear empties the slot picked last, so it waits for a pick.
-  for (tk::Button* clear : {&StreetClear, &CityClear, &NameClear, &PhoneClear})
+  // A Clear button empties the slot picked last, so it waits for a pick.
+  for (tk::Button* clear :
+       {&StreetClear, &CityClear, &NameClear, &PhoneClear, &ClearCombo, &SplitClear}) {
     clear->SetEnabled(false);
+  }
   StreetRowsLabel.SetCaption("Street line: click a row, then the input field that holds it");
   StreetRowsLabel.SetNewRow(true);
   Street0.SetNewRow(true);

@@ -33,9 +33,6 @@ void TParseView::BindDateComboHandlers() {
   ClearCombo.on_click = [this] { ClearComboClick(); };
   EvalCheckBox.on_click = [this] { DisplayOutput.Click(); };
   ConvButton.on_click = [this] { ConvButtonClick(); };
-  // Like the parsers' Clear buttons, these wait for a slot to be picked.
-  ClearCombo.SetEnabled(false);
-  SplitClear.SetEnabled(false);
 
   // Split sheet.
   for (int s = 0; s < 3; ++s) SplitLists[s]->on_click = [this, s] { SplitInClick(s + 1); };
