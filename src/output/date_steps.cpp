@@ -60,6 +60,26 @@ void AppendTwoDigits(int value, std::string& out) {
   AppendDecimal(value, 2, '0', out);
 }
 
+// A local time as words to read a date from: weekday, month name, day, year and time
+// ("Wed Mar 4 1998 09:06:07").
+void WriteDateWords(const std::tm& t, std::string& text) {
+  text.clear();
+  const int year = t.tm_year + 1900;
+  AppendDatePart(year, t.tm_mon + 1, t.tm_mday, 'a', text);
+  text.push_back(' ');
+  AppendDatePart(year, t.tm_mon + 1, t.tm_mday, 'b', text);
+  text.push_back(' ');
+  AppendDecimal(t.tm_mday, 1, ' ', text);
+  text.push_back(' ');
+  AppendDecimal(year, 1, ' ', text);
+  text.push_back(' ');
+  AppendTwoDigits(t.tm_hour, text);
+  text.push_back(':');
+  AppendTwoDigits(t.tm_min, text);
+  text.push_back(':');
+  AppendTwoDigits(t.tm_sec, text);
+}
+
 // Day, month and year of a calendar time, written as the time step writes them.
 void WriteDateOfTime(const DateOptions& o, const std::tm& t, int slot, OutputTables& out) {
   const int year = t.tm_year + 1900;
@@ -184,6 +204,25 @@ void ReadInOrder(DateOrder order, DateScratch& s, const OutputTables& out, DayMo
   d.year = s.p3.empty() ? GuessedYear(d.month, out) : LeadingInteger(s.p3);
 }
 
+// Day, month and year as read, out-of-range parts made 0 and the century added; then the date
+// and its parts in their written forms. Date j stays empty without a day and a month.
+void WriteDate(const DateOptions& o, int slot, DayMonthYear& d, OutputTables& out) {
+  if (d.day < 0 || d.day > 31) d.day = 0;
+  if (d.month < 0 || d.month > 12) d.month = 0;
+  if (d.year < 0 || d.year > kLatestYear) d.year = 0;
+  if (d.year < o.century_break) d.year += 2000;
+  if (d.year < 100) d.year += 1900;
+  SetDecimal(Source(out, kDay1 + slot), d.day, 2, ' ');
+  SetDecimal(Source(out, kMonth1 + slot), d.month, 2, ' ');
+  SetDecimal(Source(out, kYear1 + slot), d.year, 1, ' ');
+  if (d.day > 0 && d.month > 0 && d.year > 0)
+    SetDecimal(Source(out, kJulianDate1 + slot), DayNumberOfDate(d.day, d.month, d.year), 1, ' ');
+  std::string& date = Source(out, kDate1 + slot);
+  FormatDateParts(d.year, d.month, d.day, o.patterns.Date(), o.separator, date);
+  FormatDateParts(d.year, d.month, d.day, o.patterns.Weekday(), {}, Source(out, kWeekday1 + slot));
+  if (d.day == 0 || d.month == 0) date.clear();
+}
+
 // The time inside a date: the words after the date's year.
 void ReadTimeInDate(int slot, DateScratch& s, OutputTables& out) {
   if (out.DateTimeSources[static_cast<std::size_t>(kSlots + 1 + slot)] != 0) return;
@@ -211,7 +250,6 @@ void ReadDate(const DateStepSetup& setup, std::string_view value, bool dbase_dat
                  LeadingInteger(Source(out, kMonth1 + slot)),
                  LeadingInteger(Source(out, kYear1 + slot))};
   std::int64_t julian = 0;
-  const int century = o.century_break;
   while (!s.text.empty() && date.empty()) {
     SplitWords(s.text, s.p1, s.p2, s.p3);
     const std::int64_t first = LeadingCount(s.p1);
@@ -221,22 +259,7 @@ void ReadDate(const DateStepSetup& setup, std::string_view value, bool dbase_dat
       std::tm t{};
       readable = LocalTimeOf(setup, first, t);
       if (readable) {
-        // Weekday, month name, day, year and time, read again as words.
-        s.text.clear();
-        const int year = t.tm_year + 1900;
-        AppendDatePart(year, t.tm_mon + 1, t.tm_mday, 'a', s.text);
-        s.text.push_back(' ');
-        AppendDatePart(year, t.tm_mon + 1, t.tm_mday, 'b', s.text);
-        s.text.push_back(' ');
-        AppendDecimal(t.tm_mday, 1, ' ', s.text);
-        s.text.push_back(' ');
-        AppendDecimal(year, 1, ' ', s.text);
-        s.text.push_back(' ');
-        AppendTwoDigits(t.tm_hour, s.text);
-        s.text.push_back(':');
-        AppendTwoDigits(t.tm_min, s.text);
-        s.text.push_back(':');
-        AppendTwoDigits(t.tm_sec, s.text);
+        WriteDateWords(t, s.text);
         SplitWords(s.text, s.p1, s.p2, s.p3);
       }
     }
@@ -254,19 +277,7 @@ void ReadDate(const DateStepSetup& setup, std::string_view value, bool dbase_dat
     } else {
       d = {};  // a second count the C library cannot convert gives no date
     }
-    if (d.day < 0 || d.day > 31) d.day = 0;
-    if (d.month < 0 || d.month > 12) d.month = 0;
-    if (d.year < 0 || d.year > kLatestYear) d.year = 0;
-    if (d.year < century) d.year += 2000;
-    if (d.year < 100) d.year += 1900;
-    SetDecimal(Source(out, kDay1 + slot), d.day, 2, ' ');
-    SetDecimal(Source(out, kMonth1 + slot), d.month, 2, ' ');
-    SetDecimal(Source(out, kYear1 + slot), d.year, 1, ' ');
-    if (d.day > 0 && d.month > 0 && d.year > 0)
-      SetDecimal(Source(out, kJulianDate1 + slot), DayNumberOfDate(d.day, d.month, d.year), 1, ' ');
-    FormatDateParts(d.year, d.month, d.day, o.patterns.Date(), o.separator, date);
-    FormatDateParts(d.year, d.month, d.day, o.patterns.Weekday(), {}, weekday);
-    if (d.day == 0 || d.month == 0) date.clear();
+    WriteDate(o, slot, d, out);
     if (!date.empty()) break;
     // Not a date from here: try again from the next word.
     s.text.swap(s.p2);
