@@ -317,6 +317,10 @@ bool MainView::MouseEvent(tk::Control& control, QObject* watched, QEvent* event)
     case tk::ControlKind::kRichEdit:
       Act([&] { static_cast<tk::Memo&>(control).UserClick(); });
       return false;
+    case tk::ControlKind::kEdit:
+    case tk::ControlKind::kMaskEdit:
+      Act([&] { static_cast<tk::Edit&>(control).UserClick(); });
+      return false;
     default:
       return false;
   }

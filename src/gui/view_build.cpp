@@ -432,10 +432,19 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       auto* model = static_cast<tk::StringGrid*>(control);
       grid->horizontalHeader()->hide();
       grid->verticalHeader()->hide();
-      grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+      // Only the cells the model lets a user edit are editable (SyncGrid sets their flags).
+      grid->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                            QAbstractItemView::AnyKeyPressed);
       grid->setSelectionMode(QAbstractItemView::SingleSelection);
       connect(grid, &QTableWidget::cellClicked, this,
               [this, model](int row, int column) { Act([=] { model->UserSelect(column, row); }); });
+      connect(grid, &QTableWidget::itemChanged, this, [this, model](QTableWidgetItem* item) {
+        if (syncing_) return;
+        const int row = item->row();
+        const int column = item->column();
+        const std::string text = ToCp1252(item->text());
+        Act([=] { model->UserSetCell(column, row, text); });
+      });
       grid->on_key_select = [this, model](int row, int column) {
         Act([=] { model->UserSelect(column, row); });
       };

@@ -306,6 +306,7 @@ void MainView::SyncGrid(Entry& entry) {
       auto* item = new QTableWidgetItem(FromCp1252(shown));
       // Row 0 and column 0 are headings.
       if (row == 0 || column == 0) item->setBackground(palette().button());
+      if (!grid.CellEditable(column, row)) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
       table.setItem(row, column, item);
       changed = true;
     }

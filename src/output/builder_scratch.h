@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <string>
 
+#include "output/date_steps.h"
 #include "output/generated_sources.h"
 #include "parsing/city.h"
 #include "parsing/person_name.h"
@@ -73,6 +74,8 @@ struct BuilderScratch {
   std::string name_line;
   PersonName name;
   ParsedLines shown;  // not written during a run
+  DateScratch dates;
+  std::string expression;  // a combination being evaluated
   FieldPlans plans;
   // Fields 1..deferred_fields of the last build were placed straight into the record, at
   // deferred_at[n], without their OutputFieldValues (see SettleOutputValues).

@@ -9,6 +9,7 @@ BuilderScratch::BuilderScratch() {
   escaped.reserve(8 * kValueBufferSize);
   line.reserve(kValueBufferSize);
   street_line.reserve(kValueBufferSize);
+  expression.reserve(kValueBufferSize);
 }
 
 OutputTables::OutputTables() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "output/builder_scratch.h"
+#include "output/evaluator.h"
 
 namespace vt {
 
@@ -88,6 +89,8 @@ struct OutputTables {
   std::array<std::int32_t, kSlots> OutputFieldLongest{};
   // Date text, weekday name, day, month and year of today (filled by the dates sheet).
   std::array<std::string, 5> TodayTexts;
+  // The evaluator's variables: kept from record to record for as long as the program runs.
+  EvaluatorVariableTable EvaluatorVariables{};
   BuilderScratch Scratch;
 
   // --- The output sheet --------------------------------------------------------------------

@@ -7,6 +7,8 @@
 #include <cstring>
 #include <utility>
 
+#include "output/combo_steps.h"
+#include "output/date_steps.h"
 #include "output/direct_record.h"
 #include "output/entities.h"
 #include "output/input_value.h"
@@ -321,9 +323,22 @@ SourceSet NeededSources(const OutputTables& out) {
   }
   // The sums and the plain copy of a combination read the combinations.
   if (needed.test(kCombo1Alnum)) needed.set(kCombination1);
-  if (AnyOf(needed, kSumOfCombos, kConvert4)) {
-    for (int k = kCombination1; k <= kCombination4; ++k) needed.set(static_cast<std::size_t>(k));
+  if (AnyOf(needed, kSumOfCombos, kConvert4)) needed.set(kCombination1);
+  // Steps that fill a family fill all of it: the combinations (whose evaluation keeps variables
+  // in their order), the splits with their domains, and the dates and times (a date starts from
+  // its day, month and year, which must be emptied first).
+  const auto whole = [&](int first, int last) {
+    if (!AnyOf(needed, first, last)) return;
+    for (int k = first; k <= last; ++k) needed.set(static_cast<std::size_t>(k));
+  };
+  whole(kCombination1, kCombination4);
+  if (AnyOf(needed, kDomainInSplit1, kDomainInSplit3)) needed.set(kSplit1A);
+  whole(kSplit1A, kSplit3C);
+  if (needed.test(kSplit1A)) {
+    for (int k = kDomainInSplit1; k <= kDomainInSplit3; ++k)
+      needed.set(static_cast<std::size_t>(k));
   }
+  whole(kDate1, kJulianDate4);
   return needed;
 }
 
@@ -404,8 +419,14 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     if (!first.empty() && first[0] == '-') skip.assign(2, kLineBreakMarker);
   }
 
-  // Steps 4 to 7 (times, combinations, evaluation, plug-in, unit conversion) come with their
-  // sheets. Step 8: the sums and copies of the combinations.
+  // Steps 4 to 7: times, the combinations and their evaluation, unit conversion. Step 8: the
+  // sums and copies of the combinations.
+  const DateStepSetup dates{&request.dates, request.local_time, request.dbase_input_active,
+                            request.dbase_field_types};
+  const bool want_dates = AnyOf(needed, kDate1, kJulianDate4);
+  if (want_dates) ReadTimeSources(dates, in, out);
+  if (AnyOf(needed, kCombination1, kCombination4)) CombineStep(request, in, out);
+  ConvertStep(needed, out);
   if (needed.test(kCombo1Alnum)) AlnumUpper(Source(out, kCombination1), Source(out, kCombo1Alnum));
   if (needed.test(kCalendarNow)) SetNumber(Source(out, kCalendarNow), request.now);
   if (needed.test(kSumOfCombos)) {
@@ -414,16 +435,18 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     AppendNumberText(sum, 14, Source(out, kSumOfCombos));
   }
 
-  // Steps 9 to 14: addresses, phones, the personal name and the genders (splits come with
-  // their sheet).
+  // Steps 9 to 14: addresses, phones, splits, the personal name and the genders.
   ParseAddress(request, lists, in, needed, out);
   ParsePhones(in, needed, out);
+  if (AnyOf(needed, kSplit1A, kSplit3C) || AnyOf(needed, kDomainInSplit1, kDomainInSplit3))
+    SplitStep(request, in, out);
   ParseNameAndGenders(request, lists, in, needed, out);
 
   // Step 17: today's texts.
   for (int k = kTodaysDate; k <= kTodaysYear; ++k) {
     if (wanted(k)) Source(out, k).assign(out.TodayTexts[static_cast<std::size_t>(k - kTodaysDate)]);
   }
+  if (want_dates) ReadDateSources(dates, in, out);
 
   // Step 18: counters and the control characters.
   if (wanted(kRecordNumber)) SetNumber(Source(out, kRecordNumber), in.RecordNumber);

@@ -2,14 +2,18 @@
 // and the decision whether a conversion run writes it.
 #pragma once
 
+#include <array>
 #include <bitset>
 #include <cstdint>
 #include <span>
 #include <string_view>
 
 #include "input/input_tables.h"
+#include "output/date_steps.h"
+#include "output/evaluator.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
+#include "output/splits.h"
 #include "output/writers/writer.h"
 #include "parsing/gender_list.h"
 #include "parsing/person_name.h"
@@ -48,6 +52,12 @@ struct BuildRequest {
   // XML and dBase, is made straight into OutputRecord, and OutputFieldValues are filled only by
   // SettleOutputValues.
   bool defer_plain_values = false;
+  // Dates, times, combinations, splits (the Date, Time, Combo and Split sheets).
+  DateOptions dates;
+  const LocalTimeSource* local_time = nullptr;  // none: second counts give no date or time
+  bool evaluate = false;                        // "Evaluate as arithmetic"
+  const Environment* environment = nullptr;     // for "_name" operands; none when null
+  std::array<SplitOption, 3> splits{};
 };
 
 using SourceSet = std::bitset<kGeneratedSourceCount>;

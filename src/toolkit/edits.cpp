@@ -18,6 +18,12 @@ void Edit::UserSetText(std::string text) {
   SetText(std::move(text));
 }
 
+void Edit::UserClick() {
+  if (!Reachable()) return;
+  SetFocus();
+  Fire(on_click);
+}
+
 char Edit::UserKeyPress(char key) {
   if (!Reachable()) return 0;
   SetFocus();

@@ -15,6 +15,7 @@ class Edit : public Control {
   Edit(Window& window, std::string name, Control* parent = nullptr)
       : Edit(window, ControlKind::kEdit, std::move(name), parent) {}
   Handler on_change;
+  Handler on_click;         // a user's click in the box
   KeyHandler on_key_press;  // may change the key, or set it to 0 to swallow it
 
   const std::string& Text() const { return text_; }
@@ -25,6 +26,8 @@ class Edit : public Control {
 
   // A user typed: the box takes the focus, then its text changes.
   void UserSetText(std::string text);
+  // A user clicked in the box: it takes the focus, then the click handler runs.
+  void UserClick();
   // A user pressed a key in the box; returns the key after the handler (0 when swallowed).
   char UserKeyPress(char key);
 

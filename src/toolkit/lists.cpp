@@ -63,7 +63,8 @@ StringGrid::StringGrid(Window& window, std::string name, int columns, int rows, 
     : Control(window, ControlKind::kStringGrid, std::move(name), parent),
       columns_(columns),
       rows_(rows),
-      cells_(static_cast<std::size_t>(columns * rows)) {
+      cells_(static_cast<std::size_t>(columns * rows)),
+      editable_(static_cast<std::size_t>(columns), false) {
   assert(columns > 0 && rows > 0 && "a grid has at least one cell");
 }
 
@@ -80,6 +81,23 @@ void StringGrid::SetCell(int column, int row, std::string text) {
 void StringGrid::Select(int column, int row) {
   column_ = std::clamp(column, 0, columns_ - 1);
   row_ = std::clamp(row, 0, rows_ - 1);
+}
+
+void StringGrid::SetColumnEditable(int column, bool editable) {
+  if (column >= 0 && column < columns_) editable_[static_cast<std::size_t>(column)] = editable;
+}
+
+bool StringGrid::CellEditable(int column, int row) const {
+  return column >= 0 && column < columns_ && row >= 1 && row < rows_ &&
+         editable_[static_cast<std::size_t>(column)];
+}
+
+void StringGrid::UserSetCell(int column, int row, std::string text) {
+  if (!Reachable() || !CellEditable(column, row)) return;
+  SetFocus();
+  if (Cell(column, row) == text) return;
+  SetCell(column, row, std::move(text));
+  if (on_set_edit_text) on_set_edit_text(column, row);
 }
 
 void StringGrid::UserSelect(int column, int row) {

@@ -53,10 +53,14 @@ class ListBox : public Control {
 };
 
 // A grid of text cells addressed by column and row; row 0 and column 0 are usually headings.
+// A user may edit the cells of the columns made editable, below row 0; setting a cell from code
+// runs nothing.
 class StringGrid : public Control {
  public:
   StringGrid(Window& window, std::string name, int columns, int rows, Control* parent = nullptr);
   Handler on_click;
+  // A user's edit changed the text of a cell.
+  std::function<void(int column, int row)> on_set_edit_text;
   int ColumnCount() const { return columns_; }
   int RowCount() const { return rows_; }
   const std::string& Cell(int column, int row) const;
@@ -64,12 +68,17 @@ class StringGrid : public Control {
   int Column() const { return column_; }
   int Row() const { return row_; }
   void Select(int column, int row);
+  void SetColumnEditable(int column, bool editable);
+  bool CellEditable(int column, int row) const;
   void UserSelect(int column, int row);
+  // A user typed into an editable cell: the grid takes the focus, then the cell's text changes.
+  void UserSetCell(int column, int row, std::string text);
 
  private:
   int columns_;
   int rows_;
   std::vector<std::string> cells_;
+  std::vector<bool> editable_;
   int column_ = 0;
   int row_ = 0;
 };

@@ -32,6 +32,7 @@ TParseView::TParseView(tk::Services& services, std::vector<std::string> args)
       SplitControls(Base(*this), SplitSheet),
       PartOrderControls(Base(*this), {ParseStreet, ParseNameSheet, GenderSheet}),
       ConversionControls(Base(*this), MiscTab),
+      ComboControls(Base(*this), CombineInputFields),
       CommandLine(std::move(args)) {
   SetCaption("Vontrask - Data File Converter");
   SetClientSize(630, 408);
@@ -58,6 +59,7 @@ void TParseView::BindHandlers() {
   BindOutputFormatHandlers();
   BindNameHandlers();
   BindWordListHandlers();
+  BindDateComboHandlers();
 }
 
 }  // namespace vt

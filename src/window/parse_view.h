@@ -14,6 +14,8 @@
 #include "parsing/word_lists.h"
 #include "prefs/pref_tables.h"
 #include "toolkit/toolkit.h"
+#include "window/clock_local_time.h"
+#include "window/controls/combo_controls.h"
 #include "window/controls/conversion_controls.h"
 #include "window/controls/date_controls.h"
 #include "window/controls/frame_controls.h"
@@ -51,7 +53,8 @@ class TParseView : public tk::Window,
                    public DateControls,
                    public SplitControls,
                    public PartOrderControls,
-                   public ConversionControls {
+                   public ConversionControls,
+                   public ComboControls {
  public:
   // `args` are the command-line arguments after the program name.
   TParseView(tk::Services& services, std::vector<std::string> args);
@@ -216,6 +219,49 @@ class TParseView : public tk::Window,
   void ShowNumericGroup(bool numeric);
   void ShowSelectedFieldOptions(int n);
   int SelectedOutputFieldNumber() const;
+
+  // --- Dates, times, combinations, splits and unit conversion ------------------------------------
+  void BindDateComboHandlers();
+  void DisplayDatesClick();
+  void DateChoiceBoxClick();
+  void DateChoiceBoxExit();
+  void Button1Click();  // "Clear  Sources": the date sources
+  void ClearTimeSourceClick();
+  void TimeSourceClick();
+  void CenturyBreakKeyPress(char& key);
+  void DisplayComboClick();
+  void ComboInClick(int component);  // ComboIn1Click..ComboIn5Click
+  void ComboDivClick(int position);  // ComboDiv1Click..ComboDiv6Click
+  void ComboDivEnterExit();
+  void ComboDivEnterKeyPress(char& key);
+  void ClearComboClick();
+  void SplitInClick(int split);  // SplitIn1Click..SplitIn3Click
+  void SplitClearClick();
+  void ConvButtonClick();
+  void ConversionPanelShowClick();
+  void ConversionPanelXButtonClick();
+  void ConvSelectClick();
+  void ConvSelectCell();
+  void ConvSetEditText(int column, int row);
+  void ConvTypeClick();
+  void ConvFromClick();
+  void ConversionEditConstClick();
+  void ConversionEditConstExit();
+  void ConvSourceEditChange();
+  void ConvUnitMouseMove(const tk::ListBox& list, bool from, int x, int y);
+  // Steps the handlers above share.
+  // The Date, Time, Combo and Split sheets' options into the builder's request.
+  void GatherSheetOptions(BuildRequest& r);
+  DatePatterns ChosenDatePatterns() const;
+  // After a preview build: the time sheet's lists and the conversion grid.
+  void ShowBuiltSources();
+  // Fills both unit lists with the units of a conversion type (empty for none).
+  void FillUnitLists(int type);
+  // The divider being edited: its combination (1..4) and position (1..6).
+  std::int32_t EditedDividerCombination = 1;
+  std::int32_t EditedDividerPosition = 1;
+  ClockLocalTime LocalTimeOfClock{services().clock};
+  ProcessEnvironment EnvironmentOfProcess;
 
   // --- Preference services ---------------------------------------------------------------------
   void PrefHistClick();

@@ -337,6 +337,40 @@ TEST_F(MainViewTest, ScrollBarGridMemoAndStatus) {
   EXPECT_EQ(view->windowTitle(), QString::fromUtf8("Test \xE2\x82\xAC window"));
 }
 
+TEST_F(MainViewTest, EditableGridCellsAndEditBoxClicks) {
+  ShowSheet(window.Second);
+  window.Grid.SetColumnEditable(2, true);
+  window.Grid.on_set_edit_text = [this](int column, int row) {
+    window.trace.push_back("Grid " + std::to_string(column) + "," + std::to_string(row) + " " +
+                           window.Grid.Cell(column, row));
+  };
+  window.Grid.SetCell(2, 1, "old");
+  window.Grid.SetCell(1, 1, "fixed");
+  view->Sync();
+  auto* grid = Widget<QTableWidget>(window.Grid);
+  auto edit_cell = [&](int column, int row, const char* text) {
+    const QPoint at = grid->visualItemRect(grid->item(row, column)).center();
+    QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, at);  // a double click starts with one
+    QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, at);
+    QWidget* editor = QApplication::focusWidget();
+    if (editor == grid) return;  // no editor opened
+    QTest::keyClick(editor, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(editor, text);
+    QTest::keyClick(editor, Qt::Key_Return);
+  };
+  edit_cell(2, 1, "42");
+  edit_cell(1, 1, "no");
+  EXPECT_EQ(window.Grid.Cell(2, 1), "42");
+  EXPECT_EQ(window.Grid.Cell(1, 1), "fixed");
+  EXPECT_EQ(window.trace.back(), "Grid 2,1 42");
+
+  ShowSheet(window.First);
+  window.trace.clear();
+  window.Name.on_click = [this] { window.trace.push_back("Name click"); };
+  ClickInto(Widget<QLineEdit>(window.Name));
+  EXPECT_EQ(window.trace, Trace({"Name click"}));
+}
+
 TEST_F(MainViewTest, LabelAndPanelClicks) {
   QTest::mouseClick(Widget<QLabel>(window.Info), Qt::LeftButton);
   EXPECT_EQ(window.trace, Trace({"Info"}));

@@ -71,6 +71,10 @@ std::tm FakeClock::Local(std::time_t t) {
   return out;
 }
 
+bool FakeClock::TryLocal(std::time_t t, std::tm& out) {
+  return gmtime_r(&t, &out) != nullptr;
+}
+
 void FakeApplication::ScaleWindow(int numerator, int denominator, int left, int top, int width,
                                   int height) {
   scalings.push_back({numerator, denominator, left, top, width, height});

@@ -92,6 +92,7 @@ class FakeClock : public Clock {
  public:
   std::time_t Now() override { return now; }
   std::tm Local(std::time_t t) override;
+  bool TryLocal(std::time_t t, std::tm& out) override;
   std::time_t now = 889002367;
 };
 

@@ -13,4 +13,8 @@ std::tm SystemClock::Local(std::time_t t) {
   return out;
 }
 
+bool SystemClock::TryLocal(std::time_t t, std::tm& out) {
+  return ::localtime_r(&t, &out) != nullptr;
+}
+
 }  // namespace tk

@@ -11,6 +11,7 @@ class SystemClock : public Clock {
  public:
   std::time_t Now() override;
   std::tm Local(std::time_t t) override;
+  bool TryLocal(std::time_t t, std::tm& out) override;
 };
 
 }  // namespace tk

@@ -5,8 +5,11 @@ namespace vt {
 
 ConversionControls::ConversionControls(tk::Window& window, tk::TabSheet& misc)
     : w_(window), misc_(misc) {
+  ConversionPanelShow.SetCaption("Details");
+  ConversionPanelShow.SetNewRow(true);
   // Hidden until a user asks for the details of a result.
   ConversionPanel.SetVisible(false);
+  ConversionPanelXButton.SetCaption("X");
   ConvSelect.SetCaption("Result Y");
   ConvSelect.SetItems({"Convert1", "Convert2", "Convert3", "Convert4"});
   ConvSelect.SetItemIndex(0);
@@ -20,6 +23,8 @@ ConversionControls::ConversionControls(tk::Window& window, tk::TabSheet& misc)
   ConversionConstLabel.SetCaption("Constant");
   ConversionConstLabel.SetNewRow(true);
   ConversionMultLabel.SetCaption("Multiplier");
+  ConvSourceEdit.SetNewRow(true);
+  ConvResultLabel.SetGeometry({0, 0, 160, 0});
 }
 
 }  // namespace vt

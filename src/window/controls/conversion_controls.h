@@ -13,7 +13,9 @@ struct ConversionControls {
   tk::TabSheet& misc_;
 
  public:
+  tk::Button ConversionPanelShow{w_, "ConversionPanelShow", &misc_};
   tk::Panel ConversionPanel{w_, "ConversionPanel", &misc_};
+  tk::Button ConversionPanelXButton{w_, "ConversionPanelXButton", &ConversionPanel};
   tk::RadioGroup ConvSelect{w_, "ConvSelect", &ConversionPanel};
   tk::RadioGroup ConvType{w_, "ConvType", &ConversionPanel};
   tk::Label ConvFromLabel{w_, "ConvFromLabel", &ConversionPanel};
@@ -24,6 +26,9 @@ struct ConversionControls {
   tk::Edit ConversionEditConst{w_, "ConversionEditConst", &ConversionPanel};
   tk::Label ConversionMultLabel{w_, "ConversionMultLabel", &ConversionPanel};
   tk::Edit ConversionEditMult{w_, "ConversionEditMult", &ConversionPanel};
+  // A value to try the rule on, and what it gives.
+  tk::Edit ConvSourceEdit{w_, "ConvSourceEdit", &ConversionPanel};
+  tk::Label ConvResultLabel{w_, "ConvResultLabel", &ConversionPanel};
 };
 
 }  // namespace vt

@@ -48,6 +48,21 @@ DateControls::DateControls(tk::Window& window, tk::TabSheet& date, tk::TabSheet&
   TimeType.SetItems({"Clock Time", "Calendar Time", "Portion of day"});
   TimeType.SetItemIndex(0);
   TimeType.SetHint("\"Calendar Time\" is the number of seconds since Jan1, 1970");
+
+  // One row per date or time slot.
+  for (tk::ListBox* list : {&DateNames, &DateValues, &WeekdayValues, &HourName, &HourValue,
+                            &MinuteName, &MinuteValue, &SecondName, &SecondValue}) {
+    list->SetItems({"", "", "", ""});
+  }
+  Button1.SetCaption("Clear  Sources");
+  Button1.SetNewRow(true);
+  TodayLabel.SetNewRow(true);
+  // Wide enough for today's longest form ("September 30 2026") and weekday.
+  TodayLabel.SetGeometry({0, 0, 160, 0});
+  WeekdayLabel.SetGeometry({0, 0, 80, 0});
+  DateNames.SetNewRow(true);
+  ClearTimeSource.SetCaption("Clear explicit time sources");
+  HourName.SetNewRow(true);
 }
 
 }  // namespace vt

@@ -43,8 +43,23 @@ struct DateControls {
   tk::CheckBox DateSeparatorNeeded{w_, "DateSeparatorNeeded", &DateSeparatorGroup};
   tk::MaskEdit DateSeparator{w_, "DateSeparator", &DateSeparatorGroup};
 
+  // --- Date sheet: today and the dates of the record -------------------------------------------
+  tk::Button Button1{w_, "Button1", &date_};  // clears the date sources
+  tk::Label TodayLabel{w_, "TodayLabel", &date_};
+  tk::Label WeekdayLabel{w_, "WeekdayLabel", &date_};
+  tk::ListBox DateNames{w_, "DateNames", &date_};
+  tk::ListBox DateValues{w_, "DateValues", &date_};
+  tk::ListBox WeekdayValues{w_, "WeekdayValues", &date_};
+
   // --- Time sheet ------------------------------------------------------------------------------
   tk::RadioGroup TimeType{w_, "TimeType", &time_};
+  tk::Button ClearTimeSource{w_, "ClearTimeSource", &time_};
+  tk::ListBox HourName{w_, "HourName", &time_};
+  tk::ListBox HourValue{w_, "HourValue", &time_};
+  tk::ListBox MinuteName{w_, "MinuteName", &time_};
+  tk::ListBox MinuteValue{w_, "MinuteValue", &time_};
+  tk::ListBox SecondName{w_, "SecondName", &time_};
+  tk::ListBox SecondValue{w_, "SecondValue", &time_};
 };
 
 }  // namespace vt

@@ -17,9 +17,15 @@ SourceSlotControls::SourceSlotControls(tk::Window& window, const SlotSheets& she
        {&ClearCombo, &StreetClear, &CityClear, &NameClear, &PhoneClear, &SplitClear}) {
     clear->SetCaption("Clear");
   }
-  // A parser's Clear empties the slot picked last, so it waits for a pick.
-  for (tk::Button* clear : {&StreetClear, &CityClear, &NameClear, &PhoneClear})
+  ClearCombo.SetCaption("Clear Selected Field");
+  // The component lists and the date slots have one row per combination and per date.
+  for (tk::ListBox* list : ComboLists) list->SetItems({"", "", "", ""});
+  DateChoiceBox.SetItems({"(Source 1)", "(Source 2)", "(Source 3)", "(Source 4)"});
+  // A Clear button empties the slot picked last, so it waits for a pick.
+  for (tk::Button* clear :
+       {&StreetClear, &CityClear, &NameClear, &PhoneClear, &ClearCombo, &SplitClear}) {
     clear->SetEnabled(false);
+  }
   StreetRowsLabel.SetCaption("Street line: click a row, then the input field that holds it");
   StreetRowsLabel.SetNewRow(true);
   // A parser's slots stand in one row of their own under the heading.

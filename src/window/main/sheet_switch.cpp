@@ -68,6 +68,7 @@ void TParseView::PageControlChange() {
 }
 
 void TParseView::PageControlSwitchClick() {
+  ConversionPanelXButton.Click();
   RowSelectedPanel.SetVisible(false);
   InstructionHints.SetVisible(false);
   LowHint.SetVisible(false);

@@ -103,6 +103,7 @@ BuildRequest TParseView::GatherBuildRequest() {
   name.female_title = FemaleTitleIn.Text();
   name.joint_title = JointTitleIn.Text();
   name.default_title = DefaultTitleIn.Text();
+  GatherSheetOptions(r);
   return r;
 }
 
@@ -112,6 +113,7 @@ void TParseView::FillOutputClick() {
   if (BatchRun != 0) return;
   DisplayParserSheets();
   DisplayGenderSheet();
+  ShowBuiltSources();
   RefillWordLists();
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "output/combinations.h"
 #include "output/field_names.h"
 #include "output/field_table.h"
 #include "output/generated_sources.h"
@@ -88,7 +89,9 @@ void TParseView::InputFieldNamesListBoxClick() {
     }
   }
 
-  if (sheet == "CombineInputFields" && AnySelected(ComboLists, 5)) {
+  // A slot click on another sheet may have moved the active row off the combinations.
+  if (sheet == "CombineInputFields" && AnySelected(ComboLists, 5) &&
+      IsCombinationRow(ActiveSourceRow)) {
     SpecialSourceTable[static_cast<std::size_t>(ActiveSourceRow)]
                       [static_cast<std::size_t>(ActiveComboSlot)] = f;
     InputFieldNamesListBox.SetItemIndex(-1);
@@ -120,7 +123,8 @@ void TParseView::InputFieldNamesListBoxClick() {
     SpecialSourceTable[kGenderSplitRow][static_cast<std::size_t>(ActiveGenderSlot - 1)] = f;
     DisplayOutput.Click();
   }
-  if (sheet == "Time" && TimeSource.ItemIndex() >= 0) {
+  if (sheet == "Time" && TimeSource.ItemIndex() >= 0 && ActiveTimeSlot >= 1 &&
+      ActiveTimeSlot <= 4) {
     DateTimeSources[static_cast<std::size_t>(4 + ActiveTimeSlot)] = f;
     DisplayOutput.Click();
   }
@@ -129,7 +133,8 @@ void TParseView::InputFieldNamesListBoxClick() {
   if (sheet == "SplitSheet" && AnySelected(SplitLists, 3))
     fill_row(SplitLists, 3, kGenderSplitRow, kFirstSplitSlot + ActiveSplitSlot - 1, kFirstSplitSlot,
              SplitClear);
-  if (sheet == "DateSheet" && DateChoiceBox.ItemIndex() >= 0) {
+  if (sheet == "DateSheet" && DateChoiceBox.ItemIndex() >= 0 && ActiveSourceRow >= 1 &&
+      ActiveSourceRow <= 4) {
     DateTimeSources[static_cast<std::size_t>(ActiveSourceRow)] = f;
     const bool dbase_date =
         DbaseInputActive != 0 && field < DbaseFieldTypes.size() && DbaseFieldTypes[field] == 'D';

@@ -213,6 +213,8 @@ void TParseView::ShowConversionChoice() {
   const int slot = std::clamp(ConvSelect.ItemIndex(), 0, 3);
   const auto& choice = ConversionChoices[static_cast<std::size_t>(slot)];
   ConvType.SetItemIndex(choice[0]);
+  // The lists show the slot's units also when its type was shown already.
+  FillUnitLists(ConvType.ItemIndex());
   ConvFrom.SetItemIndex(choice[1]);
   ConvTo.SetItemIndex(choice[2]);
 }

@@ -90,6 +90,32 @@ const Recipe kRecipes[] = {
        TypeAndEnter(v.XMLTableName, "People");
        TypeAndEnter(v.XMLRecordName, "Person");
      }},
+    {"dates", "input.csv",
+     [](TParseView& v) {
+       GoToSheet(v, v.DateSheet);
+       Click(v.DateInYMD);
+       Click(v.DateYMD);
+       Click(v.MonthA2);
+       testing::Type(v.DateSeparator, "/");
+       Pick(v.DateChoiceBox, 0);
+       ClickInputField(v, 0);
+       // Combination 1 is the amount times two, evaluated, then turned from miles into km.
+       GoToSheet(v, v.CombineInputFields);
+       Click(v.EvalCheckBox);
+       Pick(v.ComboIn1, 0);
+       ClickInputField(v, 1);
+       Pick(v.ComboDiv2, 0);
+       TypeAndEnter(v.ComboDivEnter, "*2");
+       Click(v.ConvButton);
+       v.ConvType.UserSelect(0);
+       Pick(v.ConvFrom, 0);
+       Pick(v.ConvTo, 1);
+       GoToSheet(v, v.OutputConfiguration);
+       for (int k : {kDate1, kWeekday1, kJulianDate1, kCombination1, kConvert1}) {
+         if (k != kDate1) Click(v.AddFieldButton);
+         Pick(v.ParsedItemNames, k - kEmptyField);
+       }
+     }},
 };
 
 fs::path CaseDir(const Recipe& r) {
