@@ -403,8 +403,11 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       auto* model = static_cast<tk::ListBox*>(control);
       list->setSelectionMode(QAbstractItemView::SingleSelection);
       list->setUniformItemSizes(true);
-      // A one-row slot list has no room for a scroll bar across it: long names are cut.
-      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      // A one-row slot list has no room for a scroll bar across it: long names are cut. A byte
+      // view shows its bytes in the record's cells and scrolls to the end of a long record.
+      list->setHorizontalScrollBarPolicy(model->FixedPitch() ? Qt::ScrollBarAsNeeded
+                                                             : Qt::ScrollBarAlwaysOff);
+      if (model->FixedPitch()) list->setFont(RecordFont());
       // A click selects on release (itemClicked, also for the selected row); the keys that move
       // the selection select. Qt's own moves of the current row (focus, new items) are no choice.
       list->on_key_select = [this, model](int row) { Act([=] { model->UserSelect(row); }); };

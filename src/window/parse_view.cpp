@@ -54,6 +54,7 @@ void TParseView::BindHandlers() {
   CopyOutputFormat.on_click = [this] { CopyOutputFormatClick(); };
   BindWindowHandlers();
   BindInputHandlers();
+  BindBinaryHandlers();
   BindOutputHandlers();
   BindOutputFormatHandlers();
   BindNameHandlers();
