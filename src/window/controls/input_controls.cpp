@@ -78,6 +78,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
       "Left click at the start of the first record in the panel above, then right click at the "
       "start of the second record. Check for record aligment in the (view only) panel below.");
   BinaryInstructionLabel.SetNewRow(true);
+  BinaryInstructionLabel.SetGeometry({0, 0, 600, 26});
   // The byte views show 50 bytes a row in cells of the record font, with room for a scroll bar.
   const tk::Bounds byte_view{0, 0, kByteViewColumns * kCellUnits, 160};
   for (tk::ListBox* view : {&BinaryViewBox, &BinaryHeaderList, &BinaryRecords}) {
@@ -89,7 +90,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   YardStickBinary.SetGeometry({0, 0, kCellUnits, 13});
   YardStickBinary.SetVisible(false);
 
-  BinaryFieldPanel.SetNewRow(true);
+  // The reading panel stands beside the record list.
   BinSelMessage.SetCaption("Please click on an Input Field Name");
   BinFieldName.SetNewRow(true);
   BinaryTypeGroup.SetNewRow(true);
@@ -103,13 +104,13 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
       {BinPacked, BinPackedVal, "Packed Decimal"}, {BinZoned, BinZonedVal, "Zoned Decimal"}};
   for (const auto& reading : readings) {
     reading.button.SetCaption(reading.caption);
-    reading.button.SetGeometry({0, 0, 130, 0});
+    reading.button.SetGeometry({0, 0, 120, 0});
     reading.button.SetNewRow(true);
-    reading.value.SetGeometry({0, 0, 260, 13});
+    reading.value.SetGeometry({0, 0, 150, 13});
   }
   BinText.SetChecked(true);
   SelectedValue.SetNewRow(true);
-  SelectedValue.SetGeometry({0, 0, 400, 13});
+  SelectedValue.SetGeometry({0, 0, 300, 13});
   BinaryPositionCaption.SetCaption("Position:");
   BinaryValueCaption.SetCaption("Value:");
   HexValueCaption.SetCaption("HEX:");
