@@ -1,56 +1,12 @@
-// Binary records: typed sizes, byte view arithmetic, the record list and the cut of a record.
+// The binary cut: each field read by its type from the record's own bytes.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "input/binary_cut.h"
-#include "input/binary_geometry.h"
 
 namespace vt {
 namespace {
-
-TEST(BinaryGeometryTest, TypedRecordLength) {
-  const struct {
-    const char* text;
-    std::optional<std::int32_t> length;
-  } rows[] = {{"50", 50}, {" 7 ", 7}, {"1", 1},    {"32766", 32766}, {"32767", {}},      {"0", {}},
-              {"-5", {}}, {"", {}},   {"abc", {}}, {"12abc", {}},    {"99999999999", {}}};
-  for (const auto& row : rows) EXPECT_EQ(ParseBinaryRecordLength(row.text), row.length) << row.text;
-}
-
-TEST(BinaryGeometryTest, TypedHeaderSizeIsKeptInRange) {
-  const struct {
-    const char* text;
-    std::int16_t size;
-  } rows[] = {{"10", 10},       {" 12x", 12},          {"", 0}, {"abc", 0}, {"-40", 0},
-              {"32767", 32767}, {"99999999999", 32767}};
-  for (const auto& row : rows) EXPECT_EQ(ParseBinaryHeaderSize(row.text), row.size) << row.text;
-}
-
-TEST(BinaryGeometryTest, ByteUnderTheMouse) {
-  const struct {
-    int x, cell, row, position;
-  } rows[] = {{5, 7, 0, 1},   {12, 7, 0, 2}, {5, 7, 2, 101}, {348, 7, 0, 50},
-              {355, 7, 0, 0}, {4, 7, 0, 0},  {5, 7, -1, 0},  {5, 0, 0, 0}};
-  for (const auto& row : rows) {
-    EXPECT_EQ(ByteViewPosition(row.x, row.cell, row.row), row.position) << row.x << " " << row.row;
-  }
-}
-
-TEST(BinaryGeometryTest, RecordListFromTheStartBlock) {
-  std::string block(15000, 'x');
-  block[10] = '\0';
-  block[11] = '\x90';
-  const auto rows = BinaryRecordRows(block, 10, 20);
-  ASSERT_EQ(rows.size(), 749u);
-  EXPECT_EQ(rows[0].substr(0, 3), ".\x7Fx");
-  EXPECT_EQ(rows[0].size(), 20u);
-  EXPECT_TRUE(BinaryRecordRows(block, 14990, 20).empty()) << "10 bytes left, no whole record";
-  EXPECT_EQ(BinaryRecordRows(block, 0, 50).size(), 300u);
-  EXPECT_EQ(BinaryRecordRows(block, -30, 50).size(), 300u) << "a negative header counts as none";
-  EXPECT_TRUE(BinaryRecordRows(block, 0, 0).empty());
-  EXPECT_TRUE(BinaryRecordRows(block, 20000, 10).empty());
-}
 
 class BinaryCutTest : public ::testing::Test {
  protected:
@@ -81,15 +37,9 @@ TEST_F(BinaryCutTest, FieldsReadFromTheRecordsOwnBytes) {
   EXPECT_EQ(in.InputFieldValues[4], "-0123");
   EXPECT_EQ(in.InputFieldCounts[0], 4);
 
-  in.BinaryTypeBits(1) = 0;  // no type bit: text
-  in.DividerMatrix[0][1] = 0;
-  (void)CutBinaryFields(in, {});
-  EXPECT_EQ(in.InputFieldValues[1], "A");
-}
-
-TEST_F(BinaryCutTest, HighBytesOfATextFieldStayTheFilesBytes) {
-  in.BinaryRecordLength = 4;
-  in.BinaryRecordCopy = "\xE9\x80\x01\x7F";
+  // Issue 18: no type bit reads as text, and a text field carries the file's bytes.
+  in.BinaryRecordCopy = "\xE9\x80\x01\x7F" + in.BinaryRecordCopy.substr(4);
+  in.BinaryTypeBits(1) = 0;
   (void)CutBinaryFields(in, {});
   EXPECT_EQ(in.InputFieldValues[1], "\xE9\x80\x01\x7F");
 }
