@@ -12,7 +12,9 @@
 #include <QMouseEvent>
 #include <QScreen>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <algorithm>
 
@@ -26,6 +28,8 @@ namespace {
 // (not known before the window is first shown).
 constexpr QSize kLargestWindow(1280, 1000);
 constexpr QSize kFrame(8, 32);
+// Where a byte view's first byte starts in the model: one record cell less two units.
+constexpr int kByteViewMarginUnits = 7 - 2;
 
 // The byte a key event types into an edit box, or 0 for keys that type nothing.
 char KeyByte(const QKeyEvent& key) {
@@ -258,12 +262,20 @@ bool MainView::MouseMove(tk::Control* control, QWidget& widget, QMouseEvent& mou
   if (!control->on_mouse_move || !control->Reachable()) return true;
   const auto entry = entries_.find(control);
   if (entry != entries_.end() && !entry->second->floating) NoteGeometry(*control, widget);
-  const int x = static_cast<int>(pos.x() / scale);
+  int x = static_cast<int>(pos.x() / scale);
   int y = static_cast<int>(pos.y() / scale);
   if (control->Kind() == tk::ControlKind::kListBox && entry != entries_.end()) {
     // Row arithmetic in the model uses its own row height: report the row under the mouse.
     auto* list = static_cast<QListWidget*>(entry->second->widget.data());
     const auto& box = static_cast<tk::ListBox&>(*control);
+    if (box.FixedPitch()) {
+      // A byte view's model counts its first byte from five units in, where the program's own
+      // lists drew it (a cell less two): report the mouse from there.
+      const int text_left =
+          list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1 +
+          list->horizontalScrollBar()->value();
+      x = static_cast<int>((pos.x() - text_left) / scale) + kByteViewMarginUnits;
+    }
     const int row = list->indexAt(pos).row();
     const int top = std::max(0, list->indexAt(QPoint(1, 1)).row());
     if (row >= 0) y = (row - top) * box.ItemHeight() + box.ItemHeight() / 2;

@@ -75,11 +75,13 @@ bool InBar(const tk::Control& control) {
          control.Parent()->Alignment() == tk::Align::kTop;
 }
 
-// A label belongs with the control after it, and so does a button that points at it
+// A label belongs with the control after it (unless that starts a new row), and so does a button
+// that points at it
 // ("Default->"); a button that points back ("<-Rename") belongs with the control before it.
 bool Glued(const tk::Control* before, const tk::Control& control) {
   if (before == nullptr) return false;
-  if (before->Kind() == tk::ControlKind::kLabel && !InBar(*before)) return true;
+  // A control that starts a row of its own takes nothing along from the row before.
+  if (before->Kind() == tk::ControlKind::kLabel && !InBar(*before)) return !control.NewRow();
   if (before->Kind() == tk::ControlKind::kButton && before->Caption().ends_with("->")) return true;
   return control.Kind() == tk::ControlKind::kButton && control.Caption().starts_with("<-");
 }
@@ -287,6 +289,9 @@ void MainView::ApplySizes(Entry& entry) {
     case tk::ControlKind::kStringGrid:
       ScaleToGeometry(widget, entry.model_size, scale, true);
       return;
+    case tk::ControlKind::kRadioButton:  // a width of its own lines up what follows it
+      ScaleToGeometry(widget, entry.model_size, scale, false);
+      return;
     case tk::ControlKind::kEdit:
     case tk::ControlKind::kMaskEdit:
       ScaleToGeometry(widget, entry.model_size, scale, false);
@@ -336,6 +341,11 @@ void MainView::SizeLabel(Entry& entry) {
     QLineEdit box;
     box.setFont(font());
     label.SetLeastHeight(box.sizeHint().height());
+  }
+  // A label the model gives two lines or more wraps its words within its width.
+  if (!bar && entry.model_size.width > 0 && entry.model_size.height >= 2 * kLineUnits) {
+    label.setWordWrap(true);
+    label.SetLeastHeight(static_cast<int>(entry.model_size.height * Scale()));
   }
   int width = static_cast<int>(entry.model_size.width * Scale());
   if (width <= 0) {
@@ -403,8 +413,11 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       auto* model = static_cast<tk::ListBox*>(control);
       list->setSelectionMode(QAbstractItemView::SingleSelection);
       list->setUniformItemSizes(true);
-      // A one-row slot list has no room for a scroll bar across it: long names are cut.
-      list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+      // A one-row slot list has no room for a scroll bar across it: long names are cut. A byte
+      // view shows its bytes in the record's cells and scrolls to the end of a long record.
+      list->setHorizontalScrollBarPolicy(model->FixedPitch() ? Qt::ScrollBarAsNeeded
+                                                             : Qt::ScrollBarAlwaysOff);
+      if (model->FixedPitch()) list->setFont(RecordFont());
       // A click selects on release (itemClicked, also for the selected row); the keys that move
       // the selection select. Qt's own moves of the current row (focus, new items) are no choice.
       list->on_key_select = [this, model](int row) { Act([=] { model->UserSelect(row); }); };

@@ -266,14 +266,21 @@ void MainView::SyncList(Entry& entry) {
   const std::vector<std::string>& items = box.Items();
   if (items != entry.shown_items) {
     const int count = box.Count();
+    // A byte view's stand-in for unprintable bytes (127) shows as a mark of one cell, as it
+    // does in the program's own font.
+    auto shown = [&box](const std::string& text) {
+      QString line = FromCp1252(text);
+      if (box.FixedPitch()) line.replace(QChar(0x7F), QChar(0x2302));
+      return line;
+    };
     while (list.count() > count) delete list.takeItem(list.count() - 1);
     for (int row = 0; row < count; ++row) {
       const std::string& text = items[static_cast<std::size_t>(row)];
       if (row >= list.count()) {
-        list.addItem(FromCp1252(text));
+        list.addItem(shown(text));
       } else if (static_cast<std::size_t>(row) >= entry.shown_items.size() ||
                  entry.shown_items[static_cast<std::size_t>(row)] != text) {
-        list.item(row)->setText(FromCp1252(text));
+        list.item(row)->setText(shown(text));
       }
     }
     entry.shown_items = items;

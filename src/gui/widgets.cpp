@@ -133,7 +133,7 @@ QSize TextLabel::minimumSizeHint() const {
 
 void TextLabel::paintEvent(QPaintEvent* event) {
   const QRect area = contentsRect();
-  if (clip_ || fontMetrics().horizontalAdvance(text()) <= area.width()) {
+  if (clip_ || wordWrap() || fontMetrics().horizontalAdvance(text()) <= area.width()) {
     QLabel::paintEvent(event);
     return;
   }

@@ -1,4 +1,4 @@
-// Binary display: the form in which a binary record is shown and cut.
+// Binary display: the form in which a binary record is shown (its fields read its own bytes).
 #pragma once
 
 #include <string>

@@ -23,7 +23,7 @@ class DefaultFieldNamer {
 int CutCommaRecord(InputTables& in);
 // The same at one delimiter byte; a NUL delimiter cuts nothing and returns -1.
 int CutDelimitedRecord(InputTables& in, char delimiter);
-// The fixed-format or binary record at the dividers of DividerMatrix row 0, fields named after
+// The fixed-format record at the dividers of DividerMatrix row 0, fields named after
 // their columns.
 int CutFixedFields(InputTables& in);
 

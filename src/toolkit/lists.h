@@ -40,6 +40,10 @@ class ListBox : public Control {
   void SetTopIndex(int row);
   // Pixel height of one row, for the hover panels' arithmetic.
   int ItemHeight() const { return 13; }
+  // Rows shown one character a cell, as the record line is, and scrolled sideways when wider
+  // than the list: the byte views, whose columns the mouse arithmetic counts.
+  bool FixedPitch() const { return fixed_pitch_; }
+  void SetFixedPitch(bool fixed) { fixed_pitch_ = fixed; }
 
   void UserSelect(int row);
   void UserDoubleClick(int row);
@@ -50,6 +54,7 @@ class ListBox : public Control {
   std::vector<std::string> items_;
   int index_ = -1;
   int top_ = 0;
+  bool fixed_pitch_ = false;
 };
 
 // A grid of text cells addressed by column and row; row 0 and column 0 are usually headings.

@@ -55,6 +55,7 @@ void TParseView::BindHandlers() {
   CopyOutputFormat.on_click = [this] { CopyOutputFormatClick(); };
   BindWindowHandlers();
   BindInputHandlers();
+  BindBinaryHandlers();
   BindOutputHandlers();
   BindOutputFormatHandlers();
   BindNameHandlers();

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "input/binary_fields.h"
 #include "input/input_tables.h"
 #include "output/output_tables.h"
 #include "output/record_builder.h"
@@ -136,6 +137,30 @@ class TParseView : public tk::Window,
   void ResetInputSide();
   TextRecordOptions TextOptions() const;
   int MarkerColumn(int x) const;
+
+  // --- Binary records: the Binary sheet, the byte views and the reading panel ------------------
+  void BinaryRecordSizeExit();
+  void BinaryHeaderSizeInExit();
+  void BinaryHeaderListMouseDown(bool right_button, int row);
+  void BinaryHeaderListMouseMove(int x, int y);
+  void BinaryViewBoxMouseMove(int x, int y);
+  void BinaryInputTabMouseMove();  // also the record list, the view panel and its button
+  void LocateFieldsButtonClick();
+  void LocateRecordsButtonClick();
+  void ViewBinaryClick();
+  void HideBinaryClick();
+  void MakeBinaryValueClick();
+  void BinTextClick();
+  // Steps the handlers above share.
+  BinaryOptions BinaryReading() const;
+  void KeepDividersWithinRecord();
+  void RefillBinaryRecords();
+  void RestartBinaryRecords();
+  void ShowByteUnderMouse(const tk::ListBox& view, int x, int y);
+  // The last mouse X over the header view, where a button press there takes its column.
+  std::int32_t BinaryHeaderMouseX = 0;
+  // While the reading panel shows a field's type, its radio buttons store nothing.
+  bool ShowingBinaryType = false;
 
   // --- Output: the field table, the record builder, the conversion run ---------------------------
   void DisplayOutputClick();
@@ -377,6 +402,7 @@ class TParseView : public tk::Window,
   void BindHoverHandlers();
   void BindOutputFormatHandlers();
   void BindInputHandlers();
+  void BindBinaryHandlers();
   void BindNameHandlers();
   void BindPartOrderHandlers();
   void BindWordListHandlers();

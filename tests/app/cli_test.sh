@@ -42,7 +42,8 @@ case $case_name in
       name=$(basename "$case_dir")
       out="$dir/$name.out"
       rm -f "$out"
-      msgs=$(run "$case_dir/input.csv" "$case_dir/setup.vnq" "$out" 2>&1); status=$?
+      inputs=("$case_dir"input.*)
+      msgs=$(run "${inputs[0]}" "$case_dir/setup.vnq" "$out" 2>&1); status=$?
       [ $status -eq 0 ] || fail "$name: status $status: $msgs"
       if [ "$name" = dbase ]; then
         # The header's bytes 1 to 3 are today's date.

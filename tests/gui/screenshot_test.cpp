@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabWidget>
 #include <QTest>
 
@@ -156,6 +157,71 @@ TEST_F(FlowScreenshotTest, WordListEditorsInUse) {
                              .arg(QString::fromStdString(sheet->Name()));
     EXPECT_TRUE(view->grab().save(path, "PNG")) << path.toStdString();
   }
+}
+
+// The Binary sheet as a user finds the records of a file by clicks in its byte view, then the
+// reading panel over a field.
+TEST_F(FlowScreenshotTest, BinarySheetFoundByClicks) {
+  std::string bytes("HEADER\x01\x02\x00\x00", 10);  // before the records
+  for (int r = 1; r <= 30; ++r) {
+    bytes += "Item" + std::to_string(10 + r);
+    bytes += std::string("\x01\x23\x4C\x34\x12\x00\x00", 7);  // packed 1234, int32 4660
+    bytes += "0012C";
+    bytes += std::string(2, static_cast<char>(0xE9));
+  }
+  Open(bytes);
+  Click(window->BinaryInput);
+  ASSERT_EQ(window->PageControl.ActivePage(), &window->BinaryInputTab);
+  auto* list = Widget<QListWidget>(window->BinaryHeaderList);
+  ASSERT_NE(list, nullptr);
+  EXPECT_EQ(list->font(), Widget<QWidget>(window->InputRecordLabel)->font());
+  // Byte c of a row lies in cell c of the record font, after the list's own margin.
+  const double cell = 7 * view->Scale();
+  const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+  auto at_byte = [&](int c) {
+    return QPoint(margin + static_cast<int>((c - 0.5) * cell),
+                  list->visualItemRect(list->item(0)).center().y());
+  };
+  QTest::mouseMove(list->viewport(), at_byte(11));
+  EXPECT_EQ(window->BinaryPositionLabel.Caption(), "11");
+  EXPECT_EQ(window->BinaryTextLabel.Caption(), "I");
+  QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at_byte(11));
+  EXPECT_EQ(window->BinaryHeaderSize(), 10);
+  QTest::mouseMove(list->viewport(), at_byte(31));
+  QTest::mouseClick(list->viewport(), Qt::RightButton, {}, at_byte(31));
+  EXPECT_EQ(window->BinaryRecordLength, 20);
+  EXPECT_EQ(window->InputLine.substr(0, 6), "Item11");
+  ASSERT_GT(window->BinaryRecords.Count(), 2);
+  EXPECT_EQ(window->BinaryRecords.Item(1).substr(0, 6), "Item12");
+  QDir(QStringLiteral(VONTRASK_BINARY_DIR)).mkpath(QStringLiteral("screens"));
+  auto shoot = [&](const char* name) {
+    view->Sync();
+    QApplication::processEvents();
+    const QString path = QStringLiteral(VONTRASK_BINARY_DIR "/screens/binary-%1.png").arg(name);
+    EXPECT_TRUE(view->grab().save(path, "PNG")) << path.toStdString();
+  };
+  shoot("records");
+  // Fields end at columns 6, 9, 13 and 18: a name, a packed number, an integer, a zoned number.
+  QWidget* marker = view->WidgetOf(window->InputRecordMarkerLabel);
+  for (int column : {6, 9, 13, 18}) {
+    const QPoint at(static_cast<int>((column - 0.5) * cell), 4);
+    QTest::mouseMove(marker, at);
+    QTest::mouseClick(marker, Qt::LeftButton, {}, at);
+  }
+  ASSERT_EQ(window->InputFieldCounts[0], 5);
+  Click(window->LocateFieldsButton);
+  ClickRow(window->InputFieldNamesListBox, 3);
+  Click(window->BinZoned);
+  EXPECT_EQ(window->SelectedValue.Caption(), "+00123");
+  ClickRow(window->InputFieldNamesListBox, 1);
+  Click(window->BinPacked);
+  EXPECT_EQ(window->InputFieldValues[2], " 01234");
+  shoot("fields");
+  ClickTab(window->InputConfiguration);
+  Click(window->ViewBinary);
+  shoot("view");
+  Click(window->HideBinary);
+  EXPECT_FALSE(window->BinaryViewPanel.Visible());
 }
 
 }  // namespace

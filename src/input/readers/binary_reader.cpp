@@ -1,6 +1,7 @@
 // Binary reader: records of BinaryRecordLength bytes from BinaryRecordsStart() on.
 #include "input/readers/binary_reader.h"
 
+#include "input/binary_cut.h"
 #include "input/binary_display.h"
 #include "input/ebcdic.h"
 
@@ -24,16 +25,18 @@ namespace {
 
 class BinaryReader : public RecordReader {
  public:
-  explicit BinaryReader(const ReaderSetup& setup) : ebcdic_(setup.text.ebcdic) {}
+  explicit BinaryReader(const ReaderSetup& setup)
+      : ebcdic_(setup.text.ebcdic), options_(setup.binary) {}
   void Rewind(InputTables& in) override { (void)in.InputDataFile.Seek(in.BinaryRecordsStart()); }
   bool Read(InputTables& in) override { return ReadBinaryRecordBytes(in, ebcdic_); }
   void Cut(InputTables& in) override {
     ClearCutValues(in);
-    (void)CutFixedFields(in);
+    (void)CutBinaryFields(in, options_);
   }
 
  private:
   bool ebcdic_;
+  BinaryOptions options_;
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-// Binary reader: fixed-length records after a header, cut at the dividers like fixed text.
+// Binary reader: fixed-length records after a header, cut at the dividers and read by type.
 #pragma once
 
 #include <memory>

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "input/binary_fields.h"
 #include "input/input_files.h"
 #include "input/input_tables.h"
 #include "input/record_cut.h"
@@ -26,6 +27,7 @@ struct ReaderSetup {
   TextRecordOptions text;
   char delimiter = ' ';                  // the other-delimited kind's byte
   bool names_from_first_record = false;  // the first record holds the field names, not data
+  BinaryOptions binary;                  // how binary fields read
 };
 
 class RecordReader {

@@ -3,6 +3,15 @@
 
 namespace vt {
 
+namespace {
+
+// The record font's cell, as the window's YardStick measures it.
+constexpr int kCellUnits = 7;
+// A byte view row of 50 bytes, the list's frame and a scroll bar.
+constexpr int kByteViewColumns = 55;
+
+}  // namespace
+
 InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabSheet& page,
                              tk::TabSheet& binary)
     : w_(window), input_(input), page_(page), binary_(binary) {
@@ -50,22 +59,69 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   PrevPage.SetCaption("<< Page");
   NextPage.SetCaption("Page >>");
 
+  ViewBinary.SetCaption("View Start of File as Binary");
+  BinaryViewPanel.SetCaption("Binary View of start of file");
+  BinaryViewPanel.SetNewRow(true);
+  HideBinary.SetCaption("Display Input Format Options");
+  HideBinary.SetNewRow(true);
+
+  BinaryRecordSizeLabel.SetCaption("Record Size");
   FirstByte.SetCaption("1st Byte");
   FirstByte.SetItems({"Lo", "Hi"});
   FirstByte.SetItemIndex(0);
-  ReverseEbcdic.SetCaption("Source");
   ReverseEbcdicLabel.SetCaption("EBCDIC");
-  BinaryViewPanel.SetCaption("Binary View of start of file");
-  BinaryRecordSizeLabel.SetCaption("Record Size");
-  LocateFieldsButton.SetCaption("Locate Fields");
-  LocateRecordsButton.SetCaption("Locate Records");
+  ReverseEbcdic.SetCaption("Source");
+  LocateFieldsButton.SetCaption("Locate Binary Fields");
+  LocateRecordsButton.SetCaption("Locate Binary Records");
+  LocateRecordsButton.SetEnabled(false);
+  BinaryInstructionLabel.SetCaption(
+      "Left click at the start of the first record in the panel above, then right click at the "
+      "start of the second record. Check for record aligment in the (view only) panel below.");
+  BinaryInstructionLabel.SetNewRow(true);
+  BinaryInstructionLabel.SetGeometry({0, 0, 600, 26});
+  // The byte views show 50 bytes a row in cells of the record font, with room for a scroll bar.
+  const tk::Bounds byte_view{0, 0, kByteViewColumns * kCellUnits, 160};
+  for (tk::ListBox* view : {&BinaryViewBox, &BinaryHeaderList, &BinaryRecords}) {
+    view->SetFixedPitch(true);
+    view->SetGeometry(byte_view);
+    view->SetNewRow(true);
+  }
+  YardStickBinary.SetCaption("M");
+  YardStickBinary.SetGeometry({0, 0, kCellUnits, 13});
+  YardStickBinary.SetVisible(false);
+
+  // The reading panel stands beside the record list.
+  BinSelMessage.SetCaption("Please click on an Input Field Name");
+  BinFieldName.SetNewRow(true);
+  BinaryTypeGroup.SetNewRow(true);
+  const struct {
+    tk::RadioButton& button;
+    tk::Label& value;
+    const char* caption;
+  } readings[] = {
+      {BinText, BinTextVal, "ASCII text string"},  {BinInt, BinIntVal, "Signed Integer"},
+      {BinUns, BinUnsVal, "Unsigned Integer"},     {BinFloat, BinFloatVal, "Floating Point"},
+      {BinPacked, BinPackedVal, "Packed Decimal"}, {BinZoned, BinZonedVal, "Zoned Decimal"}};
+  for (const auto& reading : readings) {
+    reading.button.SetCaption(reading.caption);
+    reading.button.SetGeometry({0, 0, 120, 0});
+    reading.button.SetNewRow(true);
+    reading.value.SetGeometry({0, 0, 150, 13});
+  }
+  BinText.SetChecked(true);
+  SelectedValue.SetNewRow(true);
+  SelectedValue.SetGeometry({0, 0, 300, 13});
+  BinaryPositionCaption.SetCaption("Position:");
+  BinaryValueCaption.SetCaption("Value:");
+  HexValueCaption.SetCaption("HEX:");
   BinaryPositionPanel.SetVisible(false);
   BinaryPositionPanel.SetAlign(tk::Align::kFloat);
   SpecialDelimiterLabel.SetCaption("Delimiter");
   for (tk::Control* c : std::initializer_list<tk::Control*>{
            &DelimiterGroup, &TagTextLabel, &TagTextIn, &SpecialDelimiterLabel,
            &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2, &FormLengthInputBox,
-           &PageNotes, &PagePositionPanel}) {
+           &PageNotes, &PagePositionPanel, &BinaryViewPanel, &BinaryRecordSizeLabel,
+           &BinaryRecordSize, &BinaryFieldPanel}) {
     c->SetVisible(false);
   }
   PrevPage.SetEnabled(false);

@@ -69,26 +69,54 @@ struct InputControls {
   tk::Button NextPage{w_, "NextPage", &page_};
   tk::Panel PagePositionPanel{w_, "PagePositionPanel", &page_};
 
+  // The start of the file as bytes, over the input type options.
+  tk::Button ViewBinary{w_, "ViewBinary", &input_};
+  tk::Panel BinaryViewPanel{w_, "BinaryViewPanel", &input_};
+  tk::ListBox BinaryViewBox{w_, "BinaryViewBox", &BinaryViewPanel};
+  tk::Button HideBinary{w_, "HideBinary", &BinaryViewPanel};
+
   // --- Binary sheet ----------------------------------------------------------------------------
-  tk::RadioGroup FirstByte{w_, "FirstByte", &binary_};
-  tk::CheckBox ReverseEbcdic{w_, "ReverseEbcdic", &binary_};
-  tk::Edit BinaryRecordSize{w_, "BinaryRecordSize", &binary_};
   tk::Label BinaryHeaderSizeLabel{w_, "BinaryHeaderSizeLabel", &binary_};
   tk::Edit BinaryHeaderSizeIn{w_, "BinaryHeaderSizeIn", &binary_};
-  tk::Label ReverseEbcdicLabel{w_, "ReverseEbcdicLabel", &binary_};
   tk::Label BinaryRecordSizeLabel{w_, "BinaryRecordSizeLabel", &binary_};
-  tk::ListBox BinaryHeaderList{w_, "BinaryHeaderList", &binary_};
-  tk::ListBox BinaryRecords{w_, "BinaryRecords", &binary_};
-  tk::Panel BinaryFieldPanel{w_, "BinaryFieldPanel", &binary_};
-  tk::Label SelectedValue{w_, "SelectedValue", &BinaryFieldPanel};
+  tk::Edit BinaryRecordSize{w_, "BinaryRecordSize", &binary_};
+  tk::RadioGroup FirstByte{w_, "FirstByte", &binary_};
+  tk::Label ReverseEbcdicLabel{w_, "ReverseEbcdicLabel", &binary_};
+  tk::CheckBox ReverseEbcdic{w_, "ReverseEbcdic", &binary_};
   tk::Button LocateFieldsButton{w_, "LocateFieldsButton", &binary_};
   tk::Button LocateRecordsButton{w_, "LocateRecordsButton", &binary_};
-  tk::Panel BinaryViewPanel{w_, "BinaryViewPanel", &binary_};
-  tk::ListBox BinaryViewBox{w_, "BinaryViewBox", &BinaryViewPanel};
+  tk::Label BinaryInstructionLabel{w_, "BinaryInstructionLabel", &binary_};
+  tk::ListBox BinaryHeaderList{w_, "BinaryHeaderList", &binary_};
+  tk::ListBox BinaryRecords{w_, "BinaryRecords", &binary_};
+  tk::Label YardStickBinary{w_, "YardStickBinary", &binary_};
+  // The reading panel: the selected field's bytes read every way, and the reading chosen.
+  tk::Panel BinaryFieldPanel{w_, "BinaryFieldPanel", &binary_};
+  tk::Label BinSelMessage{w_, "BinSelMessage", &BinaryFieldPanel};
+  tk::Label BinFieldName{w_, "BinFieldName", &BinaryFieldPanel};
+  tk::Label BinFieldWidth{w_, "BinFieldWidth", &BinaryFieldPanel};
+  tk::GroupBox BinaryTypeGroup{w_, "BinaryTypeGroup", &BinaryFieldPanel};
+  tk::RadioButton BinText{w_, "BinText", &BinaryTypeGroup};
+  tk::Label BinTextVal{w_, "BinTextVal", &BinaryTypeGroup};
+  tk::RadioButton BinInt{w_, "BinInt", &BinaryTypeGroup};
+  tk::Label BinIntVal{w_, "BinIntVal", &BinaryTypeGroup};
+  tk::RadioButton BinUns{w_, "BinUns", &BinaryTypeGroup};
+  tk::Label BinUnsVal{w_, "BinUnsVal", &BinaryTypeGroup};
+  tk::RadioButton BinFloat{w_, "BinFloat", &BinaryTypeGroup};
+  tk::Label BinFloatVal{w_, "BinFloatVal", &BinaryTypeGroup};
+  tk::RadioButton BinPacked{w_, "BinPacked", &BinaryTypeGroup};
+  tk::Label BinPackedVal{w_, "BinPackedVal", &BinaryTypeGroup};
+  tk::RadioButton BinZoned{w_, "BinZoned", &BinaryTypeGroup};
+  tk::Label BinZonedVal{w_, "BinZonedVal", &BinaryTypeGroup};
+  tk::Label SelectedValue{w_, "SelectedValue", &BinaryFieldPanel};
+
+  // The byte under the mouse, over the byte views and the record line.
   tk::Panel BinaryPositionPanel{w_, "BinaryPositionPanel"};
+  tk::Label BinaryPositionCaption{w_, "BinaryPositionCaption", &BinaryPositionPanel};
   tk::Label BinaryPositionLabel{w_, "BinaryPositionLabel", &BinaryPositionPanel};
   tk::Label BinaryTextLabel{w_, "BinaryTextLabel", &BinaryPositionPanel};
+  tk::Label BinaryValueCaption{w_, "BinaryValueCaption", &BinaryPositionPanel};
   tk::Label BinaryValueLabel{w_, "BinaryValueLabel", &BinaryPositionPanel};
+  tk::Label HexValueCaption{w_, "HexValueCaption", &BinaryPositionPanel};
   tk::Label HexValueLabel{w_, "HexValueLabel", &BinaryPositionPanel};
 };
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "input/binary_cut.h"
 #include "input/fixed_fields.h"
 #include "input/record_cut.h"
 #include "window/parse_view.h"
@@ -118,7 +119,12 @@ void TParseView::ScrollFieldNames(int x, int y) {
 
 void TParseView::CutUpInputLineClick() {
   FieldDivisionLabel.SetVisible(true);
-  (void)CutFixedFields(*this);
+  // A binary record's fields are read from its own bytes, not from the line on display.
+  if (BinaryInput.Checked()) {
+    (void)CutBinaryFields(*this, BinaryReading());
+  } else {
+    (void)CutFixedFields(*this);
+  }
   if (BatchRun == 0) DisplayInput.Click();
 }
 

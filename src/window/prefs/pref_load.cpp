@@ -165,19 +165,10 @@ void TParseView::RestoreCurrentInput() {
 }
 
 void TParseView::RestoreBinaryInput() {
-  BinaryRecords.Clear();
-  const int header = std::max<int>(BinaryHeaderSize(), 0);
-  const int length = BinaryRecordLength;
-  const std::string_view start(StartOfFileBuffer.data(), kStartBlockSize);
-  if (length >= 1 && length <= 32766 && header < static_cast<int>(kStartBlockSize)) {
-    const int records = (static_cast<int>(kStartBlockSize) - header) / length;
-    for (int i = 0; i < records; ++i)
-      BinaryRecords.Add(ByteViewText(start.substr(static_cast<std::size_t>(header + i * length),
-                                                  static_cast<std::size_t>(length))));
-  }
+  RefillBinaryRecords();
   // A file that cannot be positioned is read from where it stands.
-  (void)InputDataFile.Seek(header);
-  BinaryViewBox.SetItems(ByteViewRows(start));
+  (void)InputDataFile.Seek(BinaryRecordsStart());
+  BinaryViewBox.SetItems(ByteViewRows(std::string_view(StartOfFileBuffer.data(), kStartBlockSize)));
   RecordNumber = 0;
   NextButton.Click();
 }

@@ -39,6 +39,21 @@ void Field(TParseView& v, int n, int input, const char* width) {
   if (width != nullptr) SetWidth(v, width);
 }
 
+// A typed entry, ended by a click below the rows of the input field list.
+void TypeAndLeave(TParseView& v, tk::Edit& box, const std::string& text) {
+  testing::Type(box, text);
+  Pick(v.InputFieldNamesListBox, -1);
+}
+
+// Dividers after the given 1-based columns of the record line, clicked on the marker line.
+void Dividers(TParseView& v, std::initializer_list<int> columns) {
+  const int cell = v.YardStick.Geometry().width;
+  for (const int column : columns) {
+    v.InputRecordMarkerLabel.UserMouseMove((column - 1) * cell + 1, 3);
+    v.InputRecordMarkerLabel.UserClick();
+  }
+}
+
 struct Recipe {
   const char* name;
   const char* input;  // a file of tests/golden/unattended/<name>/, or of examples/
@@ -115,6 +130,29 @@ const Recipe kRecipes[] = {
          if (k != kDate1) Click(v.AddFieldButton);
          Pick(v.ParsedItemNames, k - kEmptyField);
        }
+      }},
+    // Ten header bytes, then records of text, packed, big-endian integer, zoned, float, byte.
+    {"binary", "input.bin",
+     [](TParseView& v) {
+       Click(v.BinaryInput);
+       TypeAndLeave(v, v.BinaryHeaderSizeIn, "10");
+       TypeAndLeave(v, v.BinaryRecordSize, "16");
+       Dividers(v, {3, 5, 7, 11, 15});
+       Click(v.LocateFieldsButton);
+       const struct {
+         int field;
+         tk::RadioButton& reading;
+       } readings[] = {{2, v.BinPacked}, {3, v.BinInt}, {4, v.BinZoned}, {6, v.BinUns}};
+       for (const auto& r : readings) {
+         ClickInputField(v, r.field - 1);
+         Click(r.reading);
+       }
+       testing::InReach(v.FirstByte);
+       v.FirstByte.UserSelect(1);
+       GoToSheet(v, v.OutputConfiguration);
+       Click(v.CloneButton);
+       Click(v.DelimitedOutputButton);
+       Click(v.OutputFieldNames);
      }},
 };
 
@@ -141,7 +179,7 @@ class UnattendedCases : public testing::ViewTest {};
 TEST_F(UnattendedCases, SetUpsBuiltInTheWindowSaveAndConvertAsTheGoldenFoldersSay) {
   for (const Recipe& r : kRecipes) {
     SCOPED_TRACE(r.name);
-    TParseView& view = OpenInput("input.csv", testing::ReadBytes((CaseDir(r) / r.input).string()));
+    TParseView& view = OpenInput(r.input, testing::ReadBytes((CaseDir(r) / r.input).string()));
     r.build(view);
     fakes.dialogs.answers.push_back(Path(std::string(r.name) + ".vnq"));
     Click(view.SaveConfiguration);
