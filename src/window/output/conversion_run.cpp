@@ -225,6 +225,63 @@ struct RunningFlag {
   TParseView& v_;
 };
 
+// The output file as the run opens it: in place for an append, else a new file beside it.
+struct OpenedOutput {
+  ExistingOutput existing;
+  bool in_place = false;
+  std::FILE* file = nullptr;
+  std::string temp;  // the new file, renamed over the output at the end
+};
+
+// The probe of an existing file, the append refusals and the overwrite question, then the
+// opening; false when the run ends here.
+bool OpenOutput(TParseView& v, const std::string& path, OutputFormat format, bool named_for_us,
+                OpenedOutput& o) {
+  const bool append = v.AppendFile.Checked();
+  v.services().events->ProcessPendingEvents();
+  o.existing = ProbeExistingOutput(path, format, append);
+  const ExistingOutput& existing = o.existing;
+  if (append && format == OutputFormat::kXml && existing.exists && !existing.xml_valid) {
+    ShowStop(v, "The append file selected is not XML.", "File Error");
+    return false;
+  }
+  // A file that cannot take the records (not a dBase table) is replaced, so it is asked about
+  // as any other file that would be.
+  o.in_place = append && AppendsInPlace(existing, format);
+  if (existing.exists && !o.in_place && !named_for_us &&
+      v.services().messages->Show(path + " exists. Overwrite?", "File exists",
+                                  tk::MessageStyle::kQuestion) != tk::MessageReply::kYes)
+    return false;
+  if (o.in_place && format == OutputFormat::kXml) {
+    v.XMLTableName.SetText(existing.xml_table);
+    if (!existing.xml_record.empty()) v.XMLRecordName.SetText(existing.xml_record);
+  }
+  const bool rewrites = format == OutputFormat::kDbase || format == OutputFormat::kXml;
+  o.file =
+      o.in_place ? std::fopen(path.c_str(), rewrites ? "r+b" : "ab") : OpenTempBeside(path, o.temp);
+  if (o.file != nullptr) return true;
+  ShowStop(v, "Cannot open that file.", path);
+  return false;
+}
+
+// After the engine closed the file: an XML append cut after its new closing tag, the
+// interleave pass, and a new file put in the output's place. False (the output as it was) when
+// any of it fails.
+bool FinishOutput(TParseView& v, const RunPlan& plan, const RunResult& run, const OpenedOutput& o,
+                  const std::string& path) {
+  bool ok = run.ok;
+  std::error_code ec;
+  // An XML append writes over the old closing tag; nothing of the old end may stay behind it.
+  if (o.in_place && ok && plan.format == OutputFormat::kXml && run.end_offset >= 0)
+    fs::resize_file(path, static_cast<std::uintmax_t>(run.end_offset), ec);
+  if (ok && plan.writer.streams > 1) ok = Interleave(v, o.in_place ? path : o.temp, plan, run);
+  if (o.in_place) return ok;
+  if (ok && o.existing.exists) fs::permissions(o.temp, fs::status(path, ec).permissions(), ec);
+  if (ok) ok = std::rename(o.temp.c_str(), path.c_str()) == 0;
+  if (!ok) std::remove(o.temp.c_str());
+  return ok;
+}
+
 }  // namespace
 
 std::string ConversionLogEntry(std::string_view asctime_text, std::int64_t records,
@@ -279,33 +336,8 @@ void RunConversion(TParseView& v) {
     return;
   }
   const OutputFormat format = v.ChosenOutputFormat();
-  const bool append = v.AppendFile.Checked();
-  v.services().events->ProcessPendingEvents();
-  const ExistingOutput existing = ProbeExistingOutput(path, format, append);
-  if (append && format == OutputFormat::kXml && existing.exists && !existing.xml_valid) {
-    ShowStop(v, "The append file selected is not XML.", "File Error");
-    return;
-  }
-  // A file that cannot take the records (not a dBase table) is replaced, so it is asked about
-  // as any other file that would be.
-  const bool in_place = append && AppendsInPlace(existing, format);
-  if (existing.exists && !in_place && !named_for_us &&
-      v.services().messages->Show(path + " exists. Overwrite?", "File exists",
-                                  tk::MessageStyle::kQuestion) != tk::MessageReply::kYes)
-    return;
-  if (in_place && format == OutputFormat::kXml) {
-    v.XMLTableName.SetText(existing.xml_table);
-    if (!existing.xml_record.empty()) v.XMLRecordName.SetText(existing.xml_record);
-  }
-
-  const bool rewrites = format == OutputFormat::kDbase || format == OutputFormat::kXml;
-  std::string temp;
-  std::FILE* file =
-      in_place ? std::fopen(path.c_str(), rewrites ? "r+b" : "ab") : OpenTempBeside(path, temp);
-  if (file == nullptr) {
-    ShowStop(v, "Cannot open that file.", path);
-    return;
-  }
+  OpenedOutput opened;
+  if (!OpenOutput(v, path, format, named_for_us, opened)) return;
 
   BusyMenus busy(v);
   v.RecordNumber = 1;
@@ -315,25 +347,13 @@ void RunConversion(TParseView& v) {
   const std::int64_t start_time = static_cast<std::int64_t>(v.services().clock->Now());
   v.StatusBar1.SetPanelText(2, "Converting");
   TakeHeaderBlockInsteadOfNames(v, format);
-  const RunPlan plan = GatherRunPlan(v, format, existing, in_place);
+  const RunPlan plan = GatherRunPlan(v, format, opened.existing, opened.in_place);
   WindowRunObserver observer(v);
   v.StopConversion = 0;
   v.CancelOutput.SetEnabled(true);
-  const RunResult run = Convert(plan, v, v, v, file, observer);
+  const RunResult run = Convert(plan, v, v, v, opened.file, observer);
   v.CancelOutput.SetEnabled(false);
-  bool ok = run.ok;
-  const std::string& finished = in_place ? path : temp;
-  // An XML append writes over the old closing tag; nothing of the old end may stay behind it.
-  std::error_code ec;
-  if (in_place && ok && format == OutputFormat::kXml && run.end_offset >= 0)
-    fs::resize_file(path, static_cast<std::uintmax_t>(run.end_offset), ec);
-  if (ok && plan.writer.streams > 1) ok = Interleave(v, finished, plan, run);
-  if (!in_place && ok) {
-    if (existing.exists) fs::permissions(temp, fs::status(path, ec).permissions(), ec);
-    ok = std::rename(temp.c_str(), path.c_str()) == 0;
-  }
-  if (!in_place && !ok) std::remove(temp.c_str());
-  if (!ok) {
+  if (!FinishOutput(v, plan, run, opened, path)) {
     ShowStop(v, "Cannot open that file.", path);
     return;
   }
