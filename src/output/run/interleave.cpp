@@ -45,8 +45,9 @@ class RangeReader {
     return any;
   }
 
-  // One line with its LF (the range's last line may lack it) appended to `out`; false at the end.
-  bool Line(std::string& out) {
+  // One line with its LF (the range's last line may lack it) appended to `out`, or passed over
+  // when `out` is null; false at the end.
+  bool Line(std::string* out) {
     bool any = false;
     while (Fill()) {
       const char* from = buffer_.data() + at_;
@@ -54,12 +55,29 @@ class RangeReader {
       const std::size_t n = lf == nullptr
                                 ? have_ - at_
                                 : static_cast<std::size_t>(static_cast<const char*>(lf) - from) + 1;
-      out.append(from, n);
+      if (out != nullptr) out->append(from, n);
       Advance(n);
       any = true;
       if (lf != nullptr) break;
     }
     return any;
+  }
+
+  // The lines left in the range.
+  std::int64_t CountLines() {
+    std::int64_t lines = 0;
+    bool open = false;  // a last line without its LF
+    while (Fill()) {
+      const char* from = buffer_.data() + at_;
+      const char* end = buffer_.data() + have_;
+      for (const void* lf; (lf = std::memchr(from, '\n', static_cast<std::size_t>(end - from)));) {
+        from = static_cast<const char*>(lf) + 1;
+        ++lines;
+      }
+      open = from != end;
+      Advance(have_ - at_);
+    }
+    return lines + (open ? 1 : 0);
   }
 
  private:
@@ -101,15 +119,13 @@ std::vector<std::int64_t> StreamStarts(const std::string& from, const Interleave
     starts.push_back(layout.records_end);
     return starts;
   }
-  std::string line;
-  std::int64_t records = 0;
   RangeReader count(from, layout.records_start, layout.records_end);
-  for (; count.Line(line); line.clear()) ++records;
+  const std::int64_t records = count.CountLines();
   per_stream = (records + streams - 1) / streams;
   RangeReader walk(from, layout.records_start, layout.records_end);
-  for (std::int64_t r = 0; r < records; ++r, line.clear()) {
+  for (std::int64_t r = 0; r < records; ++r) {
     if (r % std::max<std::int64_t>(per_stream, 1) == 0) starts.push_back(walk.Position());
-    walk.Line(line);
+    walk.Line(nullptr);
   }
   while (starts.size() <= static_cast<std::size_t>(streams)) starts.push_back(layout.records_end);
   ok = !count.Failed() && !walk.Failed();
@@ -126,16 +142,15 @@ bool Copy(const std::string& from, std::int64_t start, std::int64_t end, std::FI
   return !range.Failed();
 }
 
-// Every line-break marker of a line as the terminator.
-void ReplaceMarkers(const std::string& line, std::string_view terminator, std::string& out) {
-  out.clear();
-  for (char c : line) {
-    if (c == kRecordLineBreak) {
-      out.append(terminator);
-    } else {
-      out.push_back(c);
-    }
+// A line with every line-break marker written as the terminator.
+bool WriteLine(std::string_view line, std::string_view terminator, std::FILE* to) {
+  for (std::size_t marker; (marker = line.find(kRecordLineBreak)) != std::string_view::npos;) {
+    if (std::fwrite(line.data(), 1, marker, to) != marker ||
+        std::fwrite(terminator.data(), 1, terminator.size(), to) != terminator.size())
+      return false;
+    line.remove_prefix(marker + 1);
   }
+  return std::fwrite(line.data(), 1, line.size(), to) == line.size();
 }
 
 std::int64_t SizeOf(const std::string& path) {
@@ -152,7 +167,9 @@ bool InterleaveFile(const std::string& from, const std::string& to,
   if (layout.streams < 1 || layout.records_start > layout.records_end || layout.records_end > size)
     return false;
   File out(std::fopen(to.c_str(), "wb"));
-  if (!out || !Copy(from, 0, layout.records_start, out.get())) return false;
+  if (!out) return false;
+  std::setvbuf(out.get(), nullptr, _IOFBF, kBuffer);
+  if (!Copy(from, 0, layout.records_start, out.get())) return false;
 
   bool ok = true;
   std::int64_t per_stream = 0;
@@ -164,15 +181,14 @@ bool InterleaveFile(const std::string& from, const std::string& to,
     ok = ok && !streams.back()->Failed();
   }
   std::string record;
-  std::string written;
+  const bool fixed = layout.record_length > 0;
   for (std::int64_t round = 0; ok && round < per_stream; ++round) {
     for (const auto& stream : streams) {
       record.clear();
-      const bool fixed = layout.record_length > 0;
-      if (!(fixed ? stream->Take(layout.record_length, record) : stream->Line(record))) continue;
-      if (!fixed) ReplaceMarkers(record, layout.terminator, written);
-      const std::string& bytes = fixed ? record : written;
-      ok = std::fwrite(bytes.data(), 1, bytes.size(), out.get()) == bytes.size();
+      if (!(fixed ? stream->Take(layout.record_length, record) : stream->Line(&record))) continue;
+      ok = fixed ? std::fwrite(record.data(), 1, record.size(), out.get()) == record.size()
+                 : WriteLine(record, layout.terminator, out.get());
+      if (!ok) break;
     }
   }
   for (const auto& stream : streams) ok = ok && !stream->Failed();
