@@ -154,18 +154,26 @@ TEST_F(AppendInterleaveTest, XmlAppendToAnEmptyTableKeepsTheRecordNameAndEndsAtT
   EXPECT_EQ(view.XMLTableName.Text(), "list");
 }
 
-TEST_F(AppendInterleaveTest, InterleavedStreamsArePaddedAndKeepTheNameRecordFirst) {
-  TParseView& view = Open(Numbered(10), &TParseView::TabDelimitedOutputButton,
-                          {{"No", -kRecordNumber, 0, 0x2, ""}, {"N", 1, 0, 0x2, ""}});
-  Click(view.OutputFieldNames);
-  PickStreams(view, 3);
-  std::string expected = "No\tN\r\n";
-  for (int n : {1, 5, 9, 2, 6, 10, 3, 7, 11, 4, 8, 12})
-    expected += std::to_string(n) + "\t" + (n <= 10 ? "r" + std::to_string(n) : "") + "\r\n";
-  EXPECT_EQ(RunInto(view, Path("out.txt")), expected);
-  EXPECT_EQ(ReadBytes(view.TempFilePath).substr(0, 13), "No\tN\r\n1\tr1\r\n2") << "the work file";
-  EXPECT_EQ(view.LogFilePath.empty(), false);
-  EXPECT_NE(ReadBytes(view.LogFilePath).find(" 12 records from "), std::string::npos);
+TEST_F(AppendInterleaveTest, EveryStreamCountIsPaddedAndKeepsTheNameRecordFirst) {
+  for (int streams = 1; streams <= 32; ++streams) {
+    SCOPED_TRACE(std::to_string(streams) + " streams");
+    TParseView& view = Open(Numbered(10), &TParseView::TabDelimitedOutputButton,
+                            {{"No", -kRecordNumber, 0, 0x2, ""}, {"N", 1, 0, 0x2, ""}});
+    Click(view.OutputFieldNames);
+    PickStreams(view, streams);
+    // 10 records, 3 streams: 1, 5, 9, 2, 6, 10, 3, 7, 11, 4, 8, 12 (11 and 12 are padding).
+    const int per_stream = (10 + streams - 1) / streams;
+    std::string expected = "No\tN\r\n";
+    for (int k = 0; k < per_stream * streams; ++k) {
+      const int n = (k % streams) * per_stream + k / streams + 1;
+      expected += std::to_string(n) + "\t" + (n <= 10 ? "r" + std::to_string(n) : "") + "\r\n";
+    }
+    const std::string path = Path("out" + std::to_string(streams) + ".txt");
+    EXPECT_EQ(RunInto(view, path), expected);
+    if (streams != 3) continue;
+    EXPECT_EQ(ReadBytes(view.TempFilePath).substr(0, 13), "No\tN\r\n1\tr1\r\n2") << "the work file";
+    EXPECT_NE(ReadBytes(view.LogFilePath).find(" 12 records from "), std::string::npos);
+  }
 }
 
 TEST_F(AppendInterleaveTest, AFailedPassLeavesTheOldFileAndLogsNothing) {
