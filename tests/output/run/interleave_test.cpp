@@ -81,14 +81,6 @@ TEST_F(InterleaveTest, EveryStreamCountKeepsHeadAndTailAndOrdersTheRecords) {
   }
 }
 
-TEST_F(InterleaveTest, TwelveRecordsInThreeStreams) {
-  std::string lines;
-  for (int n = 1; n <= 12; ++n) lines += Line(n);
-  InterleaveLayout three{.streams = 3, .terminator = "\r\n"};
-  EXPECT_EQ(Run("", lines, "", three),
-            "r1\r\nr5\r\nr9\r\nr2\r\nr6\r\nr10\r\nr3\r\nr7\r\nr11\r\nr4\r\nr8\r\nr12\r\n");
-}
-
 TEST_F(InterleaveTest, LineBreakMarkersBecomeTheTerminatorAndALastLineMayLackItsEnd) {
   InterleaveLayout merge{.streams = 2, .terminator = "\x12\x05\x0A"};
   EXPECT_EQ(Run("",

@@ -287,6 +287,7 @@ TEST_F(AppendInterleaveTest, ThePlugInRewritesTheCombinationsOfEveryRecord) {
       {"fails", "fails", "exit 3\n", "\"\"\r\n\"\"\r\n", true},
       {"leaves no answer", "removes", "rm \"$1\"\n", "\"\"\r\n\"\"\r\n", true},
       {"a path is refused", "../upper", "", "\"Ann\"\r\n\"Bob\"\r\n", false},
+      {"untouched", "keeps", "exit 0\n", "\"Ann\"\r\n\"Bob\"\r\n", true},
   };
   fakes.processes.behaviour = [](const std::string& program, const std::string& argument) {
     return tk::PosixProcessRunner().RunAndWait(program, argument);
@@ -313,26 +314,12 @@ TEST_F(AppendInterleaveTest, ThePlugInRewritesTheCombinationsOfEveryRecord) {
     if (!row.runs) continue;
     EXPECT_EQ(fakes.processes.runs[0].first, ProgramDir() + "/" + row.program);
     EXPECT_EQ(fakes.processes.runs[0].second, view.PlugInTransferPath);
+    if (std::string(row.program) != "keeps") continue;
+    EXPECT_EQ(ReadBytes(view.PlugInTransferPath), " Ann \n \n \n \n") << "LF line ends";
+    struct stat info {};
+    ASSERT_EQ(::stat(view.PlugInTransferPath.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 077, 0u) << "the owner's only";
   }
-}
-
-TEST_F(AppendInterleaveTest, TheTransferFileIsTextWithLineFeedsForItsOwnerOnly) {
-  WriteProgram("keep", "exit 0\n");
-  TParseView& view =
-      Open(kTwo, &TParseView::DelimitedOutputButton, {{"C1", -kCombination1, 0, 0x2, ""}});
-  GoToSheet(view, view.CombineInputFields);
-  Pick(view.ComboIn1, 0);
-  testing::ClickInputField(view, 0);
-  Click(view.UsePlugIn);
-  Type(view.PlugInProg, "keep");
-  fakes.processes.behaviour = [](const std::string&, const std::string&) { return 0; };
-  EXPECT_EQ(RunInto(view, Path("out.csv")), "\"Ann\"\r\n\"Bob\"\r\n") << "an untouched file";
-  const std::string sent = ReadBytes(view.PlugInTransferPath);
-  EXPECT_EQ(sent.find('\r'), std::string::npos);
-  EXPECT_EQ(std::count(sent.begin(), sent.end(), '\n'), 4);
-  struct stat info {};
-  ASSERT_EQ(::stat(view.PlugInTransferPath.c_str(), &info), 0);
-  EXPECT_EQ(info.st_mode & 077, 0u);
 }
 
 }  // namespace
