@@ -76,8 +76,8 @@ class Engine {
     // The views point into a line read over since; the window reads the input again.
     in_.CutIntoViews = false;
     in_.InputRecordCut();
-    Pad();
     SettleOutputValues(out_);
+    if (Pad()) SettleOutputValues(out_);
 
     result.written = std::max<std::int64_t>(in_.RecordNumber - 1, 0);
     result.records_end = Offset();
@@ -107,11 +107,10 @@ class Engine {
 
   // Interleave padding: records built from empty input values until the count is a multiple
   // of the streams, so that every stream is as long as the others. Never skipped.
-  void Pad() {
+  bool Pad() {
     const std::int64_t streams = plan_.writer.streams;
-    if (streams <= 1) return;
-    while ((in_.RecordNumber - 1) % streams != 0) {
-      in_.InputViewCount = -1;
+    bool padded = false;
+    for (; streams > 1 && (in_.RecordNumber - 1) % streams != 0; padded = true) {
       for (std::string& value : in_.InputFieldValues) value.clear();
       in_.InputLine.clear();
       in_.InputRecordCut();
@@ -120,6 +119,7 @@ class Engine {
       ++in_.RecordNumber;
       writer_->Record(sink_, out_.OutputRecord);
     }
+    return padded;
   }
 
   std::int64_t Offset() {
