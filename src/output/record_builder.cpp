@@ -425,7 +425,10 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
                             request.dbase_field_types};
   const bool want_dates = AnyOf(needed, kDate1, kJulianDate4);
   if (want_dates) ReadTimeSources(dates, in, out);
-  if (AnyOf(needed, kCombination1, kCombination4)) CombineStep(request, in, out);
+  // The plug-in runs for every build while it is on, whether or not a field takes its answer.
+  if (request.plug_in != nullptr || AnyOf(needed, kCombination1, kCombination4))
+    CombineStep(request, in, out);
+  if (request.plug_in != nullptr) PlugInStep(*request.plug_in, out);
   ConvertStep(needed, out);
   if (needed.test(kCombo1Alnum)) AlnumUpper(Source(out, kCombination1), Source(out, kCombo1Alnum));
   if (needed.test(kCalendarNow)) SetNumber(Source(out, kCalendarNow), request.now);

@@ -13,6 +13,7 @@
 #include "output/evaluator.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
+#include "output/plug_in.h"
 #include "output/splits.h"
 #include "output/writers/writer.h"
 #include "parsing/gender_list.h"
@@ -58,6 +59,9 @@ struct BuildRequest {
   bool evaluate = false;                        // "Evaluate as arithmetic"
   const Environment* environment = nullptr;     // for "_name" operands; none when null
   std::array<SplitOption, 3> splits{};
+  // "Use Plug In program": the program that rewrites Combination 1-4 of every build; none
+  // when null.
+  PlugIn* plug_in = nullptr;
 };
 
 using SourceSet = std::bitset<kGeneratedSourceCount>;

@@ -29,6 +29,7 @@
 #include "window/controls/source_slot_controls.h"
 #include "window/controls/split_controls.h"
 #include "window/controls/word_list_controls.h"
+#include "window/output/plug_in_exchange.h"
 #include "window/paths.h"
 
 namespace vt {
@@ -192,6 +193,15 @@ class TParseView : public tk::Window,
   // The conversion run (output/conversion_run.cpp) and its Cancel button.
   void SaveConvertedFileClick();
   void CancelOutputClick();
+  // Append, interleave, the block files and the plug-in (output/run_options.cpp).
+  void BindRunOptionHandlers();
+  void AppendFileClick();
+  void InterLeafClick();
+  void HeaderBlockFileBrowseClick();
+  void TrailerBlockFileBrowseClick();
+  void BrowseBlockFile(tk::Edit& edit);
+  void UsePlugInClick();
+  void PlugInProgExit();
   std::string OutputFileName;
   std::int32_t StopConversion = 0;
   std::int32_t ConversionCancelled = 0;
@@ -287,6 +297,7 @@ class TParseView : public tk::Window,
   std::int32_t EditedDividerPosition = 1;
   ClockLocalTime LocalTimeOfClock{services().clock};
   ProcessEnvironment EnvironmentOfProcess;
+  WindowPlugIn PlugInOfWindow{services().processes};
 
   // --- Preference services ---------------------------------------------------------------------
   void PrefHistClick();

@@ -36,20 +36,19 @@ class Engine {
   }
 
   RunResult Run() {
-    const ExistingOutput& existing = plan_.existing;
-    if (plan_.append && plan_.format == OutputFormat::kDbase)
-      sink_.Seek(std::max<std::int64_t>(existing.size - 1, 0));
-    if (plan_.append && plan_.format == OutputFormat::kXml)
-      sink_.Seek(existing.xml_close_offset >= 0 ? existing.xml_close_offset : existing.size);
+    RunResult result;
+    if (plan_.append) sink_.Seek(plan_.existing.append_at);
     reader_->Rewind(in_);
     in_.RecordNumber = 1;
     in_.PagesRead = 0;
     in_.InputLine.clear();
     in_.BinaryRecordCopy.clear();
     in_.InputLine.reserve(InputTables::kLineLimit + 1);
+    if (writer_->TakesBlocks()) sink_.Write(plan_.header_block);
     if (plan_.field_names_record && writer_->TakesFieldNames() && !plan_.append)
       writer_->FieldNames(sink_);
     if (!plan_.append) writer_->Prologue(sink_);
+    result.records_start = Offset();
 
     count_rest_ = in_.CutCountRest();
     in_.CutIntoViews = true;
@@ -74,16 +73,17 @@ class Engine {
       in_.InputLine.clear();
       have = reader_->Read(in_);
     }
-    SettleOutputValues(out_);
     // The views point into a line read over since; the window reads the input again.
     in_.CutIntoViews = false;
     in_.InputRecordCut();
+    SettleOutputValues(out_);
+    if (Pad()) SettleOutputValues(out_);
 
-    RunResult result;
     result.written = std::max<std::int64_t>(in_.RecordNumber - 1, 0);
+    result.records_end = Offset();
     writer_->Epilogue(sink_, static_cast<std::uint64_t>(result.written));
-    sink_.Flush();
-    result.end_offset = std::ftell(file_);
+    if (writer_->TakesBlocks()) sink_.Write(plan_.trailer_block);
+    result.end_offset = Offset();
     result.ok = !sink_.Failed() && std::ferror(file_) == 0;
     if (std::fclose(file_) != 0) result.ok = false;
     out_.BatchRun = 0;
@@ -103,6 +103,28 @@ class Engine {
     if (out_.RecordSkip != 0) return;
     ++in_.RecordNumber;
     writer_->Record(sink_, out_.OutputRecord);
+  }
+
+  // Interleave padding: records built from empty input values until the count is a multiple
+  // of the streams, so that every stream is as long as the others. Never skipped.
+  bool Pad() {
+    const std::int64_t streams = plan_.writer.streams;
+    bool padded = false;
+    for (; streams > 1 && (in_.RecordNumber - 1) % streams != 0; padded = true) {
+      for (std::string& value : in_.InputFieldValues) value.clear();
+      in_.InputLine.clear();
+      in_.InputRecordCut();
+      request_.now = observer_.Now();
+      BuildOutputRecord(request_, lists_, in_, out_);
+      ++in_.RecordNumber;
+      writer_->Record(sink_, out_.OutputRecord);
+    }
+    return padded;
+  }
+
+  std::int64_t Offset() {
+    sink_.Flush();
+    return std::ftell(file_);
   }
 
   const RunPlan& plan_;

@@ -7,19 +7,14 @@
 #include <cstdint>
 #include <cstdio>
 
+#include <string>
+
 #include "input/readers/record_reader.h"
 #include "output/record_builder.h"
+#include "output/run/existing_output.h"
 #include "output/writers/writers.h"
 
 namespace vt {
-
-// What an appended-to file already holds, as the probe before the run found it.
-struct ExistingOutput {
-  bool exists = false;
-  std::int64_t size = 0;
-  std::uint32_t dbase_count = 0;       // the records of a dBase table appended to
-  std::int64_t xml_close_offset = -1;  // where its closing table tag starts; -1 none
-};
 
 struct RunPlan {
   InputKind input = InputKind::kComma;
@@ -27,8 +22,11 @@ struct RunPlan {
   OutputFormat format = OutputFormat::kComma;
   WriterSetup writer;               // `fields` is set by the engine
   bool field_names_record = false;  // a first record of field names (where the format takes one)
-  bool append = false;              // written in place at the end of an existing file
+  bool append = false;              // written in place into an existing file, from append_at
   ExistingOutput existing;
+  // The bytes of the header and trailer block files, for the formats that take them.
+  std::string header_block;
+  std::string trailer_block;
   bool limit_1000 = false;  // "1,000 record test": stop after 1,000 written records
   BuildRequest build;
 };
@@ -49,13 +47,17 @@ class RunObserver {
 
 struct RunResult {
   bool ok = false;           // every byte written and the file closed without error
-  std::int64_t written = 0;  // records written
+  std::int64_t written = 0;  // records written, interleave padding included
+  // Where this run's records start and end in the file, and where its last byte ends.
+  std::int64_t records_start = -1;
+  std::int64_t records_end = -1;
   std::int64_t end_offset = -1;
 };
 
 // Converts the whole input into `file` (which the engine closes). RecordNumber counts the
 // written records plus one while the run goes, BatchRun is 1 throughout, and RecordTerminator
-// is the format's.
+// is the format's. With several interleave streams the records are padded to a multiple of
+// them; the interleave pass itself (InterleaveFile) runs on the closed file.
 RunResult Convert(const RunPlan& plan, InputTables& in, OutputTables& out, const WordLists& lists,
                   std::FILE* file, RunObserver& observer);
 

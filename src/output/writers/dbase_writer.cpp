@@ -45,6 +45,7 @@ class DbaseWriter : public RecordWriter {
   OutputFormat Format() const override { return OutputFormat::kDbase; }
   std::string_view Terminator() const override { return {}; }
   bool TakesFieldNames() const override { return false; }
+  bool TakesBlocks() const override { return false; }
   PlainLayout Plain() const override { return {}; }
   bool TakesDates() const override { return true; }
 

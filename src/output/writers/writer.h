@@ -110,6 +110,8 @@ class RecordWriter {
   // Whether the format takes a field-name first record.
   [[nodiscard]] virtual bool TakesFieldNames() const { return true; }
   virtual void FieldNames(OutputSink& sink) const;
+  // Whether header and trailer block files are copied around the records.
+  [[nodiscard]] virtual bool TakesBlocks() const { return true; }
   virtual void Prologue(OutputSink& /*sink*/) const {}
   // One built record; line-break markers become the terminator as they are written.
   virtual void Record(OutputSink& sink, std::string_view record) const;

@@ -20,6 +20,7 @@ class XmlWriter : public RecordWriter {
   OutputFormat Format() const override { return OutputFormat::kXml; }
   // A comma-separated name line inside the table element would be stray character data.
   bool TakesFieldNames() const override { return false; }
+  bool TakesBlocks() const override { return false; }
   PlainLayout Plain() const override { return {}; }
 
   // An element named after the field, the value escaped whatever its length: an unescaped "<"

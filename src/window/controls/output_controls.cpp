@@ -29,7 +29,7 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   XML.SetCaption("XML");
   ClipOut.SetCaption("Clipboard");
   AppendFile.SetCaption("Append");
-  AppendFile.SetHint("If checked, will append instead of overwrite");
+  AppendFile.SetHint("If checked, will append instead of overwrite existing file");
   OutputFieldNames.SetCaption("Output Field Names as First Record");
   Limit1000.SetCaption("1,000 record test");
   Limit1000.SetHint("Limit output to 1,000 records");
@@ -65,6 +65,12 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
 
   EvalCheckBox.SetCaption("Evaluate as arithmetic");
   UsePlugIn.SetCaption("Use Plug In program");
+  PlugInProgLabel.SetCaption("Program/File:");
+  // Shown while the plug-in is used.
+  for (tk::Control* c :
+       {static_cast<tk::Control*>(&PlugInProgLabel), static_cast<tk::Control*>(&PlugInProg),
+        static_cast<tk::Control*>(&PlugInFileLabel)})
+    c->SetVisible(false);
 
   FilterGroup.SetCaption("Record Selection");
   Filter.SetCaption("Select");
@@ -82,9 +88,13 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   XMLRecordName.SetText("RECORD");
   BlockFilesGroup.SetCaption("Header and Trailer Blocks");
   HeaderBlockLabel.SetCaption("File containing output file header block (if any)");
-  HeaderBlockFileBrowse.SetCaption("Browse...");
+  HeaderBlockFile.SetHint(
+      "The data copied from fhis file will be inserted ahead of the records in the output file");
+  HeaderBlockFileBrowse.SetCaption("Browse");
   TrailerBlockLabel.SetCaption("File containing output file trailer block (if any)");
-  TrailerBlockFileBrowse.SetCaption("Browse...");
+  TrailerBlockFile.SetHint(
+      "The data copied from fhis file will be inserted after the records in the output file");
+  TrailerBlockFileBrowse.SetCaption("Browse");
 }
 
 }  // namespace vt

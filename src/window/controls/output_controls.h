@@ -89,6 +89,7 @@ struct OutputControls {
   // --- Combo sheet -----------------------------------------------------------------------------
   tk::CheckBox EvalCheckBox{w_, "EvalCheckBox", &combine_};
   tk::CheckBox UsePlugIn{w_, "UsePlugIn", &combine_};
+  tk::Label PlugInProgLabel{w_, "PlugInProgLabel", &combine_};
   tk::Edit PlugInProg{w_, "PlugInProg", &combine_};
   tk::Label PlugInFileLabel{w_, "PlugInFileLabel", &combine_};
 

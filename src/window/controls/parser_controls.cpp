@@ -11,6 +11,8 @@ ParserControls::ParserControls(tk::Window& window, const ParserSheets& sheets)
   StripAccents.SetCaption("Strip Accents");
   InterLeaf.Add("1 stream");
   for (int n = 2; n <= 32; ++n) InterLeaf.Add(std::to_string(n) + " streams");
+  InterLeaf.SetHint(
+      "Interleaves output into multiple sequences for mailmerging several items per page");
   CityInStreet.SetCaption("City, State, Zip");
   GenderFromTitle.SetCaption("Infer Gender 1 from Information in Name tab instead of input field");
   AddedNamesGroup.SetCaption("Added First Names");

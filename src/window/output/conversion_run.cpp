@@ -8,11 +8,13 @@
 #include <filesystem>
 #include <memory>
 
-#include "output/field_names.h"
+#include "output/run/block_files.h"
 #include "output/run/conversion.h"
+#include "output/run/existing_output.h"
 #include "output/writers/writers.h"
 #include "strings/asctime_text.h"
 #include "strings/char_class.h"
+#include "window/output/interleave_pass.h"
 #include "window/parse_view.h"
 
 namespace vt {
@@ -73,58 +75,6 @@ bool ChooseOutputPath(TParseView& v, std::string& path) {
   return true;
 }
 
-// The XML append probe: the table and record names of the file appended to and where its
-// closing table tag stands. False when the file holds no record tag.
-bool ProbeXml(TParseView& v, std::FILE* f, ExistingOutput& e) {
-  constexpr std::size_t kProbe = 8000;
-  std::string head(kProbe, '\0');
-  head.resize(std::fread(head.data(), 1, kProbe, f));
-  const std::size_t first = head.find('<');
-  const std::size_t table = first == std::string::npos ? first : head.find('<', first + 1);
-  const std::size_t table_end = table == std::string::npos ? table : head.find('>', table);
-  const std::size_t record = table_end == std::string::npos ? table_end : head.find('<', table_end);
-  const std::size_t record_end = record == std::string::npos ? record : head.find('>', record);
-  if (record_end == std::string::npos) return false;
-  std::string name;
-  MakeXmlName(head.substr(table, std::min<std::size_t>(table_end - table + 1, 127)), name);
-  v.XMLTableName.SetText(name);
-  const std::string closing = "</" + name + ">";
-  MakeXmlName(head.substr(record, std::min<std::size_t>(record_end - record + 1, 127)), name);
-  v.XMLRecordName.SetText(name);
-  std::int64_t tail_start = 0;
-  if (e.size > static_cast<std::int64_t>(kProbe)) {
-    tail_start = e.size - static_cast<std::int64_t>(kProbe);
-    std::fseek(f, static_cast<long>(tail_start), SEEK_SET);
-    head.assign(kProbe, '\0');
-    head.resize(std::fread(head.data(), 1, kProbe, f));
-  }
-  const std::size_t at = head.find(closing);
-  if (at != std::string::npos) e.xml_close_offset = tail_start + static_cast<std::int64_t>(at);
-  return true;
-}
-
-// False when an XML file to append to is not XML (the run then ends, file untouched).
-bool ProbeExisting(TParseView& v, const std::string& path, OutputFormat format, ExistingOutput& e) {
-  std::FILE* f = std::fopen(path.c_str(), "rb");
-  if (f == nullptr) return true;
-  e.exists = true;
-  std::fseek(f, 0, SEEK_END);
-  e.size = std::ftell(f);
-  std::fseek(f, 0, SEEK_SET);
-  bool ok = true;
-  const bool append = v.AppendFile.Checked();
-  if (format == OutputFormat::kDbase && append) {
-    unsigned char head[8] = {};
-    if (std::fread(head, 1, sizeof head, f) == sizeof head)
-      e.dbase_count = static_cast<std::uint32_t>(head[4] | head[5] << 8 | head[6] << 16) |
-                      static_cast<std::uint32_t>(head[7]) << 24;
-  }
-  if (format == OutputFormat::kXml && append) ok = ProbeXml(v, f, e);
-  std::fclose(f);
-  if (!ok) ShowStop(v, "The append file selected is not XML.", "File Error");
-  return ok;
-}
-
 // A new file beside the target, so that a failed run leaves the old file as it was.
 std::FILE* OpenTempBeside(const std::string& path, std::string& temp) {
   const fs::path target(path);
@@ -175,7 +125,31 @@ RunPlan GatherRunPlan(TParseView& v, OutputFormat format, const ExistingOutput& 
   plan.append = in_place;
   plan.existing = existing;
   plan.limit_1000 = v.Limit1000.Checked();
+  plan.header_block = ReadBlockFile(v.HeaderBlockFile.Text(), v.ProgramDir);
+  plan.trailer_block = ReadBlockFile(v.TrailerBlockFile.Text(), v.ProgramDir);
   return plan;
+}
+
+// A header block stands where the field-name record would: naming one turns that record off,
+// in the formats that take blocks.
+void TakeHeaderBlockInsteadOfNames(TParseView& v, OutputFormat format) {
+  if (v.HeaderBlockFile.Text().empty()) return;
+  if (!MakeRecordLayout(format, &v)->TakesBlocks()) return;
+  v.OutputFieldNames.SetChecked(false);
+}
+
+// The interleave pass over the finished file; the work file is the settings folder's.
+bool Interleave(TParseView& v, const std::string& finished, const RunPlan& plan,
+                const RunResult& run) {
+  InterleaveLayout layout;
+  layout.streams = plan.writer.streams;
+  layout.records_start = run.records_start;
+  layout.records_end = run.records_end;
+  if (plan.format == OutputFormat::kDbase && run.written > 0)
+    layout.record_length = (run.records_end - run.records_start) / run.written;
+  layout.terminator = v.RecordTerminator;
+  v.StatusBar1.SetPanelText(2, "Interleaving records");
+  return InterleavePass(finished, v.TempFilePath, layout);
 }
 
 // The window's side of a run: every 100 records the values already built are shown, and
@@ -252,6 +226,63 @@ struct RunningFlag {
   TParseView& v_;
 };
 
+// The output file as the run opens it: in place for an append, else a new file beside it.
+struct OpenedOutput {
+  ExistingOutput existing;
+  bool in_place = false;
+  std::FILE* file = nullptr;
+  std::string temp;  // the new file, renamed over the output at the end
+};
+
+// The probe of an existing file, the append refusals and the overwrite question, then the
+// opening; false when the run ends here.
+bool OpenOutput(TParseView& v, const std::string& path, OutputFormat format, bool named_for_us,
+                OpenedOutput& o) {
+  const bool append = v.AppendFile.Checked();
+  v.services().events->ProcessPendingEvents();
+  o.existing = ProbeExistingOutput(path, format, append);
+  const ExistingOutput& existing = o.existing;
+  if (append && format == OutputFormat::kXml && existing.exists && !existing.xml_valid) {
+    ShowStop(v, "The append file selected is not XML.", "File Error");
+    return false;
+  }
+  // A file that cannot take the records (not a dBase table) is replaced, so it is asked about
+  // as any other file that would be.
+  o.in_place = append && AppendsInPlace(existing, format);
+  if (existing.exists && !o.in_place && !named_for_us &&
+      v.services().messages->Show(path + " exists. Overwrite?", "File exists",
+                                  tk::MessageStyle::kQuestion) != tk::MessageReply::kYes)
+    return false;
+  if (o.in_place && format == OutputFormat::kXml) {
+    v.XMLTableName.SetText(existing.xml_table);
+    if (!existing.xml_record.empty()) v.XMLRecordName.SetText(existing.xml_record);
+  }
+  const bool rewrites = format == OutputFormat::kDbase || format == OutputFormat::kXml;
+  o.file =
+      o.in_place ? std::fopen(path.c_str(), rewrites ? "r+b" : "ab") : OpenTempBeside(path, o.temp);
+  if (o.file != nullptr) return true;
+  ShowStop(v, "Cannot open that file.", path);
+  return false;
+}
+
+// After the engine closed the file: an XML append cut after its new closing tag, the
+// interleave pass, and a new file put in the output's place. False (the output as it was) when
+// any of it fails.
+bool FinishOutput(TParseView& v, const RunPlan& plan, const RunResult& run, const OpenedOutput& o,
+                  const std::string& path) {
+  bool ok = run.ok;
+  std::error_code ec;
+  // An XML append writes over the old closing tag; nothing of the old end may stay behind it.
+  if (o.in_place && ok && plan.format == OutputFormat::kXml && run.end_offset >= 0)
+    fs::resize_file(path, static_cast<std::uintmax_t>(run.end_offset), ec);
+  if (ok && plan.writer.streams > 1) ok = Interleave(v, o.in_place ? path : o.temp, plan, run);
+  if (o.in_place) return ok;
+  if (ok && o.existing.exists) fs::permissions(o.temp, fs::status(path, ec).permissions(), ec);
+  if (ok) ok = std::rename(o.temp.c_str(), path.c_str()) == 0;
+  if (!ok) std::remove(o.temp.c_str());
+  return ok;
+}
+
 }  // namespace
 
 std::string ConversionLogEntry(std::string_view asctime_text, std::int64_t records,
@@ -305,27 +336,9 @@ void RunConversion(TParseView& v) {
     ShowStop(v, "You cannot overwrite the input file.", "File Save");
     return;
   }
-  std::error_code ec;
-  const bool append = v.AppendFile.Checked();
-  if (fs::exists(path, ec) && !append && !named_for_us &&
-      v.services().messages->Show(path + " exists. Overwrite?", "File exists",
-                                  tk::MessageStyle::kQuestion) != tk::MessageReply::kYes)
-    return;
-
   const OutputFormat format = v.ChosenOutputFormat();
-  v.services().events->ProcessPendingEvents();
-  ExistingOutput existing;
-  if (!ProbeExisting(v, path, format, existing)) return;
-
-  const bool in_place = append && existing.exists;
-  const bool rewrites = format == OutputFormat::kDbase || format == OutputFormat::kXml;
-  std::string temp;
-  std::FILE* file =
-      in_place ? std::fopen(path.c_str(), rewrites ? "r+b" : "ab") : OpenTempBeside(path, temp);
-  if (file == nullptr) {
-    ShowStop(v, "Cannot open that file.", path);
-    return;
-  }
+  OpenedOutput opened;
+  if (!OpenOutput(v, path, format, named_for_us, opened)) return;
 
   BusyMenus busy(v);
   v.RecordNumber = 1;
@@ -334,22 +347,14 @@ void RunConversion(TParseView& v) {
   v.PageControl.SetActivePage(&v.InputConfiguration);
   const std::int64_t start_time = static_cast<std::int64_t>(v.services().clock->Now());
   v.StatusBar1.SetPanelText(2, "Converting");
-  const RunPlan plan = GatherRunPlan(v, format, existing, in_place);
+  TakeHeaderBlockInsteadOfNames(v, format);
+  const RunPlan plan = GatherRunPlan(v, format, opened.existing, opened.in_place);
   WindowRunObserver observer(v);
   v.StopConversion = 0;
   v.CancelOutput.SetEnabled(true);
-  const RunResult run = Convert(plan, v, v, v, file, observer);
+  const RunResult run = Convert(plan, v, v, v, opened.file, observer);
   v.CancelOutput.SetEnabled(false);
-  bool ok = run.ok;
-  if (!in_place && ok) {
-    if (existing.exists) fs::permissions(temp, fs::status(path, ec).permissions(), ec);
-    ok = std::rename(temp.c_str(), path.c_str()) == 0;
-  }
-  if (!in_place && !ok) std::remove(temp.c_str());
-  // An XML append writes over the old closing tag; nothing of the old end may stay behind it.
-  if (in_place && ok && format == OutputFormat::kXml && run.end_offset >= 0)
-    fs::resize_file(path, static_cast<std::uintmax_t>(run.end_offset), ec);
-  if (!ok) {
+  if (!FinishOutput(v, plan, run, opened, path)) {
     ShowStop(v, "Cannot open that file.", path);
     return;
   }

@@ -61,6 +61,7 @@ void TParseView::BindOutputHandlers() {
   SaveConvertedFile.on_click = [this] { SaveConvertedFileClick(); };
   OutputButton.on_click = [this] { SaveConvertedFileClick(); };
   CancelOutput.on_click = [this] { CancelOutputClick(); };
+  BindRunOptionHandlers();
 
   NumericOutputBox.on_click = [this] { NumericOutputBoxClick(); };
   for (tk::RadioButton* button :

@@ -20,6 +20,10 @@ void TParseView::GatherSheetOptions(BuildRequest& r) {
   r.local_time = &LocalTimeOfClock;
   r.evaluate = EvalCheckBox.Checked();
   r.environment = &EnvironmentOfProcess;
+  if (UsePlugIn.Checked()) {
+    PlugInOfWindow.Aim(ProgramDir, PlugInProg.Text(), PlugInTransferPath);
+    r.plug_in = &PlugInOfWindow;
+  }
   for (std::size_t s = 0; s < r.splits.size(); ++s) {
     tk::RadioButton* const* buttons = SplitButtons[s];
     SplitOption& split = r.splits[s];

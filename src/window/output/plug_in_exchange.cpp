@@ -1,0 +1,45 @@
+// Plug-in exchange of the window: write the transfer file, run the program, read the file back.
+#include "window/output/plug_in_exchange.h"
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+
+#include "toolkit/services/private_files.h"
+
+namespace vt {
+
+namespace {
+
+namespace fs = std::filesystem;
+
+bool IsProgram(const std::string& path) {
+  std::error_code ec;
+  const fs::file_status status = fs::status(path, ec);
+  constexpr fs::perms kRunnable =
+      fs::perms::owner_exec | fs::perms::group_exec | fs::perms::others_exec;
+  return !ec && fs::is_regular_file(status) &&
+         (status.permissions() & kRunnable) != fs::perms::none;
+}
+
+}  // namespace
+
+void WindowPlugIn::Aim(const std::string& program_dir, const std::string& name,
+                       const std::string& transfer) {
+  program_dir_ = program_dir;
+  name_ = name;
+  transfer_ = transfer;
+}
+
+PlugInOutcome WindowPlugIn::Exchange(std::string_view sent, std::string& answer) {
+  if (runner_ == nullptr || !PlugInNameAllowed(name_)) return PlugInOutcome::kNotRun;
+  const std::string program = program_dir_ + "/" + name_;
+  if (!IsProgram(program) || !tk::WritePrivateFile(transfer_, sent)) return PlugInOutcome::kNotRun;
+  if (runner_->RunAndWait(program, transfer_) != 0) return PlugInOutcome::kFailed;
+  std::ifstream in(transfer_, std::ios::binary);
+  if (!in) return PlugInOutcome::kFailed;
+  answer.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+  return answer.empty() || in.bad() ? PlugInOutcome::kFailed : PlugInOutcome::kAnswered;
+}
+
+}  // namespace vt
