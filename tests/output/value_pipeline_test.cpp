@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "output/entities.h"
+#include "strings/entities.h"
 #include "output/field_names.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
