@@ -43,9 +43,9 @@ class PageInputTest : public ::testing::Test {
   InputTables in;
 
  private:
-  std::string path_ = (std::filesystem::temp_directory_path() /
-                       ("vontrask-pages-" + std::to_string(::getpid())))
-                          .string();
+  std::string path_ =
+      (std::filesystem::temp_directory_path() / ("vontrask-pages-" + std::to_string(::getpid())))
+          .string();
 };
 
 PageOptions Mode(PageBreak mode, std::string tag = "Page", bool left = false) {
@@ -60,41 +60,93 @@ TEST_F(PageInputTest, PageBreaksOfEveryMode) {
     int form_length;
     Pages expected;
   } rows[] = {
-      {"form feed opening the file", "\fabc\ndef\n", Mode(PageBreak::kFormFeed), 99,
+      {"form feed opening the file",
+       "\fabc\ndef\n",
+       Mode(PageBreak::kFormFeed),
+       99,
        {{"abc", "def"}}},
-      {"form feed inside a line", "abc\fdef\nghi\n", Mode(PageBreak::kFormFeed), 99,
+      {"form feed inside a line",
+       "abc\fdef\nghi\n",
+       Mode(PageBreak::kFormFeed),
+       99,
        {{"abc"}, {"def", "ghi"}}},
-      {"form feed opening a line", "a\nb\n\fc\nd\n", Mode(PageBreak::kFormFeed), 99,
+      {"form feed opening a line",
+       "a\nb\n\fc\nd\n",
+       Mode(PageBreak::kFormFeed),
+       99,
        {{"a", "b"}, {"c", "d"}}},
-      {"form feed line pending at the end", "a\n\fb", Mode(PageBreak::kFormFeed), 99,
+      {"form feed line pending at the end",
+       "a\n\fb",
+       Mode(PageBreak::kFormFeed),
+       99,
        {{"a"}, {"b"}}},
-      {"form feed after a full page", "a\nb\n\fc\n", Mode(PageBreak::kFormFeed), 2,
+      {"form feed after a full page",
+       "a\nb\n\fc\n",
+       Mode(PageBreak::kFormFeed),
+       2,
        {{"a", "b"}, {"c"}}},
-      {"fixed length", "a\nb\nc\nd\ne\n", Mode(PageBreak::kFixedLength), 2,
+      {"fixed length",
+       "a\nb\nc\nd\ne\n",
+       Mode(PageBreak::kFixedLength),
+       2,
        {{"a", "b"}, {"c", "d"}, {"e"}}},
-      {"fixed length, no page after the last", "a\nb\nc\nd\n", Mode(PageBreak::kFixedLength), 2,
+      {"fixed length, no page after the last",
+       "a\nb\nc\nd\n",
+       Mode(PageBreak::kFixedLength),
+       2,
        {{"a", "b"}, {"c", "d"}}},
-      {"fixed length, form feed inside", "ab\fcd\ne\n", Mode(PageBreak::kFixedLength), 5,
+      {"fixed length, form feed inside",
+       "ab\fcd\ne\n",
+       Mode(PageBreak::kFixedLength),
+       5,
        {{"ab"}, {"cd", "e"}}},
-      {"fixed length, short line keeps its form feed", "a\f\nb\n", Mode(PageBreak::kFixedLength),
-       5, {{"a\f", "b"}}},
-      {"tag anywhere", "junk\nPage 1\nx\n  Page 2\ny\n", Mode(PageBreak::kTagText), 99,
+      {"fixed length, short line keeps its form feed",
+       "a\f\nb\n",
+       Mode(PageBreak::kFixedLength),
+       5,
+       {{"a\f", "b"}}},
+      {"tag anywhere",
+       "junk\nPage 1\nx\n  Page 2\ny\n",
+       Mode(PageBreak::kTagText),
+       99,
        {{"Page 1", "x"}, {"  Page 2", "y"}}},
-      {"tag at left only", "junk\nPage 1\nx\n  Page 2\ny\n",
-       Mode(PageBreak::kTagText, "Page", true), 99, {{"Page 1", "x", "  Page 2", "y"}}},
-      {"tag on the last line", "P1\nx\nP2\n", Mode(PageBreak::kTagText, "P"), 99,
+      {"tag at left only",
+       "junk\nPage 1\nx\n  Page 2\ny\n",
+       Mode(PageBreak::kTagText, "Page", true),
+       99,
+       {{"Page 1", "x", "  Page 2", "y"}}},
+      {"tag on the last line",
+       "P1\nx\nP2\n",
+       Mode(PageBreak::kTagText, "P"),
+       99,
        {{"P1", "x"}, {"P2"}}},
-      {"tag case counts", "Page 1\npage 2\n", Mode(PageBreak::kTagText), 99,
+      {"tag case counts",
+       "Page 1\npage 2\n",
+       Mode(PageBreak::kTagText),
+       99,
        {{"Page 1", "page 2"}}},
       {"empty tag: a page per line", "a\nb\n", Mode(PageBreak::kTagText, ""), 99, {{"a"}, {"b"}}},
-      {"blank lines", "\n\na\nb\n\n \n  \nc\n", Mode(PageBreak::kBlankLines), 99,
+      {"blank lines",
+       "\n\na\nb\n\n \n  \nc\n",
+       Mode(PageBreak::kBlankLines),
+       99,
        {{"a", "b"}, {"c"}}},
       {"blank lines end in blanks", "a\n\n\n", Mode(PageBreak::kBlankLines), 99, {{"a"}}},
-      {"blanks before a letter are no blank line", "a\n  x\n\tb\nc\n", Mode(PageBreak::kBlankLines),
-       99, {{"a", "  x"}, {"c"}}},
-      {"a form length above 99 reads 99", std::string(120, 'x').replace(0, 120, 120, '\n'),
-       Mode(PageBreak::kFixedLength), 1000, {std::vector<std::string>(99), std::vector<std::string>(21)}},
-      {"a form length below 1 reads 1", "a\nb\n", Mode(PageBreak::kFixedLength), -5, {{"a"}, {"b"}}},
+      {"blanks before a letter are no blank line",
+       "a\n  x\n\tb\nc\n",
+       Mode(PageBreak::kBlankLines),
+       99,
+       {{"a", "  x"}, {"c"}}},
+      {"a form length above 99 reads 99",
+       std::string(120, 'x').replace(0, 120, 120, '\n'),
+       Mode(PageBreak::kFixedLength),
+       1000,
+       {std::vector<std::string>(99), std::vector<std::string>(21)}},
+      {"a form length below 1 reads 1",
+       "a\nb\n",
+       Mode(PageBreak::kFixedLength),
+       -5,
+       {{"a"}, {"b"}}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -186,8 +238,9 @@ TEST(PageFieldsTest, HeaderFooterAndBandFields) {
   in.InputFieldNames.resize(InputTables::kMaxFields + 1);
   in.FormLength = 99;
   in.PageLineCount = 6;
-  const char* lines[] = {"", "INVOICE 17", "Ann       10", "Bob       20", "Cy        30",
-                         "Dee       40", "TOTAL 100"};
+  const char* lines[] = {
+      "",         "INVOICE 17", "Ann       10", "Bob       20", "Cy        30", "Dee       40",
+      "TOTAL 100"};
   for (int i = 1; i <= 6; ++i) in.PageLines[i] = lines[i];
   in.PageDataFirstLine = 2;
   in.PageFooterLine = 5;
@@ -200,9 +253,11 @@ TEST(PageFieldsTest, HeaderFooterAndBandFields) {
   in.PageBandIndex = 2;
   in.PageBlockIndex = 1;
   CutPageRecord(in, {});
-  const std::vector<std::pair<std::string, std::string>> expected = {
-      {"Line1C1_8", "INVOICE "}, {"Line1C9_End", "17"}, {"Line6C1_End", "TOTAL 100"},
-      {"Row2C1_10", "Dee       "}, {"Row2C11_End", "40"}};
+  const std::vector<std::pair<std::string, std::string>> expected = {{"Line1C1_8", "INVOICE "},
+                                                                     {"Line1C9_End", "17"},
+                                                                     {"Line6C1_End", "TOTAL 100"},
+                                                                     {"Row2C1_10", "Dee       "},
+                                                                     {"Row2C11_End", "40"}};
   for (std::size_t f = 1; f <= expected.size(); ++f) {
     EXPECT_EQ(in.InputFieldNames[f], expected[f - 1].first);
     EXPECT_EQ(in.InputFieldValues[f], expected[f - 1].second);
