@@ -280,6 +280,9 @@ void MainView::ApplySizes(Entry& entry) {
   QWidget& widget = *entry.widget;
   switch (entry.kind) {
     case tk::ControlKind::kListBox:
+      if (static_cast<const tk::ListBox&>(*entry.control).FixedPitch()) widget.setFont(RecordFont());
+      ScaleToGeometry(widget, DefaultSize(entry), scale, true);
+      return;
     case tk::ControlKind::kMemo:
     case tk::ControlKind::kRichEdit:
       ScaleToGeometry(widget, DefaultSize(entry), scale, true);

@@ -40,6 +40,9 @@ class ListBox : public Control {
   void SetTopIndex(int row);
   // Pixel height of one row, for the hover panels' arithmetic.
   int ItemHeight() const { return 13; }
+  // Rows shown in the record font, a character per column cell (a page image).
+  bool FixedPitch() const { return fixed_pitch_; }
+  void SetFixedPitch(bool fixed) { fixed_pitch_ = fixed; }
 
   void UserSelect(int row);
   void UserDoubleClick(int row);
@@ -50,6 +53,7 @@ class ListBox : public Control {
   std::vector<std::string> items_;
   int index_ = -1;
   int top_ = 0;
+  bool fixed_pitch_ = false;
 };
 
 // A grid of text cells addressed by column and row; row 0 and column 0 are usually headings.

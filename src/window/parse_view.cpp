@@ -52,6 +52,7 @@ void TParseView::BindHandlers() {
   CopyOutputFormat.on_click = [this] { CopyOutputFormatClick(); };
   BindWindowHandlers();
   BindInputHandlers();
+  BindPageHandlers();
   BindOutputHandlers();
   BindOutputFormatHandlers();
   BindNameHandlers();

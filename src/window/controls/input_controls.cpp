@@ -38,6 +38,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   FixedLengthButton.SetChecked(true);  // pages of FormLength lines unless the user says otherwise
   TagTextButton.SetCaption("Tag Text on top line");
   BlankLinesPage.SetCaption("Blank Line(s)");
+  FormLengthInputBox.SetMask("999;1; ");
   FormLengthInputBox.SetText("99");
   VFC.SetCaption("Position on line");
   VFC.SetItems({"Anywhere", "At Left Only"});
@@ -49,6 +50,34 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   PageHelp.SetCaption("Help");
   PrevPage.SetCaption("<< Page");
   NextPage.SetCaption("Page >>");
+  PageNumberLabel.SetCaption("Page");
+  FormLengthLabelCaption.SetCaption("Lines");
+  InputPageListBox.SetFixedPitch(true);
+  for (tk::ListBox* overlay : {&HeaderListBox, &BlockListBox, &FooterListBox}) {
+    overlay->SetFixedPitch(true);
+    overlay->SetNewRow(true);
+  }
+  InputPageScrollBar.SetRange(0, 99);
+  PageBandsGroupBox.SetCaption("Bands");
+  SetPageHeaderButton.SetCaption("Header");
+  PageDataButton.SetCaption("Data");
+  SetPageFooterButton.SetCaption("Footer");
+  PageHeaderLabel.SetCaption("1");
+  DataBandLabel.SetCaption("1");
+  PageFooterLabel.SetCaption("99");
+  PageLeftGutterLabel.SetCaption("Left gutter");
+  PageLeftGutter.SetText("0");
+  PageBlockWidthLabel.SetCaption("Block width");
+  PageBlockWidth.SetText("200");
+  PageBlockNumberLabel.SetCaption("Blocks across");
+  PageBlockNumber.SetText("1");
+  AddTag.SetCaption("Add Tag");
+  TagFoundLabel.SetCaption("Found at");
+  PagePositionPanel.SetAlign(tk::Align::kFloat);
+  for (tk::Button* step :
+       {&CutUpPage, &ShowHeaderListBox, &ShowFooterBlock, &GetTags, &GetHTML, &FindWebPatterns}) {
+    step->SetVisible(false);
+  }
 
   FirstByte.SetCaption("1st Byte");
   FirstByte.SetItems({"Lo", "Hi"});
@@ -65,7 +94,8 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   for (tk::Control* c : std::initializer_list<tk::Control*>{
            &DelimiterGroup, &TagTextLabel, &TagTextIn, &SpecialDelimiterLabel,
            &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2, &FormLengthInputBox,
-           &PageNotes, &PagePositionPanel}) {
+           &PageNotes, &PagePositionPanel, &RowSelectedPanel, &PageLengthGroupBox,
+           &DataLocationGroupBox}) {
     c->SetVisible(false);
   }
   PrevPage.SetEnabled(false);
