@@ -280,7 +280,8 @@ void MainView::ApplySizes(Entry& entry) {
   QWidget& widget = *entry.widget;
   switch (entry.kind) {
     case tk::ControlKind::kListBox:
-      if (static_cast<const tk::ListBox&>(*entry.control).FixedPitch()) widget.setFont(RecordFont());
+      if (static_cast<const tk::ListBox&>(*entry.control).FixedPitch())
+        widget.setFont(RecordFont());
       ScaleToGeometry(widget, DefaultSize(entry), scale, true);
       return;
     case tk::ControlKind::kMemo:

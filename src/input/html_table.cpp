@@ -39,7 +39,8 @@ void RemoveMarkup(std::string& text) {
 
 int CutHtmlRow(InputTables& in) {
   in.InputFieldCounts[0] = 0;
-  for (int f = 1; f <= 2 * kMaxHtmlCells; ++f) in.InputFieldValues[static_cast<std::size_t>(f)].clear();
+  for (int f = 1; f <= 2 * kMaxHtmlCells; ++f)
+    in.InputFieldValues[static_cast<std::size_t>(f)].clear();
   std::string text = in.PageText;
   for (char& c : text) {
     if (c >= 1 && c <= 31) c = ' ';
@@ -64,7 +65,8 @@ int CutHtmlRow(InputTables& in) {
     const std::size_t next_cell = FindFrom(row, "<TD", cell_at + 1);
     const std::size_t cell_end = std::min(next_cell, row.size());
     cell.assign(row.substr(cell_at, std::min(cell_end - cell_at, kCellLimit)));
-    in.InputFieldValues[text_field + 1].assign(ExtractUrl(cell).substr(0, InputTables::kValueLimit));
+    in.InputFieldValues[text_field + 1].assign(
+        ExtractUrl(cell).substr(0, InputTables::kValueLimit));
     RemoveMarkup(cell);
     DecodeEntities(cell, kDecodeWorkLimit);
     CollapseBlanks(cell);

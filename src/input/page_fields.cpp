@@ -24,9 +24,8 @@ int CutsOf(const InputTables& in, int row) {
 
 // Column `k` of a divider row; a loaded negative column counts as the start of the line.
 std::size_t DividerColumn(const InputTables& in, int row, int k) {
-  return static_cast<std::size_t>(
-      std::max<int>(in.DividerMatrix[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)],
-                    0));
+  return static_cast<std::size_t>(std::max<int>(
+      in.DividerMatrix[static_cast<std::size_t>(row)][static_cast<std::size_t>(k)], 0));
 }
 
 // Fields of one line's cuts after field `f`: names `prefix` + "C" + start + "_" + end.
@@ -139,8 +138,9 @@ int CutPageFields(InputTables& in, const PageCut& cut) {
   return CutTagFields(in, cut.ignore_line_ends, cut.selected_tag);
 }
 
-void CutBandRecord(InputTables& in, int page_fields) {
-  const int last = CutBandFields(in, page_fields);
+void CutBandRecord(InputTables& in, int page_fields, const PageCut& cut) {
+  const bool html_row = cut.tagged && cut.html_table;
+  const int last = html_row ? page_fields : CutBandFields(in, page_fields);
   in.InputFieldCounts[0] = last - page_fields;
   const int listed = in.CountedFields(in.CutCountSum());
   for (int f = last + 1; f <= listed; ++f) {
@@ -151,7 +151,7 @@ void CutBandRecord(InputTables& in, int page_fields) {
 }
 
 void CutPageRecord(InputTables& in, const PageCut& cut) {
-  CutBandRecord(in, CutPageFields(in, cut));
+  CutBandRecord(in, CutPageFields(in, cut), cut);
 }
 
 }  // namespace vt

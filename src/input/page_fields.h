@@ -54,7 +54,9 @@ int CutPageFields(InputTables& in, const PageCut& cut);
 // The whole record: page fields, then the band's; InputFieldCounts[0] the band's field count.
 // Names and values past the last field are cleared, so no field of an earlier cut stays listed.
 void CutPageRecord(InputTables& in, const PageCut& cut);
-// The band's fields after the page fields already cut (`page_fields` of them).
-void CutBandRecord(InputTables& in, int page_fields);
+// The band's fields after the page fields already cut (`page_fields` of them). An HTML row's
+// cells are its only fields: band fields after them would take the numbers of the cells a
+// longer row has.
+void CutBandRecord(InputTables& in, int page_fields, const PageCut& cut);
 
 }  // namespace vt

@@ -68,19 +68,20 @@ int CutTagFields(InputTables& in, bool whole_page, int selected) {
     std::int64_t seen = 0;
     if (whole_page) {
       // A Line Below tag has no line below in one text: it stays empty.
-      const std::size_t at = occurrence > 0
-                                 ? FindOccurrence(in.PageText, tag, occurrence, seen)
-                                 : std::string_view::npos;
+      const std::size_t at = occurrence > 0 ? FindOccurrence(in.PageText, tag, occurrence, seen)
+                                            : std::string_view::npos;
       if (at != std::string_view::npos) ValueAfter(in.PageText, at + tag.size(), value);
     } else {
       const std::int64_t wanted = occurrence < 0 ? -occurrence : occurrence;
-      for (int line = 1; line <= in.PageLineCount && line < static_cast<int>(in.PageLines.size()); ++line) {
+      for (int line = 1; line <= in.PageLineCount && line < static_cast<int>(in.PageLines.size());
+           ++line) {
         const std::string& text = in.PageLines[static_cast<std::size_t>(line)];
         const std::size_t at = FindOccurrence(text, tag, wanted, seen);
         if (at == std::string_view::npos) continue;
         ValueAfter(text, at + tag.size(), value);
         if (occurrence < 0 && line < in.PageLineCount)
-          value.assign(in.PageLines[static_cast<std::size_t>(line) + 1], 0, InputTables::kValueLimit);
+          value.assign(in.PageLines[static_cast<std::size_t>(line) + 1], 0,
+                       InputTables::kValueLimit);
         if (i == selected) {
           in.TagFoundLine = line;
           in.TagFoundColumn = static_cast<std::int32_t>(at) + 1;

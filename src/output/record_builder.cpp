@@ -8,13 +8,13 @@
 #include <utility>
 
 #include "output/direct_record.h"
-#include "strings/entities.h"
 #include "output/input_value.h"
 #include "output/number_text.h"
 #include "output/value_pipeline.h"
 #include "parsing/gender.h"
 #include "parsing/person_name.h"
 #include "strings/char_class.h"
+#include "strings/entities.h"
 #include "strings/fixed_text.h"
 #include "strings/search.h"
 

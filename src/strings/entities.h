@@ -13,8 +13,8 @@ inline constexpr std::size_t kDecodeWorkLimit = 7999;
 
 // Decodes every entity candidate: an "&" whose first following ";" closes a run of at most six
 // characters. Named entities are case-sensitive; "&#nnn;" and "&#xhh;" give the byte of their
-// number (lowest 8 bits, a blank for 0); any other candidate becomes "*@*". The replacement is never scanned
-// again, and the text is cut at `limit` characters.
+// number (lowest 8 bits, a blank for 0); any other candidate becomes "*@*". The replacement is
+// never scanned again, and the text is cut at `limit` characters.
 void DecodeEntities(std::string& text, std::size_t limit = kDecodedLimit);
 
 }  // namespace vt

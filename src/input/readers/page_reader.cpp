@@ -48,7 +48,7 @@ class PageReader : public RecordReader {
       page_fields_ = CutPageFields(in, setup_.cut);
       page_cut_ = true;
     }
-    CutBandRecord(in, page_fields_);
+    CutBandRecord(in, page_fields_, setup_.cut);
   }
 
   void TablesChanged() override { page_cut_ = false; }

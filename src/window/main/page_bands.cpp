@@ -31,7 +31,8 @@ bool NoLineChosen(TParseView& v) {
 
 void TParseView::ClipBandHeight() {
   const std::int64_t area = std::int64_t{PageFooterLine} - PageDataFirstLine + 1;
-  if (area < PageBandHeight) PageBandHeight = static_cast<std::int32_t>(std::max<std::int64_t>(area, 1));
+  if (area < PageBandHeight)
+    PageBandHeight = static_cast<std::int32_t>(std::max<std::int64_t>(area, 1));
   DataBandLabel.SetCaption(std::to_string(PageBandHeight));
 }
 

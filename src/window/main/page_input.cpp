@@ -38,8 +38,8 @@ void TParseView::BindPageHandlers() {
   BlockListBox.on_mouse_move = [this](int x, int y) { BlockListBoxMouseMove(x, y); };
   auto hide_position = [this] { PagePositionPanel.SetVisible(false); };
   InputPageListBox.on_exit = hide_position;
-  for (tk::Control* c : std::initializer_list<tk::Control*>{&PageInputTab, &PagePositionPanel,
-                                                            &PageBandsGroupBox})
+  for (tk::Control* c :
+       std::initializer_list<tk::Control*>{&PageInputTab, &PagePositionPanel, &PageBandsGroupBox})
     c->on_mouse_move = [hide_position](int, int) { hide_position(); };
 
   TagList.on_click = [this] { TagListClick(); };

@@ -54,9 +54,8 @@ void TParseView::ListBoxLineToInputLine() {
     PageLineInBand = ToInt(offset - (PageBandIndex - 1) * height + 1);
   }
   const std::int64_t bands = std::max(PageBandCount(*this), 1);
-  const std::int64_t record =
-      PageBlockIndex +
-      std::int64_t{BlockCountOf(*this)} * (PageBandIndex + bands * (PagesRead - 1) - 1);
+  const std::int64_t record = PageBlockIndex + std::int64_t{BlockCountOf(*this)} *
+                                                   (PageBandIndex + bands * (PagesRead - 1) - 1);
   RecordNumber = ToInt(std::max<std::int64_t>(record, 0));
   RecordNumberLabel.SetCaption(std::to_string(RecordNumber));
   ShowDataBlock.Click();
@@ -77,8 +76,8 @@ void TParseView::ListBoxLineToInputLine() {
   BlockListBox.SetItemIndex(kind == PageRow::kData && in_band ? line - SelectedBlock : -1);
   HeaderListBox.SetItemIndex(kind == PageRow::kHeader ? line - InputPageListBox.TopIndex() - 1
                                                       : -1);
-  FooterListBox.SetItemIndex(kind == PageRow::kFooter ? ToInt(std::int64_t{line} - PageFooterLine - 1)
-                                                      : -1);
+  FooterListBox.SetItemIndex(
+      kind == PageRow::kFooter ? ToInt(std::int64_t{line} - PageFooterLine - 1) : -1);
   int colour = kAqua;
   if (kind == PageRow::kData) {
     RowTypeLabel.SetCaption("Horiz. Band " + std::to_string(PageBandIndex) + " Row " +
@@ -93,8 +92,11 @@ void TParseView::ListBoxLineToInputLine() {
     c->SetColor(colour);
   }
   InputPageScrollBar.SetPosition(line);
-  // Every chosen line has at least one field, before its fields are cut.
-  if (PageInputButton.Checked() && divider_row >= 1 && divider_row <= kLastDividerRow) {
+  // Every chosen line has at least one field, before its fields are cut; an HTML row's cells
+  // are its only fields.
+  const bool html_row = TaggedData.Checked() && HTMLTableCheckBox.Checked();
+  if (PageInputButton.Checked() && !html_row && divider_row >= 1 &&
+      divider_row <= kLastDividerRow) {
     std::int32_t& cuts = InputFieldCounts[static_cast<std::size_t>(divider_row)];
     if (cuts == 0) cuts = 1;
   }
@@ -115,7 +117,7 @@ void TParseView::ProcessPageLineClick() {
     }
     page_fields = InputFieldCounts[0];
   }
-  CutBandRecord(*this, page_fields);
+  CutBandRecord(*this, page_fields, PageInputSetup().cut);
   if (BatchRun != 0) return;
   DisplayInput.Click();
   if (PageControl.ActivePage() == &PageInputTab) DisplayOutput.Click();

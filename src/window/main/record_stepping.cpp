@@ -124,8 +124,8 @@ bool TParseView::PageRecordAhead() {
 static int BandLineRow(const TParseView& v) {
   const std::int64_t height = BandHeightOf(v);
   const std::int64_t in_band = std::clamp<std::int64_t>(v.PageLineInBand, 1, height);
-  const std::int64_t row = (std::int64_t{v.PageBandIndex} - 1) * height + v.PageDataFirstLine +
-                           in_band - 2;
+  const std::int64_t row =
+      (std::int64_t{v.PageBandIndex} - 1) * height + v.PageDataFirstLine + in_band - 2;
   return ToInt(std::clamp<std::int64_t>(row, 0, std::max(v.PageLineCount - 1, 0)));
 }
 

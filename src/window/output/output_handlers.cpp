@@ -1,8 +1,8 @@
 // Output handlers: the binding of the output side's controls, and the automatic field widths.
 #include <string>
 
-#include "window/output/conversion_run.h"
 #include "input/page_image.h"
+#include "window/output/conversion_run.h"
 #include "window/parse_view.h"
 
 namespace vt {
