@@ -52,13 +52,26 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   NextPage.SetCaption("Page >>");
   PageNumberLabel.SetCaption("Page");
   FormLengthLabelCaption.SetCaption("Lines");
+  // The page image a hundred columns wide (longer lines scroll), with its ruler above it and
+  // the views of its header rows, data band and footer rows under it.
+  constexpr int kCell = 7;
+  constexpr int kPageWidth = 100 * kCell + 24;
+  PageRuler.SetNewRow(true);
+  PageRuler.SetGeometry({0, 0, kPageWidth, 13});
   InputPageListBox.SetFixedPitch(true);
-  for (tk::ListBox* overlay : {&HeaderListBox, &BlockListBox, &FooterListBox}) {
-    overlay->SetFixedPitch(true);
-    overlay->SetNewRow(true);
-  }
+  InputPageListBox.SetNewRow(true);
+  InputPageListBox.SetGeometry({0, 0, kPageWidth, 176});
   InputPageScrollBar.SetRange(0, 99);
+  for (tk::ListBox* view : {&HeaderListBox, &BlockListBox, &FooterListBox}) {
+    view->SetFixedPitch(true);
+    view->SetGeometry({0, 0, kPageWidth / 3 - 4, 64});
+  }
+  HeaderListBox.SetNewRow(true);
+  RowTypeLabel.SetGeometry({0, 0, 240, 13});
   PageBandsGroupBox.SetCaption("Bands");
+  PageBandsGroupBox.SetNewRow(true);
+  PageBlocksGroupBox.SetCaption("Blocks");
+  PageRuler.SetFixedPitch(true);
   SetPageHeaderButton.SetCaption("Header");
   PageDataButton.SetCaption("Data");
   SetPageFooterButton.SetCaption("Footer");
@@ -69,6 +82,8 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   PageLeftGutter.SetText("0");
   PageBlockWidthLabel.SetCaption("Block width");
   PageBlockWidth.SetText("200");
+  for (tk::Edit* box : {&PageLeftGutter, &PageBlockWidth, &PageBlockNumber})
+    box->SetGeometry({0, 0, 40, 0});
   PageBlockNumberLabel.SetCaption("Blocks across");
   PageBlockNumber.SetText("1");
   AddTag.SetCaption("Add Tag");

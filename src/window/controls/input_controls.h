@@ -78,12 +78,13 @@ struct InputControls {
   tk::Label DataBandLabel{w_, "DataBandLabel", &PageBandsGroupBox};
   tk::Button SetPageFooterButton{w_, "SetPageFooterButton", &PageBandsGroupBox};
   tk::Label PageFooterLabel{w_, "PageFooterLabel", &PageBandsGroupBox};
-  tk::Label PageLeftGutterLabel{w_, "PageLeftGutterLabel", &PageBandsGroupBox};
-  tk::Edit PageLeftGutter{w_, "PageLeftGutter", &PageBandsGroupBox};
-  tk::Label PageBlockWidthLabel{w_, "PageBlockWidthLabel", &PageBandsGroupBox};
-  tk::Edit PageBlockWidth{w_, "PageBlockWidth", &PageBandsGroupBox};
-  tk::Label PageBlockNumberLabel{w_, "PageBlockNumberLabel", &PageBandsGroupBox};
-  tk::Edit PageBlockNumber{w_, "PageBlockNumber", &PageBandsGroupBox};
+  tk::GroupBox PageBlocksGroupBox{w_, "PageBlocksGroupBox", &page_};
+  tk::Label PageLeftGutterLabel{w_, "PageLeftGutterLabel", &PageBlocksGroupBox};
+  tk::Edit PageLeftGutter{w_, "PageLeftGutter", &PageBlocksGroupBox};
+  tk::Label PageBlockWidthLabel{w_, "PageBlockWidthLabel", &PageBlocksGroupBox};
+  tk::Edit PageBlockWidth{w_, "PageBlockWidth", &PageBlocksGroupBox};
+  tk::Label PageBlockNumberLabel{w_, "PageBlockNumberLabel", &PageBlocksGroupBox};
+  tk::Edit PageBlockNumber{w_, "PageBlockNumber", &PageBlocksGroupBox};
   // Tags of tagged page input.
   tk::CheckBox IgnoreLineEnds{w_, "IgnoreLineEnds", &page_};
   tk::GroupBox DefineTagsGroupBox{w_, "DefineTagsGroupBox", &page_};

@@ -33,13 +33,18 @@ void TParseView::BindPageHandlers() {
   FooterListBox.on_click = [this] { FooterListBoxClick(); };
   InputPageScrollBar.on_change = [this] { InputPageScrollBarChange(); };
   InputPageListBox.on_mouse_down = [this](bool, int) { InputPageListBoxMouseDown(); };
-  for (tk::ListBox* list : {&InputPageListBox, &HeaderListBox, &FooterListBox})
+  for (tk::ListBox* list : {&InputPageListBox, &HeaderListBox})
     list->on_mouse_move = [this](int x, int y) { InputPageListBoxMouseMove(x, y); };
+  // The footer rows' view starts at the line after PageFooterLine.
+  FooterListBox.on_mouse_move = [this](int x, int y) {
+    const int rows = std::clamp(PageFooterLine - InputPageListBox.TopIndex(), 0, kPageLinesMax);
+    InputPageListBoxMouseMove(x, y + rows * InputPageListBox.ItemHeight());
+  };
   BlockListBox.on_mouse_move = [this](int x, int y) { BlockListBoxMouseMove(x, y); };
   auto hide_position = [this] { PagePositionPanel.SetVisible(false); };
   InputPageListBox.on_exit = hide_position;
-  for (tk::Control* c :
-       std::initializer_list<tk::Control*>{&PageInputTab, &PagePositionPanel, &PageBandsGroupBox})
+  for (tk::Control* c : std::initializer_list<tk::Control*>{
+           &PageInputTab, &PagePositionPanel, &PageBandsGroupBox, &PageBlocksGroupBox})
     c->on_mouse_move = [hide_position](int, int) { hide_position(); };
 
   TagList.on_click = [this] { TagListClick(); };

@@ -204,7 +204,9 @@ void TParseView::BlockListBoxMouseMove(int x, int y) {
   // Columns count from the left of the page, not of the block.
   const std::int64_t column = BlockStart(*this, PageBlockIndex) + x / PageCharWidth();
   PageSelectedColumn = ToInt(column);
-  InputPageListBoxMouseMove(ToInt(column * PageCharWidth()), y + (SelectedBlock - 1) * 13);
+  const int rows = std::clamp(SelectedBlock - 1 - InputPageListBox.TopIndex(), 0, 99);
+  InputPageListBoxMouseMove(ToInt(column * PageCharWidth()),
+                            y + rows * InputPageListBox.ItemHeight());
 }
 
 }  // namespace vt
