@@ -11,6 +11,8 @@
 #include "input/page_image.h"
 #include "input/readers/readers.h"
 
+#include <memory>
+
 namespace vt {
 namespace {
 
@@ -196,6 +198,35 @@ TEST_F(PageInputTest, PageTextJoinsLinesWithoutTheirLeadingBlanks) {
   EXPECT_EQ(in.PageLineCount, 3) << "a long line goes on in the next page line";
   EXPECT_EQ(in.PageText, "Name: Ann " + std::string(255, 'x') + "tail ");
   EXPECT_EQ(in.PageLongestLine, 255);
+}
+
+TEST_F(PageInputTest, RunReaderStepsBlocksBandsAndPagesToTheEnd) {
+  // Two pages of a header line and two data lines holding two blocks each; a third page of a
+  // header line alone holds no record.
+  Open("A\n1a  1b\n2a  2b\nB\n3a  3b\n4a\nC\n", 3);
+  in.InputFieldValues.resize(InputTables::kMaxFields + 1);
+  in.InputFieldNames.resize(InputTables::kMaxFields + 1);
+  in.PageDataFirstLine = 2;
+  in.PageFooterLine = 3;
+  in.PageBandHeight = 1;
+  in.PageBlockStep = 4;
+  in.PageBlockCount = 2;
+  in.InputFieldCounts[1] = 1;  // the header line
+  in.InputFieldCounts[2] = 1;  // the data line
+  ReaderSetup setup;
+  setup.page.breaks.mode = PageBreak::kFixedLength;
+  const std::unique_ptr<RecordReader> reader = ReaderFor(InputKind::kPage).make(setup);
+  for (int pass = 0; pass < 2; ++pass) {
+    SCOPED_TRACE(pass == 0 ? "first pass" : "after a rewind");
+    reader->Rewind(in);
+    std::vector<std::string> records;
+    while (reader->Read(in)) {
+      reader->Cut(in);
+      records.push_back(in.InputFieldValues[1] + "|" + in.InputFieldValues[2]);
+    }
+    EXPECT_EQ(records, (std::vector<std::string>{"A|1a  ", "A|1b", "A|2a  ", "A|2b", "B|3a  ",
+                                                 "B|3b", "B|4a", "B|"}));
+  }
 }
 
 TEST(PageGeometryTest, BlocksBandsAndRows) {
