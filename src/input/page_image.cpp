@@ -44,6 +44,21 @@ void ReadOnToTag(InputTables& in, const PageOptions& options) {
   }
 }
 
+// Line `i` of the page into PageLineBuffer: the pending line, or a fresh read. False at the end.
+bool NextPageLine(InputTables& in, const PageOptions& options, int i, bool first_skip) {
+  if (in.PageLinePending == 1) {
+    in.PageLinePending = 0;
+    return true;
+  }
+  if (in.InputTextStream.AtEnd()) return false;
+  ReadPageLine(in);
+  if (first_skip && i == 1) SkipToFirstPageLine(in, options);
+  if (options.skip_blank_lines && i > 1) {
+    while (in.PageLineBuffer.empty() && !in.InputTextStream.AtEnd()) ReadPageLine(in);
+  }
+  return true;
+}
+
 void PlaceLine(InputTables& in, int i) {
   const std::string& line = in.PageLines[static_cast<std::size_t>(i)];
   AppendPageText(in.PageText, line);
@@ -104,16 +119,7 @@ bool ReadNextPage(InputTables& in, const PageOptions& options) {
   const int length = PageLength(in.FormLength);
   bool page_full = true;  // the page ended after `length` lines, not at a break
   for (int i = 1; i <= length && page_full; ++i) {
-    if (in.PageLinePending == 1) {
-      in.PageLinePending = 0;
-    } else {
-      if (in.InputTextStream.AtEnd()) break;
-      ReadPageLine(in);
-      if (first_skip && i == 1) SkipToFirstPageLine(in, options);
-      if (options.skip_blank_lines && i > 1) {
-        while (buffer.empty() && !in.InputTextStream.AtEnd()) ReadPageLine(in);
-      }
-    }
+    if (!NextPageLine(in, options, i, first_skip)) break;
     // A form feed that opens a page breaks nothing: the page starts here anyway.
     if (i == 1 && buffer.starts_with(kFormFeed)) buffer.erase(0, 1);
     std::string& line = in.PageLines[static_cast<std::size_t>(i)];

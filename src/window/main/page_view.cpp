@@ -37,6 +37,23 @@ int MarkDividers(TParseView& v, int row) {
   return marks;
 }
 
+// The row's kind in its label and in the colour of the record display.
+void ShowRowKind(TParseView& v, PageRow kind) {
+  int colour = kAqua;
+  if (kind == PageRow::kData) {
+    v.RowTypeLabel.SetCaption("Horiz. Band " + std::to_string(v.PageBandIndex) + " Row " +
+                              std::to_string(v.PageLineInBand) + " Vert. Band " +
+                              std::to_string(v.PageBlockIndex));
+  } else {
+    v.RowTypeLabel.SetCaption(kind == PageRow::kHeader ? "Header Row" : "Footer Row");
+    colour = kind == PageRow::kHeader ? kYellow : kLime;
+  }
+  for (tk::Control* c : std::initializer_list<tk::Control*>{
+           &v.InputRecordLabel, &v.InputRecordPanel, &v.InputRecordMarkerLabel}) {
+    c->SetColor(colour);
+  }
+}
+
 }  // namespace
 
 void TParseView::ListBoxLineToInputLine() {
@@ -78,19 +95,7 @@ void TParseView::ListBoxLineToInputLine() {
                                                       : -1);
   FooterListBox.SetItemIndex(
       kind == PageRow::kFooter ? ToInt(std::int64_t{line} - PageFooterLine - 1) : -1);
-  int colour = kAqua;
-  if (kind == PageRow::kData) {
-    RowTypeLabel.SetCaption("Horiz. Band " + std::to_string(PageBandIndex) + " Row " +
-                            std::to_string(PageLineInBand) + " Vert. Band " +
-                            std::to_string(PageBlockIndex));
-  } else {
-    RowTypeLabel.SetCaption(kind == PageRow::kHeader ? "Header Row" : "Footer Row");
-    colour = kind == PageRow::kHeader ? kYellow : kLime;
-  }
-  for (tk::Control* c : std::initializer_list<tk::Control*>{&InputRecordLabel, &InputRecordPanel,
-                                                            &InputRecordMarkerLabel}) {
-    c->SetColor(colour);
-  }
+  ShowRowKind(*this, kind);
   InputPageScrollBar.SetPosition(line);
   // Every chosen line has at least one field, before its fields are cut; an HTML row's cells
   // are its only fields.

@@ -279,6 +279,27 @@ TEST_F(PageScenarioTest, TagEditorChangesAndDeletesKeepSourcesByName) {
   EXPECT_EQ(v.InputFieldValues[2], "") << "and so do the others";
 }
 
+TEST_F(PageScenarioTest, IgnoreLineEndsAndPreviousPageInTagMode) {
+  TParseView& v = OpenInput("tagged.txt", kTaggedReport);
+  Click(v.PageInputButton);
+  Click(v.TagTextButton);
+  Click(v.TaggedData);
+  GoToSheet(v, v.PageInputTab);
+  AddTagThroughTheEditor(v, "Name: ");
+  EXPECT_EQ(v.InputFieldValues[1], "Ann Lee");
+  Click(v.IgnoreLineEnds);
+  EXPECT_EQ(v.InputFieldValues[1], "Ann Lee ") << "the page as one text, lines joined by blanks";
+  Click(v.NextPage);
+  Click(v.NextPage);
+  EXPECT_EQ(v.InputFieldValues[1],
+            "Bob Day Contact bob@mail.example.com http://example.com/bob?x=1 ");
+  Click(v.PrevPage);
+  EXPECT_EQ(v.PagesRead, 2);
+  EXPECT_EQ(v.InputPageListBox.Items(), (std::vector<std::string>{"  Page total: 5"}));
+  Click(v.PrevPage);
+  EXPECT_EQ(v.InputPageListBox.Item(0), "Page 1") << "the lines before the first tag are no page";
+}
+
 TEST_F(PageScenarioTest, HtmlTableRowsBecomeRecords) {
   TParseView& v =
       OpenInput("t.htm",
