@@ -55,7 +55,8 @@ int BlockStepOf(const InputTables& in) {
   return std::max(in.PageBlockStep, 1);
 }
 int BlockCountOf(const InputTables& in) {
-  return std::max(in.PageBlockCount, 1);
+  // Block b starts at column b - 1 or later: past 255 blocks none can hold a character.
+  return std::clamp<std::int32_t>(in.PageBlockCount, 1, static_cast<std::int32_t>(kPageLineLimit));
 }
 int GutterOf(const InputTables& in) {
   return std::max(in.PageGutter, 0);
@@ -69,8 +70,10 @@ PageRow RowKindOf(const InputTables& in, int line) {
 
 int PageDataLines(const InputTables& in) {
   if (in.PageLineCount < in.PageDataFirstLine) return 0;
+  // Lines of the page only: a first line below 1 counts from line 1.
+  const std::int64_t first = std::max(in.PageDataFirstLine, 1);
   const std::int64_t last = std::min(in.PageFooterLine, in.PageLineCount);
-  return static_cast<int>(std::max<std::int64_t>(last - in.PageDataFirstLine + 1, 0));
+  return static_cast<int>(std::max<std::int64_t>(last - first + 1, 0));
 }
 
 int PageBandCount(const InputTables& in) {

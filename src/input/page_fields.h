@@ -13,7 +13,7 @@ namespace vt {
 enum class PageRow { kHeader, kData, kFooter };
 
 // The geometry as a preference file may have left it, made usable: a band height, block step
-// and block count below 1 count as 1, a negative gutter as 0.
+// and block count below 1 count as 1, a negative gutter as 0, a block count above 255 as 255.
 [[nodiscard]] int BandHeightOf(const InputTables& in);
 [[nodiscard]] int BlockStepOf(const InputTables& in);
 [[nodiscard]] int BlockCountOf(const InputTables& in);

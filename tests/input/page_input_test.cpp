@@ -261,6 +261,12 @@ TEST(PageGeometryTest, BlocksBandsAndRows) {
   EXPECT_EQ(BandHeightOf(in), 1);
   EXPECT_EQ(BlockText(in, "abc", 1), "a");
   EXPECT_EQ(BlockAtColumn(in, 2), 1);
+  in.PageBlockCount = 1 << 30;
+  EXPECT_EQ(BlockCountOf(in), 255) << "no block past 255 can hold a character";
+  in.PageDataFirstLine = -1000;
+  in.PageFooterLine = 1 << 30;
+  in.PageLineCount = 7;
+  EXPECT_EQ(PageDataLines(in), 7);
 }
 
 TEST(PageFieldsTest, HeaderFooterAndBandFields) {
