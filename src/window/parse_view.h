@@ -186,7 +186,9 @@ class TParseView : public tk::Window,
   void TagsChanged();
   int PageCharWidth() const;
   std::int32_t SelectedTag = -1;  // 0-based row of TagList; -1: a new tag is being entered
-  std::int32_t PageMouseX = 0;    // the last mouse position over the page image
+  // Typed into the page length box since it last lost the focus.
+  bool FormLengthEdited = false;
+  std::int32_t PageMouseX = 0;  // the last mouse position over the page image
   std::int32_t PageMouseY = 0;
   // Records Next has read since the window was made: the width scan stops when it stands.
   std::int64_t RecordsStepped = 0;

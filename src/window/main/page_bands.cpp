@@ -81,7 +81,11 @@ void TParseView::PageDataButtonClick() {
 }
 
 void TParseView::FormLengthInputBoxClick() {
-  if (!FixedLengthButton.Checked() || LoadingPreferences != 0) return;
+  // The box takes the focus whenever the input type is chosen; passing through it without
+  // typing must not undo the bands already marked.
+  const bool typed = FormLengthEdited;
+  FormLengthEdited = false;
+  if (!typed || !FixedLengthButton.Checked() || LoadingPreferences != 0) return;
   FormLength = PageLength(BoxNumber(FormLengthInputBox.Text()));
   // The whole page is one band until the user marks the bands.
   PageBandHeight = FormLength;

@@ -21,6 +21,7 @@ void TParseView::BindPageHandlers() {
   SetPageFooterButton.on_click = [this] { SetPageFooterButtonClick(); };
   PageDataButton.on_click = [this] { PageDataButtonClick(); };
   FormLengthInputBox.on_exit = [this] { FormLengthInputBoxClick(); };
+  FormLengthInputBox.on_change = [this] { FormLengthEdited = FormLengthInputBox.Focused(); };
   FormLengthInputBox.on_key_press = [this](char& key) { FormLengthInputBoxKeyPress(key); };
   PageLeftGutter.on_exit = [this] { PageLeftGutterExit(); };
   PageBlockWidth.on_exit = [this] { PageBlockWidthExit(); };

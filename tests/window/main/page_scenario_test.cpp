@@ -178,6 +178,10 @@ TEST_F(PageScenarioTest, FixedLengthPagesWithBlocksSideBySide) {
   EXPECT_EQ(v.InputLine, "Bob   20");
   EXPECT_EQ(v.RowTypeLabel.Caption(), "Horiz. Band 1 Row 1 Vert. Band 2");
   MarkDivider(v, 5);
+  // An option changed on the way focuses the length box; passing through it keeps the bands.
+  GoToSheet(v, v.InputConfiguration);
+  Click(v.SkipBlankLines);
+  GoToSheet(v, v.PageInputTab);
   // Line 1, chosen when the page was first shown, keeps its one field as a header row.
   EXPECT_EQ(Convert(v, {{"List", 1, 0, kTrim, ""},
                         {"Name", 2, 0, kTrim, ""},
