@@ -50,8 +50,12 @@ class PageInputTest : public ::testing::Test {
           .string();
 };
 
-PageOptions Mode(PageBreak mode, std::string tag = "Page", bool left = false) {
-  return {.mode = mode, .tag = std::move(tag), .tag_at_left_only = left};
+PageOptions Mode(PageBreak mode, std::string tag = "Page", bool left = false,
+                 bool skip_blanks = false) {
+  return {.mode = mode,
+          .tag = std::move(tag),
+          .tag_at_left_only = left,
+          .skip_blank_lines = skip_blanks};
 }
 
 TEST_F(PageInputTest, PageBreaksOfEveryMode) {
@@ -144,6 +148,11 @@ TEST_F(PageInputTest, PageBreaksOfEveryMode) {
        Mode(PageBreak::kFixedLength),
        1000,
        {std::vector<std::string>(99), std::vector<std::string>(21)}},
+      {"skipped empty lines, the page's first kept",
+       "\na\n\nb\n",
+       Mode(PageBreak::kFixedLength, "", false, true),
+       3,
+       {{"", "a", "b"}}},
       {"a form length below 1 reads 1",
        "a\nb\n",
        Mode(PageBreak::kFixedLength),
@@ -156,13 +165,6 @@ TEST_F(PageInputTest, PageBreaksOfEveryMode) {
     EXPECT_EQ(ReadAll(row.options), row.expected);
     EXPECT_TRUE(PageInputAtEnd(in));
   }
-}
-
-TEST_F(PageInputTest, SkipBlankLinesKeepsThePageFirstLine) {
-  Open("\na\n\nb\n", 3);
-  PageOptions options = Mode(PageBreak::kFixedLength);
-  options.skip_blank_lines = true;
-  EXPECT_EQ(ReadAll(options), (Pages{{"", "a", "b"}}));
 }
 
 TEST_F(PageInputTest, TagModeKeepsTheLinesPastTheFormLengthInThePageText) {
