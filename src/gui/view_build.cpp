@@ -282,6 +282,15 @@ void MainView::ApplySizes(Entry& entry) {
   QWidget& widget = *entry.widget;
   switch (entry.kind) {
     case tk::ControlKind::kListBox:
+      if (static_cast<const tk::ListBox&>(*entry.control).FixedPitch()) {
+        // A page image: whole lines in the record font, scrolled sideways when they are long.
+        auto& list = static_cast<QListWidget&>(widget);
+        list.setFont(RecordFont());
+        list.setTextElideMode(Qt::ElideNone);
+        list.setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+      }
+      ScaleToGeometry(widget, DefaultSize(entry), scale, true);
+      return;
     case tk::ControlKind::kMemo:
     case tk::ControlKind::kRichEdit:
       ScaleToGeometry(widget, DefaultSize(entry), scale, true);
@@ -331,7 +340,8 @@ void MainView::SizeLabel(Entry& entry) {
   auto& label = static_cast<TextLabel&>(*entry.widget);
   const tk::Control& control = *entry.control;
   const bool bar = InBar(control);
-  label.setFont(bar ? RecordFont() : QFont());
+  const bool columns = bar || static_cast<const tk::Label&>(control).FixedPitch();
+  label.setFont(columns ? RecordFont() : QFont());
   // A floating panel takes the size of what it shows.
   if (Floats(control)) {
     label.SetHintWidth(0, false);

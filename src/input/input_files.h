@@ -37,6 +37,8 @@ class TextInput {
 
   // One raw line (no translation); false at the end.
   bool ReadLine(std::string& line) { return reader_.ReadLine(line); }
+  // One raw line of at most `limit` characters, the rest coming with the next read.
+  bool ReadLine(std::string& line, std::size_t limit) { return reader_.ReadLine(line, limit); }
   // One record: a line translated, stripped and, for web-form input, joined with its
   // continuation lines; at most LineReader::kDefaultLimit characters. False at the end.
   bool ReadRecord(std::string& record, const TextRecordOptions& options);

@@ -105,6 +105,22 @@ struct InputTables {
   std::int32_t PageLineInBand = 1;
   std::int32_t PageSelectedColumn = 1;
   std::int32_t PageLineCount = 0;
+  std::int32_t PageSelectedLine = 0;
+  std::int32_t SelectedBlock = 1;  // the first page line of the current band
+
+  // The current page of page-image input: line 0 is the ruler shown above the page, lines
+  // 1..PageLineCount the page (255 characters each); PageText the page as one text.
+  std::array<std::string, 100> PageLines = MakePageLines();
+  std::string PageLineBuffer;  // the line read last; the next page's first while pending
+  std::string PageText;
+  std::int32_t PageLongestLine = 1;
+  std::int32_t HeaderFooterFieldCount = 0;
+  // Where the selected tag was found on the page (line, 1-based column); 0: not found.
+  std::int32_t TagFoundLine = 0;
+  std::int32_t TagFoundColumn = 0;
+  // The e-mail addresses and URLs of the current page (tagged and HTML input).
+  std::array<std::string, 4> WebEmails;
+  std::array<std::string, 4> WebUrls;
 
   // The record view and the marker line under it.
   std::string InputLineView;
@@ -113,6 +129,14 @@ struct InputTables {
   std::int32_t MarkerMouseX = 0;
   std::int32_t ListMouseX = 0;
   std::int32_t ListMouseY = 0;
+
+  static std::array<std::string, 100> MakePageLines() {
+    std::array<std::string, 100> lines;
+    for (int i = 0; i < 13; ++i) lines[0] += "1234567890";
+    lines[0] += "12";
+    lines[1] = "Second Line";
+    return lines;
+  }
 
   std::int16_t& BinaryHeaderSize() { return DividerMatrix[98][0]; }
   // Type bits of binary field f (1..99).

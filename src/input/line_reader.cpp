@@ -29,7 +29,8 @@ bool LineReader::AtEnd() {
   return !Fill();
 }
 
-bool LineReader::ReadLine(std::string& line) {
+bool LineReader::ReadLine(std::string& line, std::size_t limit) {
+  if (limit == 0) limit = 1;
   line.clear();
   if (!Fill()) return false;
   while (Fill()) {
@@ -38,8 +39,10 @@ bool LineReader::ReadLine(std::string& line) {
     const void* lf = std::memchr(start, '\n', available);
     const std::size_t take =
         lf ? static_cast<std::size_t>(static_cast<const char*>(lf) - start) : available;
-    const std::size_t room = limit_ - line.size();
-    if (take > room) {
+    const std::size_t room = limit - line.size();
+    // A CR just past the limit before the LF ends the line: no empty piece after it.
+    const bool cr_lf_after = lf != nullptr && take == room + 1 && start[room] == '\r';
+    if (take > room && !cr_lf_after) {
       // A line over the limit: hand out this piece and leave the rest for the next read.
       line.append(start, room);
       begin_ += room;

@@ -19,7 +19,9 @@ class LineReader {
 
   // Reads the next line into `line` (reusing its storage). False at the end of the input, when
   // nothing is left to read; an empty line before the end is a line.
-  bool ReadLine(std::string& line);
+  bool ReadLine(std::string& line) { return ReadLine(line, limit_); }
+  // The same with a limit of its own for this read (page lines hold 255 characters).
+  bool ReadLine(std::string& line, std::size_t limit);
   // True when the next ReadLine would find nothing.
   bool AtEnd();
 

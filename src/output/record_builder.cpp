@@ -10,13 +10,13 @@
 #include "output/combo_steps.h"
 #include "output/date_steps.h"
 #include "output/direct_record.h"
-#include "output/entities.h"
 #include "output/input_value.h"
 #include "output/number_text.h"
 #include "output/value_pipeline.h"
 #include "parsing/gender.h"
 #include "parsing/person_name.h"
 #include "strings/char_class.h"
+#include "strings/entities.h"
 #include "strings/fixed_text.h"
 #include "strings/search.h"
 
@@ -454,6 +454,12 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   // Step 18: counters and the control characters.
   if (wanted(kRecordNumber)) SetNumber(Source(out, kRecordNumber), in.RecordNumber);
   if (wanted(kInputPageNumber)) SetNumber(Source(out, kInputPageNumber), in.PagesRead);
+  for (std::size_t i = 0; i < in.WebEmails.size(); ++i) {
+    if (wanted(kTaggedEmail1 + static_cast<int>(i)))
+      Source(out, kTaggedEmail1 + static_cast<int>(i)).assign(in.WebEmails[i]);
+    if (wanted(kTaggedUrl1 + static_cast<int>(i)))
+      Source(out, kTaggedUrl1 + static_cast<int>(i)).assign(in.WebUrls[i]);
+  }
   if (wanted(kLineBreak)) Source(out, kLineBreak).assign(1, kLineBreakMarker);
   if (wanted(kFormFeed)) Source(out, kFormFeed).assign(1, '\x0C');
   if (wanted(kTab)) Source(out, kTab).assign(1, '\t');

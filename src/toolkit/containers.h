@@ -16,6 +16,12 @@ class Label : public Control {
   void UserClick() {
     if (Reachable()) Fire(on_click);
   }
+  // Shown in the record font, a character per column cell (the page's ruler).
+  bool FixedPitch() const { return fixed_pitch_; }
+  void SetFixedPitch(bool fixed) { fixed_pitch_ = fixed; }
+
+ private:
+  bool fixed_pitch_ = false;
 };
 
 // A panel holds other controls and may show a caption of its own.

@@ -40,8 +40,8 @@ class ListBox : public Control {
   void SetTopIndex(int row);
   // Pixel height of one row, for the hover panels' arithmetic.
   int ItemHeight() const { return 13; }
-  // Rows shown one character a cell, as the record line is, and scrolled sideways when wider
-  // than the list: the byte views, whose columns the mouse arithmetic counts.
+  // Rows shown in the record font, one character a column cell, scrolled sideways when wider
+  // than the list: the byte views and the page image, whose columns the mouse arithmetic counts.
   bool FixedPitch() const { return fixed_pitch_; }
   void SetFixedPitch(bool fixed) { fixed_pitch_ = fixed; }
 

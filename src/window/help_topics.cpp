@@ -17,6 +17,7 @@ void AssignHelpTopics(TParseView& v) {
       {&v.InputFieldsGroup, kHelpRecordView},
       {&v.InputConfiguration, kHelpInputSheet},
       {&v.PageInputTab, kHelpPageSheet},
+      {&v.PageBandsGroupBox, kHelpPageBands},
       {&v.BinaryInputTab, kHelpBinarySheet},
       {&v.OutputConfiguration, kHelpOutputSheet},
       {&v.OutputFormatGroupBox, kHelpOutputFormat},

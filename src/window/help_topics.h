@@ -27,6 +27,7 @@ enum HelpTopicNumber : int {
   kHelpCitySheet = 34,
   kHelpGenderSheet = 35,
   kHelpMiscSheet = 40,
+  kHelpPageBands = 85,  // the page's header rows, data bands and footer rows
 };
 
 // Gives the window, its sheets and its areas their topics; the controls inside take their

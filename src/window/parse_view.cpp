@@ -56,6 +56,7 @@ void TParseView::BindHandlers() {
   BindWindowHandlers();
   BindInputHandlers();
   BindBinaryHandlers();
+  BindPageHandlers();
   BindOutputHandlers();
   BindOutputFormatHandlers();
   BindNameHandlers();

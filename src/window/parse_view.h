@@ -8,6 +8,7 @@
 
 #include "input/binary_fields.h"
 #include "input/input_tables.h"
+#include "input/readers/record_reader.h"
 #include "output/output_tables.h"
 #include "output/record_builder.h"
 #include "output/writers/writers.h"
@@ -131,6 +132,8 @@ class TParseView : public tk::Window,
   bool ReadTextRecord();
   void PageStepForward();
   void PageStepBack();
+  // Whether Next finds a further page record (a block, a band or a page ahead).
+  bool PageRecordAhead();
   void TakeFirstRecordNames();
   void RefreshRecordView();
   void RefillByteViews(tk::ListBox& first, tk::ListBox& second);
@@ -162,6 +165,67 @@ class TParseView : public tk::Window,
   std::int32_t BinaryHeaderMouseX = 0;
   // While the reading panel shows a field's type, its radio buttons store nothing.
   bool ShowingBinaryType = false;
+
+  // --- Page-image and tagged input (page_*.cpp, tag_editor.cpp, web_input.cpp) -------------------
+  void ReadPageClick();
+  void NextPageClick();
+  void PrevPageClick();
+  void PageInputTabEnter();
+  void ListBoxLineToInputLine();
+  void ProcessPageLineClick();
+  void CutUpPageClick();
+  void SetPageHeaderButtonClick();
+  void SetPageFooterButtonClick();
+  void PageDataButtonClick();
+  void FormLengthInputBoxClick();
+  void FormLengthInputBoxKeyPress(char& key);
+  void PageLeftGutterExit();
+  void PageBlockWidthExit();
+  void PageBlockNumberExit();
+  void ShowHeaderListBoxClick();
+  void ShowDataBlockClick();
+  void ShowFooterBlockClick();
+  void BlockListBoxClick();
+  void HeaderListBoxClick();
+  void FooterListBoxClick();
+  void InputPageScrollBarChange();
+  void InputPageListBoxMouseDown();
+  void InputPageListBoxMouseMove(int x, int y);
+  void BlockListBoxMouseMove(int x, int y);
+  void TagListClick();
+  void AddTagClick();
+  void DeleteTagClick();
+  void TagInExit();
+  void TagInKeyPress(char& key);
+  void TagOccurInExit();
+  void TagBelowClick();
+  void IgnoreLineEndsClick();
+  void GetTagsClick();
+  void FindWebPatternsClick();
+  void WebFormClick();
+  void GetHTMLClick();
+  void HTMLTableCheckBoxClick();
+  void StripTagsClick();
+  // Steps the handlers above share.
+  // How pages end and what a page record is made of, as the controls say now.
+  PageOptions PageBreakOptions() const;
+  PageSetup PageInputSetup() const;
+  // The page just read into the page image, its first line the current record.
+  void ShowPage();
+  // The band buttons' common end: the band height within the data area, and its label.
+  void ClipBandHeight();
+  // The tag list refilled from the tag table; TagCount follows what it lists.
+  void RefillTagList();
+  // The re-cut after a tag was added, changed or deleted, sources renumbered by name.
+  void TagsChanged();
+  int PageCharWidth() const;
+  std::int32_t SelectedTag = -1;  // 0-based row of TagList; -1: a new tag is being entered
+  // Typed into the page length box since it last lost the focus.
+  bool FormLengthEdited = false;
+  std::int32_t PageMouseX = 0;  // the last mouse position over the page image
+  std::int32_t PageMouseY = 0;
+  // Records Next has read since the window was made: the width scan stops when it stands.
+  std::int64_t RecordsStepped = 0;
 
   // --- Output: the field table, the record builder, the conversion run ---------------------------
   void DisplayOutputClick();
@@ -414,6 +478,8 @@ class TParseView : public tk::Window,
   void BindOutputFormatHandlers();
   void BindInputHandlers();
   void BindBinaryHandlers();
+
+  void BindPageHandlers();
   void BindNameHandlers();
   void BindPartOrderHandlers();
   void BindWordListHandlers();

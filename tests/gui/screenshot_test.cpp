@@ -224,5 +224,40 @@ TEST_F(FlowScreenshotTest, BinarySheetFoundByClicks) {
   EXPECT_FALSE(window->BinaryViewPanel.Visible());
 }
 
+// The Page sheet with a printed report open, its bands marked and a data line chosen.
+TEST_F(FlowScreenshotTest, PageSheetWithAReport) {
+  std::string report;
+  for (int page = 1; page <= 2; ++page) {
+    report += "\fACME SUPPLY CO.             INVOICE REGISTER                PAGE " +
+              std::to_string(page) + "\n\nINVOICE  CUSTOMER              DATE        AMOUNT\n";
+    for (int row = 1; row <= 6; ++row) {
+      report += "  " + std::to_string(1000 * page + row) + "   Customer " + std::to_string(row) +
+                "            2024-03-0" + std::to_string(row) + "   " + std::to_string(row * 125) +
+                ".50\n";
+    }
+    report += "\n                                 PAGE TOTAL   4200.00\n";
+  }
+  Open(report);
+  ClickTab(window->PageInputTab);
+  ClickRow(window->InputPageListBox, 3);
+  Click(window->SetPageHeaderButton);
+  ClickRow(window->InputPageListBox, 3);
+  Click(window->PageDataButton);
+  ClickRow(window->InputPageListBox, 8);
+  Click(window->SetPageFooterButton);
+  ClickRow(window->InputPageListBox, 4);
+  view->Sync();
+  QApplication::processEvents();
+  EXPECT_EQ(window->RowTypeLabel.Caption(), "Horiz. Band 2 Row 1 Vert. Band 1");
+  const QString path = QStringLiteral(VONTRASK_BINARY_DIR "/page-sheet.png");
+  EXPECT_TRUE(view->grab().save(path, "PNG")) << path.toStdString();
+  // And the Input sheet with the page options of a report.
+  ClickTab(window->InputConfiguration);
+  view->Sync();
+  QApplication::processEvents();
+  const QString input = QStringLiteral(VONTRASK_BINARY_DIR "/page-input-sheet.png");
+  EXPECT_TRUE(view->grab().save(input, "PNG")) << input.toStdString();
+}
+
 }  // namespace
 }  // namespace vt::gui

@@ -5,7 +5,6 @@
 
 #include <string>
 
-#include "output/entities.h"
 #include "output/field_names.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
@@ -209,28 +208,6 @@ TEST(ValuePipelineTest, PreviousHoldsAWholeLongValue) {
   v.clear();
   (void)ConvertFieldValue(v, field, context, previous, scratch);
   EXPECT_EQ(v.size(), 1299u);
-}
-
-TEST(ValuePipelineTest, EntitiesDecodeOnceAndStayInTheBuffer) {
-  const struct {
-    const char* input;
-    const char* expected;
-  } rows[] = {{"a&amp;b", "a&b"},   {"&lt;&gt;&quot;&apos;&nbsp;", "<>\"' "},
-              {"&AMP;", "*@*"},     {"&#233;", "\xE9"},
-              {"&#x41;", "A"},      {"&#1234;", "&#1234;"},
-              {"&amp;lt;", "&lt;"}, {"&;", "*@*"},
-              {"a & b;", "a *@*"},  {"a & bcdef;", "a & bcdef;"},
-              {"&#x;", "*@*"}};
-  for (const auto& row : rows) {
-    SCOPED_TRACE(row.input);
-    std::string text = row.input;
-    DecodeEntities(text);
-    EXPECT_EQ(text, row.expected);
-  }
-  std::string grown(1299, ';');
-  for (std::size_t i = 0; i < grown.size(); i += 2) grown[i] = '&';
-  DecodeEntities(grown);
-  EXPECT_EQ(grown.size(), kDecodedLimit) << "\"&;\" grows to \"*@*\"; the value is cut";
 }
 
 TEST(ValuePipelineTest, FieldNamesForDbaseAndXml) {

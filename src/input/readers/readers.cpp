@@ -8,7 +8,8 @@
 #include "input/readers/dbase_reader.h"
 #include "input/readers/delimited_reader.h"
 #include "input/readers/fixed_reader.h"
-#include "input/readers/line_only_reader.h"
+#include "input/readers/page_reader.h"
+#include "input/readers/web_form_reader.h"
 
 namespace vt {
 

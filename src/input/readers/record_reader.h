@@ -7,6 +7,8 @@
 #include "input/binary_fields.h"
 #include "input/input_files.h"
 #include "input/input_tables.h"
+#include "input/page_fields.h"
+#include "input/page_image.h"
 #include "input/record_cut.h"
 
 namespace vt {
@@ -22,12 +24,19 @@ enum class InputKind {
   kDbase,
 };
 
+// What a page reader needs: how pages end and what a record's fields are made of.
+struct PageSetup {
+  PageOptions breaks;
+  PageCut cut;
+};
+
 // What a reader needs to know of the input's settings.
 struct ReaderSetup {
   TextRecordOptions text;
   char delimiter = ' ';                  // the other-delimited kind's byte
   bool names_from_first_record = false;  // the first record holds the field names, not data
   BinaryOptions binary;                  // how binary fields read
+  PageSetup page;
 };
 
 class RecordReader {
@@ -44,6 +53,9 @@ class RecordReader {
   virtual bool SkipsNamesRecord() const { return false; }
   // Something outside the reader may have written the tables (events between records).
   virtual void TablesChanged() {}
+  // Whether a cut may change the counts of fields outside InputFieldCounts[0] (the tag count of
+  // an HTML row), so that the fields a record has are to be counted again after each cut.
+  virtual bool CutChangesOtherCounts() const { return false; }
 };
 
 // Clears the values the previous cut left, so that a shorter record shows none of them.

@@ -95,6 +95,7 @@ class Engine {
   // One record: cut, build, and written unless the builder skips it.
   void Convert() {
     reader_->Cut(in_);
+    if (reader_->CutChangesOtherCounts()) count_rest_ = in_.CutCountRest();
     in_.InputFieldTotal = in_.CountedFields(count_rest_ + in_.InputFieldCounts[0]);
     request_.now = observer_.Now();
     BuildOutputRecord(request_, lists_, in_, out_);

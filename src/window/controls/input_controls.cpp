@@ -47,6 +47,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   FixedLengthButton.SetChecked(true);  // pages of FormLength lines unless the user says otherwise
   TagTextButton.SetCaption("Tag Text on top line");
   BlankLinesPage.SetCaption("Blank Line(s)");
+  FormLengthInputBox.SetMask("999;1; ");
   FormLengthInputBox.SetText("99");
   VFC.SetCaption("Position on line");
   VFC.SetItems({"Anywhere", "At Left Only"});
@@ -58,6 +59,49 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   PageHelp.SetCaption("Help");
   PrevPage.SetCaption("<< Page");
   NextPage.SetCaption("Page >>");
+  PageNumberLabel.SetCaption("Page");
+  FormLengthLabelCaption.SetCaption("Lines");
+  // The page image a hundred columns wide (longer lines scroll), with its ruler above it and
+  // the views of its header rows, data band and footer rows under it.
+  constexpr int kCell = 7;
+  constexpr int kPageWidth = 100 * kCell + 24;
+  PageRuler.SetNewRow(true);
+  PageRuler.SetGeometry({0, 0, kPageWidth, 13});
+  InputPageListBox.SetFixedPitch(true);
+  InputPageListBox.SetNewRow(true);
+  InputPageListBox.SetGeometry({0, 0, kPageWidth, 176});
+  InputPageScrollBar.SetRange(0, 99);
+  for (tk::ListBox* view : {&HeaderListBox, &BlockListBox, &FooterListBox}) {
+    view->SetFixedPitch(true);
+    view->SetGeometry({0, 0, kPageWidth / 3 - 4, 64});
+  }
+  HeaderListBox.SetNewRow(true);
+  RowTypeLabel.SetGeometry({0, 0, 240, 13});
+  PageBandsGroupBox.SetCaption("Bands");
+  PageBandsGroupBox.SetNewRow(true);
+  PageBlocksGroupBox.SetCaption("Blocks");
+  PageRuler.SetFixedPitch(true);
+  SetPageHeaderButton.SetCaption("Header");
+  PageDataButton.SetCaption("Data");
+  SetPageFooterButton.SetCaption("Footer");
+  PageHeaderLabel.SetCaption("1");
+  DataBandLabel.SetCaption("1");
+  PageFooterLabel.SetCaption("99");
+  PageLeftGutterLabel.SetCaption("Left gutter");
+  PageLeftGutter.SetText("0");
+  PageBlockWidthLabel.SetCaption("Block width");
+  PageBlockWidth.SetText("200");
+  for (tk::Edit* box : {&PageLeftGutter, &PageBlockWidth, &PageBlockNumber})
+    box->SetGeometry({0, 0, 40, 0});
+  PageBlockNumberLabel.SetCaption("Blocks across");
+  PageBlockNumber.SetText("1");
+  AddTag.SetCaption("Add Tag");
+  TagFoundLabel.SetCaption("Found at");
+  PagePositionPanel.SetAlign(tk::Align::kFloat);
+  for (tk::Button* step :
+       {&CutUpPage, &ShowHeaderListBox, &ShowFooterBlock, &GetTags, &GetHTML, &FindWebPatterns}) {
+    step->SetVisible(false);
+  }
 
   ViewBinary.SetCaption("View Start of File as Binary");
   BinaryViewPanel.SetCaption("Binary View of start of file");
@@ -121,7 +165,8 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
            &DelimiterGroup, &TagTextLabel, &TagTextIn, &SpecialDelimiterLabel,
            &SpecialDelimiterInputBox, &DelimChoice, &FormLengthLabel2, &FormLengthInputBox,
            &PageNotes, &PagePositionPanel, &BinaryViewPanel, &BinaryRecordSizeLabel,
-           &BinaryRecordSize, &BinaryFieldPanel}) {
+           &BinaryRecordSize, &BinaryFieldPanel, &RowSelectedPanel, &PageLengthGroupBox,
+           &DataLocationGroupBox}) {
     c->SetVisible(false);
   }
   PrevPage.SetEnabled(false);

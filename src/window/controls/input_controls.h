@@ -34,40 +34,83 @@ struct InputControls {
   tk::Label SpecialDelimiterLabel{w_, "SpecialDelimiterLabel", &DelimiterGroup};
   tk::Label TagTextLabel{w_, "TagTextLabel", &input_};
   tk::Edit TagTextIn{w_, "TagTextIn", &input_};
-  tk::GroupBox DefineTagsGroupBox{w_, "DefineTagsGroupBox", &input_};
+  tk::Label WebFindLabel{w_, "WebFindLabel", &input_};
+  // How pages end and where their data lies, shown while page-image input is chosen.
+  tk::GroupBox PageLengthGroupBox{w_, "PageLengthGroupBox", &input_};
+  tk::RadioButton FormFeedButton{w_, "FormFeedButton", &PageLengthGroupBox};
+  tk::RadioButton FixedLengthButton{w_, "FixedLengthButton", &PageLengthGroupBox};
+  tk::RadioButton TagTextButton{w_, "TagTextButton", &PageLengthGroupBox};
+  tk::RadioButton BlankLinesPage{w_, "BlankLinesPage", &PageLengthGroupBox};
+  tk::Label FormLengthLabel2{w_, "FormLengthLabel2", &PageLengthGroupBox};
+  tk::MaskEdit FormLengthInputBox{w_, "FormLengthInputBox", &PageLengthGroupBox};
+  tk::RadioGroup VFC{w_, "VFC", &PageLengthGroupBox};
+  tk::GroupBox DataLocationGroupBox{w_, "DataLocationGroupBox", &input_};
+  tk::RadioButton FixedData{w_, "FixedData", &DataLocationGroupBox};
+  tk::RadioButton TaggedData{w_, "TaggedData", &DataLocationGroupBox};
+
+  tk::Label PageNotes{w_, "PageNotes", &input_};
+
+  // --- Page sheet ------------------------------------------------------------------------------
+  // Paging and the page's read-outs.
+  tk::Button PrevPage{w_, "PrevPage", &page_};
+  tk::Button NextPage{w_, "NextPage", &page_};
+  tk::Label PageNumberLabel{w_, "PageNumberLabel", &page_};
+  tk::Label PageNumber{w_, "PageNumber", &page_};
+  tk::Label FormLengthLabelCaption{w_, "FormLengthLabelCaption", &page_};
+  tk::Label FormLengthLabel{w_, "FormLengthLabel", &page_};
+  tk::Button PageHelp{w_, "PageHelp", &page_};
+  tk::Panel RowSelectedPanel{w_, "RowSelectedPanel", &page_};
+  tk::Label SelectedRowLabel{w_, "SelectedRowLabel", &RowSelectedPanel};
+  tk::Label RowTypeLabel{w_, "RowTypeLabel", &RowSelectedPanel};
+  // The page image: the ruler above the page's lines, and the views of its header rows,
+  // current data band and footer rows.
+  tk::Label PageRuler{w_, "PageRuler", &page_};
+  tk::ListBox InputPageListBox{w_, "InputPageListBox", &page_};
+  tk::ScrollBar InputPageScrollBar{w_, "InputPageScrollBar", &page_};
+  tk::ListBox HeaderListBox{w_, "HeaderListBox", &page_};
+  tk::ListBox BlockListBox{w_, "BlockListBox", &page_};
+  tk::ListBox FooterListBox{w_, "FooterListBox", &page_};
+  // Band limits and vertical blocks.
+  tk::GroupBox PageBandsGroupBox{w_, "PageBandsGroupBox", &page_};
+  tk::Button SetPageHeaderButton{w_, "SetPageHeaderButton", &PageBandsGroupBox};
+  tk::Label PageHeaderLabel{w_, "PageHeaderLabel", &PageBandsGroupBox};
+  tk::Button PageDataButton{w_, "PageDataButton", &PageBandsGroupBox};
+  tk::Label DataBandLabel{w_, "DataBandLabel", &PageBandsGroupBox};
+  tk::Button SetPageFooterButton{w_, "SetPageFooterButton", &PageBandsGroupBox};
+  tk::Label PageFooterLabel{w_, "PageFooterLabel", &PageBandsGroupBox};
+  tk::GroupBox PageBlocksGroupBox{w_, "PageBlocksGroupBox", &page_};
+  tk::Label PageLeftGutterLabel{w_, "PageLeftGutterLabel", &PageBlocksGroupBox};
+  tk::Edit PageLeftGutter{w_, "PageLeftGutter", &PageBlocksGroupBox};
+  tk::Label PageBlockWidthLabel{w_, "PageBlockWidthLabel", &PageBlocksGroupBox};
+  tk::Edit PageBlockWidth{w_, "PageBlockWidth", &PageBlocksGroupBox};
+  tk::Label PageBlockNumberLabel{w_, "PageBlockNumberLabel", &PageBlocksGroupBox};
+  tk::Edit PageBlockNumber{w_, "PageBlockNumber", &PageBlocksGroupBox};
+  // Tags of tagged page input.
+  tk::CheckBox IgnoreLineEnds{w_, "IgnoreLineEnds", &page_};
+  tk::GroupBox DefineTagsGroupBox{w_, "DefineTagsGroupBox", &page_};
   tk::Label TagInLabel{w_, "TagInLabel", &DefineTagsGroupBox};
   tk::Edit TagIn{w_, "TagIn", &DefineTagsGroupBox};
   tk::Label TagOccurLabel{w_, "TagOccurLabel", &DefineTagsGroupBox};
   tk::Edit TagOccurIn{w_, "TagOccurIn", &DefineTagsGroupBox};
   tk::CheckBox TagBelow{w_, "TagBelow", &DefineTagsGroupBox};
+  tk::Button AddTag{w_, "AddTag", &DefineTagsGroupBox};
   tk::Button DeleteTag{w_, "DeleteTag", &DefineTagsGroupBox};
   tk::ListBox TagList{w_, "TagList", &DefineTagsGroupBox};
-  tk::Label WebFindLabel{w_, "WebFindLabel", &input_};
-
-  // --- Page sheet ------------------------------------------------------------------------------
-  tk::ListBox InputPageListBox{w_, "InputPageListBox", &page_};
-  tk::GroupBox PageLengthGroupBox{w_, "PageLengthGroupBox", &page_};
-  tk::RadioButton FormFeedButton{w_, "FormFeedButton", &PageLengthGroupBox};
-  tk::RadioButton FixedLengthButton{w_, "FixedLengthButton", &PageLengthGroupBox};
-  tk::RadioButton TagTextButton{w_, "TagTextButton", &PageLengthGroupBox};
-  tk::RadioButton BlankLinesPage{w_, "BlankLinesPage", &PageLengthGroupBox};
-  tk::MaskEdit FormLengthInputBox{w_, "FormLengthInputBox", &PageLengthGroupBox};
-  tk::RadioGroup VFC{w_, "VFC", &PageLengthGroupBox};
-  tk::GroupBox DataLocationGroupBox{w_, "DataLocationGroupBox", &page_};
-  tk::RadioButton FixedData{w_, "FixedData", &DataLocationGroupBox};
-  tk::RadioButton TaggedData{w_, "TaggedData", &DataLocationGroupBox};
-  tk::CheckBox IgnoreLineEnds{w_, "IgnoreLineEnds", &page_};
-  tk::Panel RowSelectedPanel{w_, "RowSelectedPanel", &page_};
-  tk::Button PageHelp{w_, "PageHelp", &page_};
-  tk::Label FormLengthLabel2{w_, "FormLengthLabel2", &PageLengthGroupBox};
-  tk::Label PageHeaderLabel{w_, "PageHeaderLabel", &page_};
-  tk::Label DataBandLabel{w_, "DataBandLabel", &page_};
-  tk::Label PageFooterLabel{w_, "PageFooterLabel", &page_};
-  tk::Label PageNotes{w_, "PageNotes", &input_};
-  tk::ListBox BlockListBox{w_, "BlockListBox", &page_};
-  tk::Button PrevPage{w_, "PrevPage", &page_};
-  tk::Button NextPage{w_, "NextPage", &page_};
-  tk::Panel PagePositionPanel{w_, "PagePositionPanel", &page_};
+  tk::Label TagFoundLabel{w_, "TagFoundLabel", &DefineTagsGroupBox};
+  tk::Label TagFoundRow{w_, "TagFoundRow", &DefineTagsGroupBox};
+  tk::Label TagFoundCol{w_, "TagFoundCol", &DefineTagsGroupBox};
+  // The read-out that follows the mouse over the page image.
+  tk::Panel PagePositionPanel{w_, "PagePositionPanel"};
+  tk::Label RowPositionValue{w_, "RowPositionValue", &PagePositionPanel};
+  tk::Label ColPositionValue{w_, "ColPositionValue", &PagePositionPanel};
+  tk::Label PageLinePart{w_, "PageLinePart", &PagePositionPanel};
+  // Hidden steps of page and tagged input, clicked only from code.
+  tk::Button CutUpPage{w_, "CutUpPage"};
+  tk::Button ShowHeaderListBox{w_, "ShowHeaderListBox"};
+  tk::Button ShowFooterBlock{w_, "ShowFooterBlock"};
+  tk::Button GetTags{w_, "GetTags"};
+  tk::Button GetHTML{w_, "GetHTML"};
+  tk::Button FindWebPatterns{w_, "FindWebPatterns"};
 
   // The start of the file as bytes, over the input type options.
   tk::Button ViewBinary{w_, "ViewBinary", &input_};

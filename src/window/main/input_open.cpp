@@ -374,6 +374,12 @@ void TParseView::CloseFile1Click() {
   for (auto& row : DividerMatrix) row.fill(0);
   RecordNumberLabel.SetCaption("");
   DbaseInputActive = 0;
+  // Nothing of this file's pages may show in the next file's records.
+  TagList.Clear();
+  SelectedTag = -1;
+  PageLineBuffer.clear();
+  for (std::string& found : WebEmails) found.clear();
+  for (std::string& found : WebUrls) found.clear();
   // The command-line name was used; the next Open asks for a file again.
   CmdInputFileName.clear();
 }

@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <limits>
 
+#include "input/page_fields.h"
+#include "input/page_image.h"
 #include "input/readers/binary_reader.h"
 #include "input/readers/dbase_reader.h"
 #include "window/parse_view.h"
@@ -35,13 +37,19 @@ void TParseView::NextButtonClick() {
   const int names_top = InputFieldNamesListBox.TopIndex();
   const int output_top = OutputFieldNamesListBox.TopIndex();
 
+  const std::int32_t before = RecordNumber;
+  bool read = false;
   if (DbaseInputActive != 0) {
     ReadDbaseRecord();
+    read = RecordNumber != before;
   } else if (BinaryInput.Checked()) {
     ReadBinaryRecord();
-  } else if (ReadTextRecord()) {
-    TakeFirstRecordNames();
+    read = RecordNumber != before;
+  } else {
+    read = ReadTextRecord();
   }
+  if (read) ++RecordsStepped;
+  if (read && DbaseInputActive == 0 && !BinaryInput.Checked()) TakeFirstRecordNames();
   RecordNumberLabel.SetCaption(std::to_string(RecordNumber));
   if (BinaryInput.Checked()) MakeBinaryValue.Click();
   PrevButton.SetEnabled(RecordNumber > 1);
@@ -79,9 +87,9 @@ void TParseView::ReadBinaryRecord() {
 
 bool TParseView::ReadTextRecord() {
   const bool page = PageInputButton.Checked();
-  // A page reader that found no lines has no record to step to: the end, not an endless walk.
-  const bool no_page = page && PageLineCount <= 0;
-  if ((!page && InputTextStream.AtEnd()) || no_page) {
+  // Page input ends as the other kinds do: past the last record of the last page.
+  const bool at_end = page ? !PageRecordAhead() : InputTextStream.AtEnd();
+  if (at_end) {
     InputRecordLabel.SetCaption(kEndOfFile);
     return false;
   }
@@ -106,61 +114,56 @@ bool TParseView::ReadTextRecord() {
   return true;
 }
 
-// Bands of the data area; a page whose bands are not defined yet counts as one band.
-static int BandCount(const TParseView& v) {
-  const std::int64_t lines = v.PageLineCount < v.PageDataFirstLine
-                                 ? 0
-                                 : std::int64_t{v.PageFooterLine} - v.PageDataFirstLine + 1;
-  if (v.PageBandHeight < 1) return 1;
-  return std::max(1, ToInt(lines / v.PageBandHeight));
+bool TParseView::PageRecordAhead() {
+  if (PagesRead > 0 && PageBlockIndex < BlockCountOf(*this)) return true;
+  if (PagesRead > 0 && PageBandIndex < PageBandCount(*this)) return true;
+  return !PageInputAtEnd(*this);
 }
 
-// The first column of the current block; a block step below 1 counts as 1.
-static std::int32_t BlockColumn(const TParseView& v) {
-  const std::int64_t step = std::max<std::int32_t>(v.PageBlockStep, 1);
-  return ToInt((std::int64_t{v.PageBlockIndex} - 1) * step + v.PageGutter + 1);
+// The page line of the current band's line PageLineInBand, within the page.
+static int BandLineRow(const TParseView& v) {
+  const std::int64_t height = BandHeightOf(v);
+  const std::int64_t in_band = std::clamp<std::int64_t>(v.PageLineInBand, 1, height);
+  const std::int64_t row =
+      (std::int64_t{v.PageBandIndex} - 1) * height + v.PageDataFirstLine + in_band - 2;
+  return ToInt(std::clamp<std::int64_t>(row, 0, std::max(v.PageLineCount - 1, 0)));
 }
 
 void TParseView::PageStepForward() {
-  const int bands = BandCount(*this);
-  const std::int64_t height = std::max<std::int32_t>(PageBandHeight, 1);
-  if (PageBlockIndex < PageBlockCount) {
+  if (PagesRead > 0 && PageBlockIndex < BlockCountOf(*this)) {
     ++PageBlockIndex;
-  } else if (PageBandIndex < bands) {
+  } else if (PagesRead > 0 && PageBandIndex < PageBandCount(*this)) {
     PageBlockIndex = 1;
     ++PageBandIndex;
-    InputPageListBox.SetItemIndex(ToInt(InputPageListBox.ItemIndex() + height));
   } else {
-    ReadPage.Click();
+    // A page without data lines holds no record, as in a run: the next page is read.
+    do {
+      ReadPage.Click();
+    } while (PageBandCount(*this) == 0 && !PageInputAtEnd(*this));
     PageBlockIndex = 1;
     PageBandIndex = 1;
-    InputPageListBox.SetItemIndex(ToInt(std::int64_t{PageDataFirstLine} + PageLineInBand - 2));
   }
-  PageSelectedColumn = BlockColumn(*this);
+  InputPageListBox.SetItemIndex(BandLineRow(*this));
+  PageSelectedColumn = ToInt(BlockStart(*this, PageBlockIndex));
   PageClick.Click();
 }
 
 void TParseView::PageStepBack() {
-  const int bands = BandCount(*this);
-  const std::int64_t height = std::max<std::int32_t>(PageBandHeight, 1);
-  // The last block of a band; a block count below 1 counts as 1.
-  const std::int32_t last_block = std::max<std::int32_t>(PageBlockCount, 1);
-  if (PageBlockIndex < 2) {
-    if (PageBandIndex < 2) {
-      PrevPage.Click();
-      PageBlockIndex = last_block;
-      PageBandIndex = bands;
-      InputPageListBox.SetItemIndex(
-          ToInt((bands - 1) * height + PageDataFirstLine + PageLineInBand - 2));
-    } else {
-      PageBlockIndex = last_block;
-      --PageBandIndex;
-      InputPageListBox.SetItemIndex(ToInt(InputPageListBox.ItemIndex() - height));
-    }
-  } else {
+  if (PageBlockIndex >= 2) {
     --PageBlockIndex;
+  } else if (PageBandIndex >= 2) {
+    PageBlockIndex = BlockCountOf(*this);
+    --PageBandIndex;
+  } else {
+    if (PagesRead < 2) return;  // the first record has none before it
+    do {
+      PrevPage.Click();
+    } while (PageBandCount(*this) == 0 && PagesRead >= 2);
+    PageBlockIndex = BlockCountOf(*this);
+    PageBandIndex = std::max(PageBandCount(*this), 1);
   }
-  PageSelectedColumn = BlockColumn(*this);
+  InputPageListBox.SetItemIndex(BandLineRow(*this));
+  PageSelectedColumn = ToInt(BlockStart(*this, PageBlockIndex));
   PageClick.Click();
   if (PageControl.ActivePage() == nullptr || PageControl.ActivePage()->Name() != "PageInputTab") {
     ShowDataBlock.Click();

@@ -120,18 +120,7 @@ void TParseView::OutputSheetForward() {
 }
 
 void TParseView::PageSheetForward() {
-  if (FixedLengthButton.Checked()) FormLength = std::atoi(FormLengthInputBox.Text().c_str());
-  if (PageFooterLine > FormLength) PageFooterLine = FormLength;
-  PageFooterLabel.SetCaption(std::to_string(PageFooterLine));
-  PageHeaderLabel.SetCaption(std::to_string(PageDataFirstLine));
-  DataBandLabel.SetCaption(std::to_string(PageBandHeight));
-  if (FormLength != FormLengthInUse) {
-    PagesRead = 0;
-    RecordNumber = 0;
-    (void)InputTextStream.Rewind();
-  }
-  if (PagesRead == 0) ReadPage.Click();
-  RowSelectedPanel.SetVisible(true);
+  PageInputTabEnter();
 }
 
 void TParseView::ListOtherTabsClick() {

@@ -111,6 +111,8 @@ RunPlan GatherRunPlan(TParseView& v, OutputFormat format, const ExistingOutput& 
   plan.reader.delimiter = v.InputDelimiter[0];
   plan.reader.names_from_first_record = v.TakeFirstRecordAsFieldName.Checked();
   plan.reader.binary = v.BinaryReading();
+  plan.reader.page = v.PageInputSetup();
+  plan.reader.page.cut.selected_tag = 0;
   plan.format = format;
   plan.build = v.GatherBuildRequest();
   plan.writer.delimiter = DelimiterOf(format, v.OutputSpecialDelimiterEditBox.Text());

@@ -1,6 +1,7 @@
 // Output handlers: the binding of the output side's controls, and the automatic field widths.
 #include <string>
 
+#include "input/page_image.h"
 #include "window/output/conversion_run.h"
 #include "window/parse_view.h"
 
@@ -104,15 +105,18 @@ void TParseView::AutoWidthClick() {
       (void)InputDataFile.Seek(DbaseHeaderLength);
     } else if (BinaryInput.Checked()) {
       (void)InputDataFile.Seek(BinaryRecordsStart());
+    } else if (PageInputButton.Checked()) {
+      RewindPages(*this);
     } else {
       (void)InputTextStream.Rewind();
     }
   };
   auto scan_on = [&](int limit) {
     for (int read = 0; limit <= 0 || read < limit; ++read) {
-      const std::int32_t before = RecordNumber;
+      // Steps, not record numbers: a page record's number can repeat from page to page.
+      const std::int64_t before = RecordsStepped;
       NextButton.Click();
-      if (RecordNumber == before) return true;  // the end of the input
+      if (RecordsStepped == before) return true;  // the end of the input
       StatusBar1.SetPanelText(2, scanning + " " + std::to_string(RecordNumber));
     }
     return false;

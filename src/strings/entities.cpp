@@ -1,5 +1,5 @@
 // Character entities: "&amp;", "&lt;", "&#233;" and the like decoded in place.
-#include "output/entities.h"
+#include "strings/entities.h"
 
 #include <string_view>
 
@@ -15,6 +15,13 @@ int HexValue(char c) {
   if (IsDigit(c)) return c - '0';
   const char upper = UpperAscii(c);
   return upper >= 'A' && upper <= 'F' ? upper - 'A' + 10 : -1;
+}
+
+// The byte of a numeric reference (its lowest 8 bits); a NUL would end the text early, so it
+// gives a blank.
+char ByteOf(unsigned value) {
+  const auto byte = static_cast<char>(value & 0xFF);
+  return byte == '\0' ? ' ' : byte;
 }
 
 // Replacement of one candidate (the run from "&" through ";").
@@ -35,7 +42,7 @@ std::string_view Replacement(std::string_view run, char& byte) {
       if (!IsDigit(c)) return "*@*";
       value = value * 10 + static_cast<unsigned>(c - '0');
     }
-    byte = static_cast<char>(value & 0xFF);
+    byte = ByteOf(value);
     return std::string_view(&byte, 1);
   }
   if (run.size() >= 5 && run[1] == '#' && run[2] == 'x') {
@@ -45,7 +52,7 @@ std::string_view Replacement(std::string_view run, char& byte) {
       if (digit < 0) return "*@*";
       value = value * 16 + static_cast<unsigned>(digit);
     }
-    byte = static_cast<char>(value & 0xFF);
+    byte = ByteOf(value);
     return std::string_view(&byte, 1);
   }
   return "*@*";
