@@ -57,15 +57,20 @@ void ProbeDbase(std::FILE* f, ExistingOutput& e) {
   e.append_at = has_end ? e.size - 1 : e.size;
 }
 
-// The name of the element whose start tag opens at `at`: the text up to a blank, "/" or ">",
-// cut at 127 characters and made a valid name.
-std::string ElementName(std::string_view text, std::size_t at) {
+// The name in the start tag that opens at `at`, as the file writes it: the text after "<" up
+// to a blank, "/" or ">".
+std::string_view ElementText(std::string_view text, std::size_t at) {
   std::size_t end = at + 1;
   while (end < text.size() && text[end] != '>' && text[end] != '/' && text[end] != ' ' &&
          text[end] != '\t' && text[end] != '\r' && text[end] != '\n')
     ++end;
+  return text.substr(at + 1, end - at - 1);
+}
+
+// That name cut at 127 characters and made a valid name of this program's.
+std::string ElementName(std::string_view text, std::size_t at) {
   std::string name;
-  MakeXmlName(text.substr(at, std::min(end - at, kTagTextLimit)), name);
+  MakeXmlName(text.substr(at, std::min(ElementText(text, at).size() + 1, kTagTextLimit)), name);
   return name;
 }
 
@@ -96,9 +101,14 @@ void ProbeXml(std::FILE* f, ExistingOutput& e) {
   const std::int64_t tail_start =
       std::max<std::int64_t>(e.size - static_cast<std::int64_t>(kXmlProbe), 0);
   const std::string tail = tail_start == 0 ? head : ReadAt(f, tail_start, kXmlProbe);
-  const std::size_t close = tail.rfind("</" + e.xml_table + ">");
-  if (close != std::string::npos)
+  // Found by the name as written, so that a name this program would write otherwise ("my-table")
+  // is still closed where it was.
+  const std::string close_tag = "</" + std::string(ElementText(head, table)) + ">";
+  const std::size_t close = tail.rfind(close_tag);
+  if (close != std::string::npos) {
     e.xml_close_offset = tail_start + static_cast<std::int64_t>(close);
+    e.xml_close_tag = close_tag;
+  }
   e.append_at = e.xml_close_offset >= 0 ? e.xml_close_offset : e.size;
 }
 

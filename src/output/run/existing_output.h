@@ -22,6 +22,9 @@ struct ExistingOutput {
   std::string xml_table;
   std::string xml_record;
   std::int64_t xml_close_offset = -1;
+  // The closing table tag as the file writes it ("</my-table>"), which the appended records
+  // are closed with: the table's name may be one this program would write differently.
+  std::string xml_close_tag;
   // Where an in-place append writes its first byte.
   std::int64_t append_at = 0;
 };

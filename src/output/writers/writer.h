@@ -83,6 +83,8 @@ struct WriterSetup {
   std::string delimiter;                 // between fields of the field-name record
   std::string xml_table = "TABLE";
   std::string xml_record = "RECORD";
+  // An XML append closes the table with the tag the file had; empty: made from xml_table.
+  std::string xml_close_tag;
   int streams = 1;         // interleave streams; above 1 records are not split into lines
   bool dbase_y2k = false;  // years past 1999 counted on from 100 in the dBase header
   std::tm today{};

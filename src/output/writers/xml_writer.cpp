@@ -63,7 +63,7 @@ class XmlWriter : public RecordWriter {
   }
 
   void Epilogue(OutputSink& sink, std::uint64_t /*records*/) const override {
-    sink.Write("</" + table_ + ">");
+    sink.Write(setup().xml_close_tag.empty() ? "</" + table_ + ">" : setup().xml_close_tag);
     sink.Write(Terminator());
   }
 

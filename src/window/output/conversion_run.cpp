@@ -118,6 +118,7 @@ RunPlan GatherRunPlan(TParseView& v, OutputFormat format, const ExistingOutput& 
   plan.writer.delimiter = DelimiterOf(format, v.OutputSpecialDelimiterEditBox.Text());
   plan.writer.xml_table = v.XMLTableName.Text();
   plan.writer.xml_record = v.XMLRecordName.Text();
+  if (in_place) plan.writer.xml_close_tag = existing.xml_close_tag;
   plan.writer.streams = std::max(v.InterLeaf.ItemIndex(), 0) + 1;
   plan.writer.dbase_y2k = v.DBVer.Checked();
   tk::Clock& clock = *v.services().clock;

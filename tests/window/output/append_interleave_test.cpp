@@ -142,16 +142,27 @@ TEST_F(AppendInterleaveTest, DbaseAppendKeepsEveryByteOfATableAndAsksBeforeRepla
   EXPECT_EQ(RunInto(view, Path("notes.dbf")), table.substr(0, 65 + 8) + "\x1A") << "a new table";
 }
 
+// A table named as this program would not name it ("my-list") is still closed as the file had it.
 TEST_F(AppendInterleaveTest, XmlAppendToAnEmptyTableKeepsTheRecordNameAndEndsAtTheClosingTag) {
-  TParseView& view = Open(kTwo, &TParseView::XML, {{"N", 1, 0, 0x2, ""}});
-  GoToSheet(view, view.MiscTab);
-  Type(view.XMLRecordName, "ROW");
-  WriteFile(Path("out.xml"), "<?xml version=\"1.0\"?>\r\n<list>\r\n</list>\r\n<!-- end -->\r\n");
-  CheckAppend(view);
-  EXPECT_EQ(RunInto(view, Path("out.xml")),
-            "<?xml version=\"1.0\"?>\r\n<list>\r\n<ROW>\r\n<N>Ann</N>\r\n\r\n</ROW>\r\n"
-            "<ROW>\r\n<N>Bob</N>\r\n\r\n</ROW>\r\n</list>\r\n");
-  EXPECT_EQ(view.XMLTableName.Text(), "list");
+  const struct {
+    const char* table;
+    const char* shown;  // the name the table box then shows
+  } rows[] = {{"list", "list"}, {"my-list", "my_list"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.table);
+    TParseView& view = Open(kTwo, &TParseView::XML, {{"N", 1, 0, 0x2, ""}});
+    GoToSheet(view, view.MiscTab);
+    Type(view.XMLRecordName, "ROW");
+    const std::string table = row.table;
+    WriteFile(Path("out.xml"),
+              "<?xml version=\"1.0\"?>\r\n<" + table + ">\r\n</" + table + ">\r\n<!-- end -->\r\n");
+    CheckAppend(view);
+    EXPECT_EQ(RunInto(view, Path("out.xml")), "<?xml version=\"1.0\"?>\r\n<" + table +
+                                                  ">\r\n<ROW>\r\n<N>Ann</N>\r\n\r\n</ROW>\r\n"
+                                                  "<ROW>\r\n<N>Bob</N>\r\n\r\n</ROW>\r\n</" +
+                                                  table + ">\r\n");
+    EXPECT_EQ(view.XMLTableName.Text(), row.shown);
+  }
 }
 
 TEST_F(AppendInterleaveTest, EveryStreamCountIsPaddedAndKeepsTheNameRecordFirst) {
