@@ -27,6 +27,16 @@ struct FieldPlan {
 
 // The field table the plans were made from: a build compares it with the table's first
 // OutputFieldCount slots and makes the plans again when anything differs.
+// One field of a direct record, packed so that a record's fields are read from one short array.
+struct DirectField {
+  std::int16_t source = 0;
+  std::uint16_t columns = 0;
+  std::uint8_t default_length = 0;
+  bool trim = false;    // leading blanks and trailing control characters go
+  bool right = false;   // padded on the left
+  bool quoted = false;  // a text field of a format that quotes text
+};
+
 struct FieldPlans {
   static constexpr int kSlots = 100;
   std::int32_t count = -1;  // -1: no plans yet
@@ -50,6 +60,7 @@ struct FieldPlans {
   bool direct = false;
   std::int32_t direct_columns = 0;
   std::int32_t direct_text_fields = 0;
+  std::array<DirectField, kSlots> direct_fields{};
 };
 
 // The lines the parsers read, kept by a build outside a run for the parser sheets to show.

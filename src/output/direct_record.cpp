@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "output/input_value.h"
-#include "output/value_pipeline.h"
 #include "strings/byte_copy.h"
 
 namespace vt {
@@ -22,29 +21,39 @@ bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const F
   std::string& record = out.OutputRecord;
   record.assign(total, ' ');
   char* const start = record.data();
+  // The views a source may be read from without InputValue's other cases.
+  const std::int32_t viewed = std::min(in.InputViewCount, in.InputFieldTotal);
+  const std::string_view* const views = in.InputFieldViews.data();
+  std::int32_t* const placed = out.Scratch.deferred_at.data();
   std::size_t at = 0;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
-    const FieldPlan& plan = plans.fields[slot];
-    const std::int16_t source = plans.sources[slot];
-    std::string_view raw;
-    if (source > 0) {
-      raw = InputValue(in, source);
-    } else if (source < 0 && -source < kGeneratedSourceCount) {
-      raw = out.GeneratedSourceValues[static_cast<std::size_t>(-source)];
+    const DirectField& d = plans.direct_fields[slot];
+    std::string_view text;
+    if (d.source > 0) {
+      text = d.source <= viewed ? views[d.source] : InputValue(in, d.source);
+    } else if (d.source < 0 && -d.source < kGeneratedSourceCount) {
+      text = out.GeneratedSourceValues[static_cast<std::size_t>(-d.source)];
     }
-    FieldSpec field;
-    field.source = source;
-    field.flags = plans.flags[slot];
-    field.default_text = {plans.defaults[slot].data(), plan.default_length};
-    const std::string_view text = PlainFieldText(raw, field);
-    const std::size_t w = plan.columns;
-    const std::size_t length = std::min(text.size(), w);
-    const std::size_t pad = (field.flags & kFlagRightJustify) ? w - length : 0;
-    const bool quoted = comma && !(field.flags & kFlagNumeric);
+    const char* from = text.data();
+    std::size_t length = text.size();
+    if (d.trim) {
+      while (length != 0 && *from == ' ') {
+        ++from;
+        --length;
+      }
+      while (length > 1 && static_cast<unsigned char>(from[length - 1]) <= 0x20) --length;
+    }
+    if (length == 0) {
+      from = plans.defaults[slot].data();
+      length = d.default_length;
+    }
+    const std::size_t w = d.columns;
+    length = std::min(length, w);
+    const bool quoted = comma && d.quoted;
     if (quoted) start[at++] = '"';
-    CopyBytes(start + at + pad, text.data(), length);
-    out.Scratch.deferred_at[slot] = static_cast<std::int32_t>(at);
+    CopyBytes(start + at + (d.right ? w - length : 0), from, length);
+    placed[slot] = static_cast<std::int32_t>(at);
     at += w;
     if (quoted) start[at++] = '"';
     if (n < count) {

@@ -288,9 +288,18 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
   p.direct_text_fields = 0;
   for (int n = 1; n <= count; ++n) {
     const FieldPlan& plan = p.fields[static_cast<std::size_t>(n)];
+    const auto slot = static_cast<std::size_t>(n);
+    const std::uint32_t flags = p.flags[slot];
     p.direct = p.direct && plan.plain && plan.columns > 0;
     p.direct_columns += plan.columns;
-    if (!(p.flags[static_cast<std::size_t>(n)] & kFlagNumeric)) ++p.direct_text_fields;
+    if (!(flags & kFlagNumeric)) ++p.direct_text_fields;
+    DirectField& d = p.direct_fields[slot];
+    d.source = p.sources[slot];
+    d.columns = plan.columns;
+    d.default_length = plan.default_length;
+    d.trim = (flags & kFlagRemoveBlanks) && d.source != -k1403Skip;
+    d.right = (flags & kFlagRightJustify) != 0;
+    d.quoted = !(flags & kFlagNumeric);
   }
   p.needed = NeededSources(out);
   const SourceSet written = WrittenSources(p.needed);
@@ -380,6 +389,18 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   // Within a run whose sources were all emptied once, only the ones its steps write can hold
   // a value.
   const bool lean = batch && plans.sources_clean;
+  // A run's record of plain fields that take input values alone: no step has work, the sources
+  // are already empty and nothing selects records, so the record is made at once.
+  if (lean && plans.direct && needed.none() && request.defer_plain_values &&
+      request.plug_in == nullptr && !request.xml_translate && !request.filter &&
+      !request.strip_accents && !request.strip_tags) {
+    out.Scratch.deferred_fields = 0;
+    const PlainLayout layout = request.writer->Plain();
+    if (layout.allowed && BuildDirectRecord(layout, in, plans, count, out)) {
+      out.RecordSkip = 0;
+      return;
+    }
+  }
 
   // Step 1: reset; entity decoding once per cut.
   out.OutputRecord.clear();
