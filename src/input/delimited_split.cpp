@@ -21,26 +21,29 @@ namespace {
 // rather than a byte loop (with SSE2, sixteen bytes per compare).
 class ByteScan {
  public:
-  ByteScan(std::string_view text, char byte)
-      : data_(text.data()), size_(text.size()), byte_(byte) {}
+  ByteScan(std::string_view text, char byte) : data_(text.data()), size_(text.size()), byte_(byte) {
+    Map(0);
+  }
 
   // The first position at or after `from` that holds the byte, or npos.
   std::size_t Next(std::size_t from) {
-    while (from < size_) {
-      const std::size_t block = from / 64;
-      if (block != block_) Map(block);
-      const std::uint64_t bits = bits_ & (~std::uint64_t{0} << (from % 64));
-      if (bits != 0) return block * 64 + static_cast<std::size_t>(std::countr_zero(bits));
-      from = (block + 1) * 64;
+    for (;;) {
+      const std::size_t offset = from - base_;
+      if (offset < 64) {
+        const std::uint64_t bits = bits_ >> offset;
+        if (bits != 0) return from + static_cast<std::size_t>(std::countr_zero(bits));
+        from = base_ + 64;
+      }
+      if (from >= size_) return std::string_view::npos;
+      Map(from / 64);
     }
-    return std::string_view::npos;
   }
 
  private:
   void Map(std::size_t block) {
-    block_ = block;
-    const char* at = data_ + block * 64;
-    const std::size_t count = size_ - block * 64 < 64 ? size_ - block * 64 : 64;
+    base_ = block * 64;
+    const char* at = data_ + base_;
+    const std::size_t count = size_ - base_ < 64 ? size_ - base_ : 64;
     std::uint64_t bits = 0;
     std::size_t i = 0;
 #if defined(__SSE2__)
@@ -74,7 +77,7 @@ class ByteScan {
   const char* data_;
   std::size_t size_;
   char byte_;
-  std::size_t block_ = std::string_view::npos;
+  std::size_t base_ = 0;  // where the mapped block starts
   std::uint64_t bits_ = 0;
 };
 
@@ -105,30 +108,36 @@ void EnsureSlots(Slots& slots, const SplitLimits& limits) {
 
 template <typename Store>
 int CutComma(std::string_view record, const SplitLimits& limits, const Store& store) {
-  auto put = [&](int i, std::string_view value) { store(i, value.substr(0, limits.max_value)); };
   std::string_view rest = UpToNul(record);
   if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
+  const char* const text = rest.data();
+  const std::size_t size = rest.size();
+  const std::size_t longest = limits.max_value;
+  // The value of bytes [from, end) of the record, cut at the longest value.
+  auto put = [&](int i, std::size_t from, std::size_t end) {
+    store(i, std::string_view(text + from, std::min(end - from, longest)));
+  };
   ByteScan commas(rest, ',');
   std::size_t at = 0;  // where the next field starts
   int i = 0;
-  while (at < rest.size() && i < limits.max_fields) {
+  while (at < size && i < limits.max_fields) {
     ++i;
-    if (rest[at] == '"') {
+    if (text[at] == '"') {
       const std::size_t end = rest.find("\",", at + 1);
       if (end == std::string_view::npos) {
-        put(i, rest.substr(at + 1));
+        put(i, at + 1, size);
         break;
       }
-      put(i, rest.substr(at + 1, end - at - 1));
+      put(i, at + 1, end);
       at = end + 2;
       continue;
     }
     const std::size_t comma = commas.Next(at);
     if (comma == std::string_view::npos) {
-      put(i, rest.substr(at));
+      put(i, at, size);
       break;
     }
-    put(i, rest.substr(at, comma - at));
+    put(i, at, comma);
     at = comma + 1;
   }
   return i;

@@ -13,11 +13,20 @@ namespace vt {
 void CopyBytesLong(char* to, const char* from, std::size_t count);
 void FillBytesLong(char* to, char byte, std::size_t count);
 
-// Copies `count` bytes; the ranges must not overlap. Up to 16 bytes are moved with two
+// Copies `count` bytes; the ranges must not overlap. Up to 32 bytes are moved with two
 // overlapping loads and stores of fixed size, which compile to plain moves.
 inline void CopyBytes(char* to, const char* from, std::size_t count) {
   if (count >= 8) {
-    if (count > 16) return CopyBytesLong(to, from, count);
+    if (count > 16) {
+      if (count > 32) return CopyBytesLong(to, from, count);
+      char head[16];
+      char tail[16];
+      std::memcpy(head, from, 16);
+      std::memcpy(tail, from + count - 16, 16);
+      std::memcpy(to, head, 16);
+      std::memcpy(to + count - 16, tail, 16);
+      return;
+    }
     std::uint64_t head;
     std::uint64_t tail;
     std::memcpy(&head, from, 8);

@@ -234,6 +234,23 @@ TEST_F(IniFile, WriteKeepsCrLfFilesReadableAndTheFileMode) {
   EXPECT_EQ(info.st_mode & 07777, 0640u);
 }
 
+// The history's nine keys go in one replacement; writing them again unchanged leaves the file
+// alone (no new inode), and one key that cannot be stored keeps all of them out.
+TEST_F(IniFile, WriteKeysReplacesOnceOrNotAtAll) {
+  const std::string path = scratch.Path("keys.ini");
+  const std::vector<std::pair<std::string, std::string>> keys = {{"File1", "a.vnq"}, {"File2", ""}};
+  ASSERT_TRUE(store.WriteKeys(path, "History", keys));
+  EXPECT_EQ(ReadBytes(path), "[History]\nFile1=a.vnq\nFile2=\n");
+  struct stat before {};
+  ASSERT_EQ(::stat(path.c_str(), &before), 0);
+  ASSERT_TRUE(store.WriteKeys(path, "History", keys));
+  struct stat after {};
+  ASSERT_EQ(::stat(path.c_str(), &after), 0);
+  EXPECT_EQ(after.st_ino, before.st_ino);
+  EXPECT_FALSE(store.WriteKeys(path, "History", {{"File1", "b.vnq"}, {"File2", "x\ny"}}));
+  EXPECT_EQ(ReadBytes(path), "[History]\nFile1=a.vnq\nFile2=\n");
+}
+
 TEST_F(IniFile, RefusedWritesLeaveTheOldFile) {
   std::string path = scratch.Path("old.ini");
   const std::string old = "[S]\nk=old\n";

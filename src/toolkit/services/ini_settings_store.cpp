@@ -205,14 +205,25 @@ std::string IniSettingsStore::Read(const std::string& path, const std::string& s
 
 bool IniSettingsStore::Write(const std::string& path, const std::string& section,
                              const std::string& key, const std::string& value) {
-  if (!ini_internal::Storable(section, key, value)) return false;
+  return WriteKeys(path, section, {{key, value}});
+}
+
+bool IniSettingsStore::WriteKeys(const std::string& path, const std::string& section,
+                                 const std::vector<std::pair<std::string, std::string>>& keys) {
+  for (const auto& [key, value] : keys) {
+    if (!ini_internal::Storable(section, key, value)) return false;
+  }
   FileText old = Load(path);
-  // An unreadable file is not ours to replace with a file holding only this key.
+  // An unreadable file is not ours to replace with a file holding only these keys.
   if (!old.ok) return false;
+  std::string text = old.text;
+  for (const auto& [key, value] : keys) text = ini_internal::SetValue(text, section, key, value);
+  // Each replacement is synced to disk; one that changes nothing is left out.
+  if (old.exists && text == old.text) return true;
   const std::filesystem::path dir = std::filesystem::path(path).parent_path();
   std::error_code error;
   if (!dir.empty()) std::filesystem::create_directories(dir, error);
-  return !error && ReplaceFileWith(path, ini_internal::SetValue(old.text, section, key, value));
+  return !error && ReplaceFileWith(path, text);
 }
 
 }  // namespace tk

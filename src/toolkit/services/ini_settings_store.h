@@ -22,6 +22,10 @@ class IniSettingsStore : public SettingsStore {
   // line or when the file cannot be read or replaced.
   bool Write(const std::string& path, const std::string& section, const std::string& key,
              const std::string& value) override;
+  // All the keys in one replacement, or none of them when one cannot be stored. A write that
+  // leaves the text as it was does not touch the file.
+  bool WriteKeys(const std::string& path, const std::string& section,
+                 const std::vector<std::pair<std::string, std::string>>& keys) override;
 };
 
 // End of the public API; the text functions below are the store's core, open for tests.

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace tk {
 
@@ -18,6 +20,13 @@ class SettingsStore {
   // Returns false when the file could not be written.
   virtual bool Write(const std::string& path, const std::string& section, const std::string& key,
                      const std::string& value) = 0;
+  // Several keys of one section; a store may write them in one replacement of the file.
+  virtual bool WriteKeys(const std::string& path, const std::string& section,
+                         const std::vector<std::pair<std::string, std::string>>& keys) {
+    bool ok = true;
+    for (const auto& [key, value] : keys) ok = Write(path, section, key, value) && ok;
+    return ok;
+  }
 };
 
 }  // namespace tk

@@ -23,9 +23,9 @@ void TParseView::PrefHistClick() {
     HistoryItems[k]->SetCaption(entries[k]);
     HistoryItems[k]->SetVisible(!entries[k].empty());
   }
-  for (std::size_t k = 0; k < entries.size(); ++k) {
-    settings.Write(SettingsFilePath, "History", HistoryKey(k), entries[k]);
-  }
+  std::vector<std::pair<std::string, std::string>> keys;
+  for (std::size_t k = 0; k < entries.size(); ++k) keys.emplace_back(HistoryKey(k), entries[k]);
+  settings.WriteKeys(SettingsFilePath, "History", keys);
 }
 
 void TParseView::Hist1Click(tk::MenuItem& sender) {
