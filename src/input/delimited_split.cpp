@@ -16,14 +16,50 @@ namespace vt {
 
 namespace {
 
-// Finds one byte in a record from left to right. The record is mapped 64 bytes at a time into a
-// word with a bit per byte that is the one looked for, so that each field's end costs a bit scan
-// rather than a byte loop (with SSE2, sixteen bytes per compare).
+// A bit for each byte of text[base, base + 64) that is `byte`, the lowest bit for the first
+// byte (with SSE2, sixteen bytes per compare). Bytes at or past `size` give no bits.
+std::uint64_t BlockBits(const char* text, std::size_t size, std::size_t base, char byte) {
+  const char* at = text + base;
+  const std::size_t count = size - base < 64 ? size - base : 64;
+  std::uint64_t bits = 0;
+  std::size_t i = 0;
+#if defined(__SSE2__)
+  const __m128i pattern = _mm_set1_epi8(byte);
+  for (; i + 16 <= count; i += 16) {
+    const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + i));
+    const auto found =
+        static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, pattern)));
+    bits |= std::uint64_t{found} << i;
+  }
+#endif
+  if constexpr (std::endian::native == std::endian::little) {
+    // What is left, eight bytes at a time: 0x80 in each byte of the word that matches.
+    constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
+    const std::uint64_t pattern = 0x0101010101010101u * static_cast<unsigned char>(byte);
+    for (; i + 8 <= count; i += 8) {
+      std::uint64_t word;
+      std::memcpy(&word, at + i, 8);
+      word ^= pattern;
+      // Exact for every byte (no borrow between bytes): high bit set where the byte was zero.
+      const std::uint64_t zero = ~(((word & kLows) + kLows) | word | kLows);
+      // Gather the eight high bits into eight consecutive bits.
+      const std::uint64_t gathered = ((zero >> 7) * 0x0102040810204080u) >> 56;
+      bits |= gathered << i;
+    }
+  }
+  for (; i < count; ++i) bits |= std::uint64_t{at[i] == byte} << i;
+  return bits;
+}
+
+// Finds one byte in a record from left to right, 64 bytes mapped at a time, so that each
+// field's end costs a bit scan rather than a byte loop.
 class ByteScan {
  public:
-  ByteScan(std::string_view text, char byte) : data_(text.data()), size_(text.size()), byte_(byte) {
-    Map(0);
-  }
+  ByteScan(std::string_view text, char byte)
+      : data_(text.data()),
+        size_(text.size()),
+        byte_(byte),
+        bits_(BlockBits(data_, size_, 0, byte)) {}
 
   // The first position at or after `from` that holds the byte, or npos.
   std::size_t Next(std::size_t from) {
@@ -35,69 +71,35 @@ class ByteScan {
         from = base_ + 64;
       }
       if (from >= size_) return std::string_view::npos;
-      Map(from / 64);
+      base_ = from / 64 * 64;
+      bits_ = BlockBits(data_, size_, base_, byte_);
     }
   }
 
  private:
-  void Map(std::size_t block) {
-    base_ = block * 64;
-    const char* at = data_ + base_;
-    const std::size_t count = size_ - base_ < 64 ? size_ - base_ : 64;
-    std::uint64_t bits = 0;
-    std::size_t i = 0;
-#if defined(__SSE2__)
-    const __m128i pattern = _mm_set1_epi8(byte_);
-    for (; i + 16 <= count; i += 16) {
-      const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at + i));
-      const auto found =
-          static_cast<std::uint32_t>(_mm_movemask_epi8(_mm_cmpeq_epi8(bytes, pattern)));
-      bits |= std::uint64_t{found} << i;
-    }
-#endif
-    if constexpr (std::endian::native == std::endian::little) {
-      // What is left, eight bytes at a time: 0x80 in each byte of the word that matches.
-      constexpr std::uint64_t kLows = 0x7F7F7F7F7F7F7F7Fu;
-      const std::uint64_t pattern = 0x0101010101010101u * static_cast<unsigned char>(byte_);
-      for (; i + 8 <= count; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, at + i, 8);
-        word ^= pattern;
-        // Exact for every byte (no borrow between bytes): high bit set where the byte was zero.
-        const std::uint64_t zero = ~(((word & kLows) + kLows) | word | kLows);
-        // Gather the eight high bits into eight consecutive bits.
-        const std::uint64_t gathered = ((zero >> 7) * 0x0102040810204080u) >> 56;
-        bits |= gathered << i;
-      }
-    }
-    for (; i < count; ++i) bits |= std::uint64_t{at[i] == byte_} << i;
-    bits_ = bits;
-  }
-
   const char* data_;
   std::size_t size_;
   char byte_;
   std::size_t base_ = 0;  // where the mapped block starts
-  std::uint64_t bits_ = 0;
+  std::uint64_t bits_;
 };
 
-// Where a cut value goes: copied into a string slot, or kept as a view of the record.
+// Where a cut value goes: copied into a string slot, or kept as a view of the record. Both hold
+// the slots' first element (taken after EnsureSlots), not the vector, so that no store reloads it.
 struct StoreValue {
-  std::vector<std::string>& values;
+  std::string* values;
   void operator()(int i, std::string_view value) const {
     // clear and append rather than assign: the slot keeps its storage and the copy skips the
     // overlap handling of assign, which a record's own text never needs.
-    std::string& slot = values[static_cast<std::size_t>(i)];
+    std::string& slot = values[i];
     slot.clear();
     slot.append(value.data(), value.size());
   }
 };
 
 struct StoreView {
-  std::vector<std::string_view>& views;
-  void operator()(int i, std::string_view value) const {
-    views[static_cast<std::size_t>(i)] = value;
-  }
+  std::string_view* views;
+  void operator()(int i, std::string_view value) const { views[i] = value; }
 };
 
 template <typename Slots>
@@ -113,34 +115,45 @@ int CutComma(std::string_view record, const SplitLimits& limits, const Store& st
   const char* const text = rest.data();
   const std::size_t size = rest.size();
   const std::size_t longest = limits.max_value;
+  const int most = limits.max_fields;
+  if (size == 0 || most <= 0) return 0;
   // The value of bytes [from, end) of the record, cut at the longest value.
   auto put = [&](int i, std::size_t from, std::size_t end) {
     store(i, std::string_view(text + from, std::min(end - from, longest)));
   };
-  ByteScan commas(rest, ',');
+  // The commas of the 64-byte block at `base` that lie at or after `at`: each field takes the
+  // lowest and clears it.
+  std::size_t base = 0;
+  std::uint64_t commas = BlockBits(text, size, 0, ',');
   std::size_t at = 0;  // where the next field starts
-  int i = 0;
-  while (at < size && i < limits.max_fields) {
-    ++i;
+  for (int i = 1;; ++i) {
     if (text[at] == '"') {
       const std::size_t end = rest.find("\",", at + 1);
       if (end == std::string_view::npos) {
         put(i, at + 1, size);
-        break;
+        return i;
       }
       put(i, at + 1, end);
       at = end + 2;
+      if (at >= size || i >= most) return i;
+      base = at / 64 * 64;
+      commas = BlockBits(text, size, base, ',') & (~std::uint64_t{0} << (at - base));
       continue;
     }
-    const std::size_t comma = commas.Next(at);
-    if (comma == std::string_view::npos) {
-      put(i, at, size);
-      break;
+    while (commas == 0) {
+      base += 64;
+      if (base >= size) {
+        put(i, at, size);
+        return i;
+      }
+      commas = BlockBits(text, size, base, ',');
     }
+    const std::size_t comma = base + static_cast<std::size_t>(std::countr_zero(commas));
+    commas &= commas - 1;
     put(i, at, comma);
     at = comma + 1;
+    if (at >= size || i >= most) return i;
   }
-  return i;
 }
 
 template <typename Store>
@@ -167,25 +180,25 @@ int CutAt(std::string_view record, char delimiter, const SplitLimits& limits, co
 int SplitCommaRecord(std::string_view record, std::vector<std::string>& values,
                      const SplitLimits& limits) {
   EnsureSlots(values, limits);
-  return CutComma(record, limits, StoreValue{values});
+  return CutComma(record, limits, StoreValue{values.data()});
 }
 
 int SplitDelimitedRecord(std::string_view record, char delimiter, std::vector<std::string>& values,
                          const SplitLimits& limits) {
   EnsureSlots(values, limits);
-  return CutAt(record, delimiter, limits, StoreValue{values});
+  return CutAt(record, delimiter, limits, StoreValue{values.data()});
 }
 
 int SplitCommaViews(std::string_view record, std::vector<std::string_view>& views,
                     const SplitLimits& limits) {
   EnsureSlots(views, limits);
-  return CutComma(record, limits, StoreView{views});
+  return CutComma(record, limits, StoreView{views.data()});
 }
 
 int SplitDelimitedViews(std::string_view record, char delimiter,
                         std::vector<std::string_view>& views, const SplitLimits& limits) {
   EnsureSlots(views, limits);
-  return CutAt(record, delimiter, limits, StoreView{views});
+  return CutAt(record, delimiter, limits, StoreView{views.data()});
 }
 
 }  // namespace vt

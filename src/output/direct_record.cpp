@@ -8,27 +8,26 @@
 
 namespace vt {
 
-bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const FieldPlans& plans,
-                       int count, OutputTables& out) {
-  if (!plans.direct || count < 1) return false;
-  // Read once: the stores into the record below could alias any of them.
-  const std::string_view delimiter = layout.delimiter;
-  const bool comma = layout.quote_text;
-  const std::size_t total = static_cast<std::size_t>(plans.direct_columns) +
-                            (comma ? 2 * static_cast<std::size_t>(plans.direct_text_fields) : 0) +
-                            static_cast<std::size_t>(count - 1) * delimiter.size();
-  if (total >= kRecordLimit) return false;
-  std::string& record = out.OutputRecord;
-  record.assign(total, ' ');
-  char* const start = record.data();
-  // The views a source may be read from without InputValue's other cases.
+namespace {
+
+// What separates the fields of a record: nothing (fixed columns), a delimiter, or a delimiter
+// with quotes around text (comma). One loop each, so that no field tests the format.
+enum class Separation { kNone, kDelimiter, kQuotedText };
+
+template <Separation kSeparation>
+void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldPlans& plans,
+                 int count, OutputTables& out, char* const start) {
+  // Copies, not references: every store into the record may alias what they point into.
   const std::int32_t viewed = std::min(in.InputViewCount, in.InputFieldTotal);
   const std::string_view* const views = in.InputFieldViews.data();
   std::int32_t* const placed = out.Scratch.deferred_at.data();
+  std::int32_t* const longest = out.OutputFieldLongest.data();
+  const char* const separator = delimiter.data();
+  const std::size_t separator_size = delimiter.size();
   std::size_t at = 0;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
-    const DirectField& d = plans.direct_fields[slot];
+    const DirectField d = plans.direct_fields[slot];
     std::string_view text;
     if (d.source > 0) {
       text = d.source <= viewed ? views[d.source] : InputValue(in, d.source);
@@ -50,18 +49,45 @@ bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const F
     }
     const std::size_t w = d.columns;
     length = std::min(length, w);
-    const bool quoted = comma && d.quoted;
-    if (quoted) start[at++] = '"';
+    bool quoted = false;
+    if constexpr (kSeparation == Separation::kQuotedText) {
+      quoted = d.quoted;
+      if (quoted) start[at++] = '"';
+    }
     CopyBytes(start + at + (d.right ? w - length : 0), from, length);
     placed[slot] = static_cast<std::int32_t>(at);
     at += w;
     if (quoted) start[at++] = '"';
-    if (n < count) {
-      CopyBytes(start + at, delimiter.data(), delimiter.size());
-      at += delimiter.size();
+    if constexpr (kSeparation != Separation::kNone) {
+      if (n < count) {
+        CopyBytes(start + at, separator, separator_size);
+        at += separator_size;
+      }
     }
-    const auto longest = static_cast<std::int32_t>(w);
-    if (longest > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = longest;
+    if (static_cast<std::int32_t>(w) > longest[slot]) longest[slot] = static_cast<std::int32_t>(w);
+  }
+}
+
+}  // namespace
+
+bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const FieldPlans& plans,
+                       int count, OutputTables& out) {
+  if (!plans.direct || count < 1) return false;
+  const std::string_view delimiter = layout.delimiter;
+  const bool comma = layout.quote_text;
+  const std::size_t total = static_cast<std::size_t>(plans.direct_columns) +
+                            (comma ? 2 * static_cast<std::size_t>(plans.direct_text_fields) : 0) +
+                            static_cast<std::size_t>(count - 1) * delimiter.size();
+  if (total >= kRecordLimit) return false;
+  std::string& record = out.OutputRecord;
+  record.assign(total, ' ');
+  char* const start = record.data();
+  if (comma) {
+    PlaceFields<Separation::kQuotedText>(delimiter, in, plans, count, out, start);
+  } else if (!delimiter.empty()) {
+    PlaceFields<Separation::kDelimiter>(delimiter, in, plans, count, out, start);
+  } else {
+    PlaceFields<Separation::kNone>(delimiter, in, plans, count, out, start);
   }
   out.Scratch.deferred_fields = count;
   return true;

@@ -158,5 +158,36 @@ TEST(SplitCommaRecord, CommasAtEveryPositionOfLongFields) {
   }
 }
 
+// Records of commas, quotes and letters at every length up to three blocks of the scan, against
+// the rules written as plainly as they read: quoted fields may end in any block.
+TEST(SplitCommaRecord, AgreesWithThePlainRulesOnMixedRecords) {
+  const auto plain = [](std::string_view rest) {
+    std::vector<std::string> fields;
+    if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
+    std::size_t at = 0;
+    while (at < rest.size()) {
+      const bool quoted = rest[at] == '"';
+      const std::size_t end = quoted ? rest.find("\",", at + 1) : rest.find(',', at);
+      const std::size_t from = quoted ? at + 1 : at;
+      fields.emplace_back(rest.substr(from, end == std::string_view::npos ? end : end - from));
+      if (end == std::string_view::npos) break;
+      at = end + (quoted ? 2 : 1);
+    }
+    return fields;
+  };
+  unsigned seed = 7;
+  const char alphabet[] = {'a', ',', '"', ',', 'b'};
+  for (std::size_t length = 0; length <= 200; ++length) {
+    for (int sample = 0; sample < 40; ++sample) {
+      std::string record(length, 'x');
+      for (char& c : record) {
+        seed = seed * 1103515245u + 12345u;
+        c = alphabet[(seed >> 16) % sizeof alphabet];
+      }
+      ASSERT_EQ(CommaFields(record), plain(record)) << record;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace vt
