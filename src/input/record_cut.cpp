@@ -52,7 +52,7 @@ bool SameText(const std::string& stored, const char* name, std::size_t length) {
 
 }  // namespace
 
-void DefaultFieldNamer::Name(InputTables& in, int count) {
+void DefaultFieldNamer::NameMore(InputTables& in, int count) {
   count = std::min(count, InputTables::kMaxFields);
   if (count <= named_) return;
   static const DefaultFieldNames kNames;

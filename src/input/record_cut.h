@@ -12,10 +12,13 @@ namespace vt {
 class DefaultFieldNamer {
  public:
   // Names fields 1..count (at most 1,500), storing only the names that differ.
-  void Name(InputTables& in, int count);
+  void Name(InputTables& in, int count) {
+    if (count > named_) NameMore(in, count);
+  }
   void Forget() { named_ = 0; }
 
  private:
+  void NameMore(InputTables& in, int count);
   int named_ = 0;
 };
 

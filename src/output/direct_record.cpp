@@ -2,6 +2,8 @@
 #include "output/direct_record.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "output/input_value.h"
 #include "strings/byte_copy.h"
@@ -14,6 +16,25 @@ namespace {
 // with quotes around text (comma). One loop each, so that no field tests the format.
 enum class Separation { kNone, kDelimiter, kQuotedText };
 
+// Every field writes its whole width, value and blanks. A value and a width of at most kSpill
+// bytes take two fixed-size copies and fills of kSpill bytes, with no branch on the length
+// (lengths vary from record to record, so such branches are mispredicted). What they write past
+// the field is written over by what follows, or lies in the kSpill bytes past the record.
+constexpr std::size_t kSpill = 32;
+
+inline void Copy32(char* to, const char* from) {
+  char bytes[kSpill];
+  std::memcpy(bytes, from, kSpill);
+  std::memcpy(to, bytes, kSpill);
+}
+
+inline void Blank32(char* to) {
+  static constexpr char kBlanks[kSpill] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                           ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
+                                           ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+  std::memcpy(to, kBlanks, kSpill);
+}
+
 template <Separation kSeparation>
 void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldPlans& plans,
                  int count, OutputTables& out, char* const start) {
@@ -24,6 +45,10 @@ void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldP
   std::int32_t* const longest = out.OutputFieldLongest.data();
   const char* const separator = delimiter.data();
   const std::size_t separator_size = delimiter.size();
+  // The views point into the line; its buffer, to its capacity, may be read kSpill bytes at a
+  // time (the bytes past a value are written over by blanks).
+  const auto line = reinterpret_cast<std::uintptr_t>(in.InputLine.data());
+  const std::size_t readable = in.InputLine.capacity();
   std::size_t at = 0;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
@@ -54,7 +79,24 @@ void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldP
       quoted = d.quoted;
       if (quoted) start[at++] = '"';
     }
-    CopyBytes(start + at + (d.right ? w - length : 0), from, length);
+    char* const field = start + at;
+    const std::size_t pad = w - length;
+    const auto source = reinterpret_cast<std::uintptr_t>(from);
+    // Unsigned: a source before the line wraps to a large offset.
+    const bool short_copy = w <= kSpill && readable >= kSpill && source - line <= readable - kSpill;
+    if (short_copy && !d.right) {
+      Copy32(field, from);
+      Blank32(field + length);
+    } else if (short_copy) {
+      Blank32(field);
+      Copy32(field + pad, from);
+    } else if (!d.right) {
+      CopyBytes(field, from, length);
+      FillBytes(field + length, ' ', pad);
+    } else {
+      FillBytes(field, ' ', pad);
+      CopyBytes(field + pad, from, length);
+    }
     placed[slot] = static_cast<std::int32_t>(at);
     at += w;
     if (quoted) start[at++] = '"';
@@ -80,7 +122,7 @@ bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const F
                             static_cast<std::size_t>(count - 1) * delimiter.size();
   if (total >= kRecordLimit) return false;
   std::string& record = out.OutputRecord;
-  record.assign(total, ' ');
+  record.resize(total + kSpill);
   char* const start = record.data();
   if (comma) {
     PlaceFields<Separation::kQuotedText>(delimiter, in, plans, count, out, start);
@@ -89,6 +131,7 @@ bool BuildDirectRecord(const PlainLayout& layout, const InputTables& in, const F
   } else {
     PlaceFields<Separation::kNone>(delimiter, in, plans, count, out, start);
   }
+  record.resize(total);
   out.Scratch.deferred_fields = count;
   return true;
 }

@@ -377,8 +377,41 @@ void AlnumUpper(std::string_view text, std::string& out) {
   }
 }
 
+namespace {
+
+// A run's record of plain fields that take input values alone, once the plans vouch for the
+// table: no step has work, the sources are already empty and nothing selects records, so the
+// record is made at once. False, with nothing done, for any other build.
+bool BuildPlainRunRecord(const BuildRequest& request, const InputTables& in, OutputTables& out) {
+  const FieldPlans& plans = out.Scratch.plans;
+  const int count = out.OutputFieldsInUse();
+  const bool vouched = out.BatchRun != 0 && request.field_table_unchanged && plans.count == count &&
+                       plans.batch == out.BatchRun && plans.sources_clean;
+  if (!vouched || !plans.direct || plans.needed.any() || !request.defer_plain_values ||
+      request.plug_in != nullptr || request.xml_translate || request.filter ||
+      request.strip_accents || request.strip_tags)
+    return false;
+  const PlainLayout layout = request.writer->Plain();
+  out.Scratch.deferred_fields = 0;
+  if (!layout.allowed || !BuildDirectRecord(layout, in, plans, count, out)) return false;
+  out.RecordSkip = 0;
+  return true;
+}
+
+}  // namespace
+
+// Every build but the plain run records above: kept out of line, so that those do not pay for
+// its frame.
+void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
+                     OutputTables& out);
+
 void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
                        OutputTables& out) {
+  if (!BuildPlainRunRecord(request, in, out)) BuildFullRecord(request, lists, in, out);
+}
+
+void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputTables& in,
+                     OutputTables& out) {
   const bool batch = out.BatchRun != 0;
   const int count = out.OutputFieldsInUse();
   FieldPlans& kept = out.Scratch.plans;
@@ -389,18 +422,6 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
   // Within a run whose sources were all emptied once, only the ones its steps write can hold
   // a value.
   const bool lean = batch && plans.sources_clean;
-  // A run's record of plain fields that take input values alone: no step has work, the sources
-  // are already empty and nothing selects records, so the record is made at once.
-  if (lean && plans.direct && needed.none() && request.defer_plain_values &&
-      request.plug_in == nullptr && !request.xml_translate && !request.filter &&
-      !request.strip_accents && !request.strip_tags) {
-    out.Scratch.deferred_fields = 0;
-    const PlainLayout layout = request.writer->Plain();
-    if (layout.allowed && BuildDirectRecord(layout, in, plans, count, out)) {
-      out.RecordSkip = 0;
-      return;
-    }
-  }
 
   // Step 1: reset; entity decoding once per cut.
   out.OutputRecord.clear();

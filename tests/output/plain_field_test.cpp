@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "input/record_cut.h"
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
 #include "output/record_builder.h"
@@ -265,6 +266,40 @@ TEST_F(RunShortcutTest, DeferredRecordsMatchTheGeneralPath) {
       EXPECT_EQ(values[1], values[0]);
       EXPECT_EQ(longest[1], longest[0]);
     }
+}
+
+// A run cuts its lines into views and copies short values in fixed-size pieces, blanks written
+// over what a piece brings past the value: every width around the piece size, left and right,
+// against the general path, with values at the very end of the line.
+TEST_F(RunShortcutTest, ViewsOfTheLineMatchTheGeneralPath) {
+  in.InputLine.reserve(InputTables::kLineLimit + 1);
+  out.BatchRun = 1;
+  out.OutputFieldCount = 3;
+  for (int width = 1; width <= 40; ++width)
+    for (const std::uint32_t flags : {0u, kFlagRightJustify, kFlagRemoveBlanks | kFlagRightJustify})
+      for (const char* line : {"abcdefghijklmnopqrstuvwxyz0123456789ABCD,  xy  ,z",
+                               "1,,last value of the line, at its end ......",
+                               "   ,12345678901234567890123456789012345"}) {
+        SCOPED_TRACE(std::to_string(width) + " " + std::to_string(flags) + " " + line);
+        for (int n = 1; n <= 3; ++n) {
+          const auto slot = static_cast<std::size_t>(n);
+          out.OutputFieldSource[slot] = static_cast<std::int16_t>(4 - n);
+          out.OutputFieldFlags[slot] = n == 2 ? flags : kFlagRemoveBlanks;
+          out.OutputFieldWidths[slot] = static_cast<std::int16_t>(n == 2 ? width : 41 - width);
+          CopyText(out.OutputFieldDefaults[slot], "dflt");
+        }
+        std::string records[2];
+        for (int pass = 0; pass < 2; ++pass) {
+          in.InputLine = line;
+          in.CutIntoViews = pass == 1;
+          in.InputFieldTotal = CutCommaRecord(in);
+          request.defer_plain_values = pass == 1;
+          Build();
+          Build();
+          records[pass] = out.OutputRecord;
+        }
+        EXPECT_EQ(records[1], records[0]);
+      }
 }
 
 // A run after a preview: the sources no field takes are emptied once and stay empty, while a
