@@ -16,11 +16,9 @@ namespace vt {
 
 namespace {
 
-// A bit for each byte of text[base, base + 64) that is `byte`, the lowest bit for the first
-// byte (with SSE2, sixteen bytes per compare). Bytes at or past `size` give no bits.
-std::uint64_t BlockBits(const char* text, std::size_t size, std::size_t base, char byte) {
-  const char* at = text + base;
-  const std::size_t count = size - base < 64 ? size - base : 64;
+// A bit for each of the `count` bytes at `at` (at most 64) that is `byte`, the lowest bit for
+// the first byte (with SSE2, sixteen bytes per compare).
+inline std::uint64_t MapBytes(const char* at, std::size_t count, char byte) {
   std::uint64_t bits = 0;
   std::size_t i = 0;
 #if defined(__SSE2__)
@@ -51,6 +49,18 @@ std::uint64_t BlockBits(const char* text, std::size_t size, std::size_t base, ch
   return bits;
 }
 
+// The bits of text[base, base + 64) that are `byte`; none at or past `size`. A block that may be
+// read whole is mapped whole and masked: the same work whatever the record's length.
+std::uint64_t BlockBits(const char* text, std::size_t size, std::size_t readable, std::size_t base,
+                        char byte) {
+  const std::size_t count = size - base < 64 ? size - base : 64;
+  if (readable >= 64 && base <= readable - 64) {
+    const std::uint64_t bits = MapBytes(text + base, 64, byte);
+    return count < 64 ? bits & ((std::uint64_t{1} << count) - 1) : bits;
+  }
+  return MapBytes(text + base, count, byte);
+}
+
 // Finds one byte in a record from left to right, 64 bytes mapped at a time, so that each
 // field's end costs a bit scan rather than a byte loop.
 class ByteScan {
@@ -59,7 +69,7 @@ class ByteScan {
       : data_(text.data()),
         size_(text.size()),
         byte_(byte),
-        bits_(BlockBits(data_, size_, 0, byte)) {}
+        bits_(BlockBits(data_, size_, size_, 0, byte)) {}
 
   // The first position at or after `from` that holds the byte, or npos.
   std::size_t Next(std::size_t from) {
@@ -72,7 +82,7 @@ class ByteScan {
       }
       if (from >= size_) return std::string_view::npos;
       base_ = from / 64 * 64;
-      bits_ = BlockBits(data_, size_, base_, byte_);
+      bits_ = BlockBits(data_, size_, size_, base_, byte_);
     }
   }
 
@@ -116,6 +126,7 @@ int CutComma(std::string_view record, const SplitLimits& limits, const Store& st
   const std::size_t size = rest.size();
   const std::size_t longest = limits.max_value;
   const int most = limits.max_fields;
+  const std::size_t readable = std::max(limits.readable, size);
   if (size == 0 || most <= 0) return 0;
   // The value of bytes [from, end) of the record, cut at the longest value.
   auto put = [&](int i, std::size_t from, std::size_t end) {
@@ -124,7 +135,7 @@ int CutComma(std::string_view record, const SplitLimits& limits, const Store& st
   // The commas of the 64-byte block at `base` that lie at or after `at`: each field takes the
   // lowest and clears it.
   std::size_t base = 0;
-  std::uint64_t commas = BlockBits(text, size, 0, ',');
+  std::uint64_t commas = BlockBits(text, size, readable, 0, ',');
   std::size_t at = 0;  // where the next field starts
   for (int i = 1;; ++i) {
     if (text[at] == '"') {
@@ -137,7 +148,7 @@ int CutComma(std::string_view record, const SplitLimits& limits, const Store& st
       at = end + 2;
       if (at >= size || i >= most) return i;
       base = at / 64 * 64;
-      commas = BlockBits(text, size, base, ',') & (~std::uint64_t{0} << (at - base));
+      commas = BlockBits(text, size, readable, base, ',') & (~std::uint64_t{0} << (at - base));
       continue;
     }
     while (commas == 0) {
@@ -146,7 +157,7 @@ int CutComma(std::string_view record, const SplitLimits& limits, const Store& st
         put(i, at, size);
         return i;
       }
-      commas = BlockBits(text, size, base, ',');
+      commas = BlockBits(text, size, readable, base, ',');
     }
     const std::size_t comma = base + static_cast<std::size_t>(std::countr_zero(commas));
     commas &= commas - 1;

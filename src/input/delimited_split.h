@@ -11,6 +11,9 @@ namespace vt {
 struct SplitLimits {
   int max_fields = 1500;
   std::size_t max_value = 1299;
+  // Bytes that may be read from the record's first byte on (a line's buffer to its capacity):
+  // the cut then reads whole blocks past the record's end. Below the record's size: its size.
+  std::size_t readable = 0;
 };
 
 // Cuts a comma-delimited record into values[1..n] and returns n. A final quote of the record is

@@ -6,7 +6,7 @@
 namespace vt {
 
 namespace {
-constexpr std::size_t kBufferSize = 1 << 16;
+constexpr std::size_t kBufferSize = 1 << 18;
 }
 
 LineReader::LineReader(std::FILE* file, std::size_t limit)

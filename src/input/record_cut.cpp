@@ -68,8 +68,10 @@ void DefaultFieldNamer::NameMore(InputTables& in, int count) {
 
 int CutCommaRecord(InputTables& in) {
   const bool views = in.CutIntoViews;
-  const int count = views ? SplitCommaViews(in.InputLine, in.InputFieldViews)
-                          : SplitCommaRecord(in.InputLine, in.InputFieldValues);
+  // The line's buffer may be read to its capacity, in whole blocks.
+  const SplitLimits limits{.readable = in.InputLine.capacity()};
+  const int count = views ? SplitCommaViews(in.InputLine, in.InputFieldViews, limits)
+                          : SplitCommaRecord(in.InputLine, in.InputFieldValues, limits);
   in.InputFieldCounts[0] = count;
   in.InputRecordCut(views ? count : -1);
   return count;
