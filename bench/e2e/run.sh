@@ -5,6 +5,7 @@
 #
 # usage: bench/e2e/run.sh [RECORDS]   (default 1000000)
 # env:   BUILD_DIR  build folder holding bench/conversion_bench (default: build)
+#        RUNS       runs of each command, the best one counts (default: 5)
 #        WORK_DIR   where the files go (default: a new folder under /tmp, removed at the end)
 #        KEEP=1     keep WORK_DIR
 set -eu
@@ -28,41 +29,52 @@ python3 "$here/make_input.py" "$input" "$records"
 python3 "$here/reference_fixed.py" "$input" "$work/reference.txt"
 ls -l "$input" | awk '{print "input bytes:", $5}'
 
-# time NAME COMMAND...: wall seconds and peak resident KiB of one command.
+# timed NAME OUTPUT COMMAND...: the best wall seconds of RUNS runs (default 5) and the peak
+# resident KiB of one command. OUTPUT is removed before each run, so that every run writes a new
+# file (replacing a file of the same name makes the file system write the old one out first).
+runs=${RUNS:-5}
 results=$work/results.txt
 : > "$results"
 timed() {
   name=$1
-  shift
-  if /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > "$work/$name.stdout" 2> "$work/$name.stderr"; then
+  output=$2
+  shift 2
+  best=""
+  peak=0
+  for run in $(seq "$runs"); do
+    rm -f "$output"
+    if ! /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > "$work/$name.stdout" 2> "$work/$name.stderr"; then
+      echo "$name failed:" >&2
+      tail -5 "$work/$name.stderr" >&2
+      return 0
+    fi
     read -r seconds kib < "$work/time.txt"
-    echo "$name $seconds $kib" >> "$results"
-    printf '%-18s %8.2f s %10.0f rec/s %8d KiB peak\n' "$name" "$seconds" \
-      "$(echo "$records / ($seconds + 0.0001)" | bc -l)" "$kib"
-  else
-    echo "$name failed:" >&2
-    tail -5 "$work/$name.stderr" >&2
-  fi
+    if [ -z "$best" ] || [ "$(echo "$seconds < $best" | bc -l)" = 1 ]; then best=$seconds; fi
+    [ "$kib" -gt "$peak" ] && peak=$kib
+  done
+  echo "$name $best $peak" >> "$results"
+  printf '%-18s %8.2f s %10.0f rec/s %8d KiB peak\n' "$name" "$best" \
+    "$(echo "$records / ($best + 0.0001)" | bc -l)" "$peak"
 }
 
-timed vontrask_fixed "$bench" "$input" "$work/vontrask.txt" fixed
+timed vontrask_fixed "$work/vontrask.txt" "$bench" "$input" "$work/vontrask.txt" fixed
 # The same set-up saved as a preference file and replayed by the real command line.
 "$bench" "$input" "$work/fixed.vnq" fixed prefs > /dev/null 2>&1
-timed vontrask_cli_fixed env -u DISPLAY -u WAYLAND_DISPLAY VONTRASK_HOME="$work" \
+timed vontrask_cli_fixed "$work/vontrask-cli.txt" env -u DISPLAY -u WAYLAND_DISPLAY VONTRASK_HOME="$work" \
   "$exe" "$input" "$work/fixed.vnq" "$work/vontrask-cli.txt"
 if [ -x "$build/bench/reference_fixed" ]; then
-  timed reference_fixed "$build/bench/reference_fixed" "$input" "$work/reference-cpp.txt"
+  timed reference_fixed "$work/reference-cpp.txt" "$build/bench/reference_fixed" "$input" "$work/reference-cpp.txt"
 fi
-timed vontrask_csv "$bench" "$input" "$work/vontrask.csv" comma
-timed vontrask_dbase "$bench" "$input" "$work/vontrask.dbf" dbase
+timed vontrask_csv "$work/vontrask.csv" "$bench" "$input" "$work/vontrask.csv" comma
+timed vontrask_dbase "$work/vontrask.dbf" "$bench" "$input" "$work/vontrask.dbf" dbase
 
 if command -v ffe > /dev/null; then
-  timed ffe_fixed ffe -c "$here/ffe_fixed.fmt" -s csv -p fixed -o "$work/ffe.txt" "$input"
+  timed ffe_fixed "$work/ffe.txt" ffe -c "$here/ffe_fixed.fmt" -s csv -p fixed -o "$work/ffe.txt" "$input"
 else
   echo "ffe not installed: skipped"
 fi
 if command -v mlr > /dev/null; then
-  timed mlr_csv mlr --csv --implicit-csv-header --headerless-csv-output --ors crlf \
+  timed mlr_csv "$work/mlr_csv.stdout" mlr --csv --implicit-csv-header --headerless-csv-output --ors crlf \
     --quote-all cat "$input"
 else
   echo "mlr not installed: skipped"
