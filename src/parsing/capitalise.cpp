@@ -36,7 +36,10 @@ void CapitaliseName(std::string& text, const WordLists& lists) {
   std::size_t pos = 0;
   while (pos < text.size() && !IsWordStart(text[pos])) ++pos;
   while (pos < text.size()) {
+    const char first = UpperAscii(text[pos]);
     for (std::size_t i = 0; i < used; ++i) {
+      // The first byte rules out most entries before their length is measured.
+      if (UpperAscii(lists.CapitalExceptions[i][0]) != first) continue;
       std::string_view entry = SlotText(lists.CapitalExceptions[i]);
       if (!MatchesAt(text, pos, entry)) continue;
       text.replace(pos, entry.size(), entry);

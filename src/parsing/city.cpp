@@ -3,6 +3,7 @@
 #include "parsing/city.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstddef>
 
 #include "parsing/address_words.h"
@@ -105,11 +106,19 @@ void TakeStartPostcode(bool city_in_street, CityParts& parts) {
 // The longest state name that ends the line on a word boundary, or -1. Trailing separators of
 // a name ("B.C.") are not compared, since the line has lost its own.
 int FindStateName(const WordLists& lists, std::string_view o, std::size_t& start) {
+  // A name can only begin at the line's first byte or after a separator: the (folded) bytes
+  // found there rule out most rows before their length is measured.
+  std::bitset<256> starts;
+  for (std::size_t at = 0; at < o.size(); ++at) {
+    if (at == 0 || !IsWordChar(o[at - 1]))
+      starts.set(static_cast<unsigned char>(UpperAscii(o[at])));
+  }
   int best = -1;
   std::size_t best_size = 0;
   // Row 99 is never scanned: the lists have always stopped one short of their capacity.
   const std::size_t rows = std::min(UsedSlots(lists.StateNames), kStateSlots - 1);
   for (std::size_t i = 0; i < rows; ++i) {
+    if (!starts.test(static_cast<unsigned char>(UpperAscii(lists.StateNames[i][0])))) continue;
     std::string_view name = SlotText(lists.StateNames[i]);
     while (!name.empty() && !IsWordChar(name.back())) name.remove_suffix(1);
     if (name.empty() || name.size() > o.size() || name.size() <= best_size) continue;

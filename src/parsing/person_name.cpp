@@ -2,6 +2,7 @@
 #include "parsing/person_name.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cstddef>
 
 #include "parsing/gender.h"
@@ -22,6 +23,15 @@ constexpr std::string_view kJointForms[] = {
     "Mr & Mrs", "Mr&Mrs", "Mr.&Mrs", "Mr. &Mrs", "Mr and Mrs", "Mr. and Mrs", "Mr. Mrs",
 };
 constexpr std::string_view kJointTitle = "Mr-Mrs";
+
+constexpr bool EveryJointFormBeginsWithMr() {
+  for (std::string_view form : kJointForms) {
+    if (!form.starts_with("Mr")) return false;
+  }
+  return true;
+}
+// So a line without "Mr" holds none of them and is not searched seven times.
+static_assert(EveryJointFormBeginsWithMr());
 
 bool IsPartCode(char c) {
   return c >= '1' && c <= '5';
@@ -69,23 +79,57 @@ bool MatchesAt(std::string_view text, std::size_t pos, std::string_view entry) {
          EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
 }
 
+// Whether a name-strip entry stands at pos as the strip step removes it: its bytes (ASCII
+// case ignored), then the end of the line or a byte that is not a word character.
+bool StripAt(std::string_view line, std::size_t pos, std::string_view entry) {
+  const std::size_t after = pos + entry.size();
+  const bool whole = after >= line.size() || !IsWordChar(line[after]);
+  return whole && MatchesAt(line, pos, entry);
+}
+
+// The word starts the strip step visits: from the second word on.
+std::size_t FirstStripPosition(std::string_view line) {
+  return SkipToWord(line, SkipWord(line, 0));
+}
+std::size_t NextStripPosition(std::string_view line, std::size_t pos) {
+  return SkipToWord(line, SkipWord(line, pos));
+}
+
+// Whether any entry stands at a word start of the line. When none does, the step removes
+// nothing: the line, and so its word starts, stay as they are for every entry. One walk over
+// the words instead of one per entry.
+bool AnyNameStrip(std::string_view line, const WordLists& lists) {
+  std::bitset<256> firsts;
+  std::size_t used = 0;
+  for (; used < kWordSlots && lists.NameStripWords[used][0] != '\0'; ++used)
+    firsts.set(static_cast<unsigned char>(UpperAscii(lists.NameStripWords[used][0])));
+  if (used == 0) return false;
+  for (std::size_t pos = FirstStripPosition(line); pos < line.size();
+       pos = NextStripPosition(line, pos)) {
+    if (!firsts.test(static_cast<unsigned char>(UpperAscii(line[pos])))) continue;
+    for (std::size_t i = 0; i < used; ++i) {
+      if (StripAt(line, pos, SlotText(lists.NameStripWords[i]))) return true;
+    }
+  }
+  return false;
+}
+
 // Removes the name-strip phrases ("Teen Phone", "Residence"...) that begin a word of the line;
-// the first word is never stripped.
+// the first word is never stripped. Entry by entry, each over the line the ones before it left.
 void RemoveNameStrips(std::string& line, const WordLists& lists) {
+  if (!AnyNameStrip(line, lists)) return;
   for (std::size_t i = 0; i < kWordSlots && lists.NameStripWords[i][0] != '\0'; ++i) {
     const std::string_view entry = SlotText(lists.NameStripWords[i]);
-    std::size_t pos = SkipToWord(line, SkipWord(line, 0));
+    std::size_t pos = FirstStripPosition(line);
     while (pos < line.size()) {
-      const std::size_t after = pos + entry.size();
-      const bool whole = after >= line.size() || !IsWordChar(line[after]);
-      if (MatchesAt(line, pos, entry) && whole) {
+      if (StripAt(line, pos, entry)) {
         line.erase(pos, entry.size());
         TrimTrailing(line);
         if (pos > line.size()) pos = line.size();
+        pos = SkipToWord(line, pos);
       } else {
-        pos = SkipWord(line, pos);
+        pos = NextStripPosition(line, pos);
       }
-      pos = SkipToWord(line, pos);
     }
   }
 }
@@ -385,7 +429,9 @@ void ParsePersonName(std::string_view line, const PersonNameOptions& options,
                      const WordLists& lists, const GenderList& genders, PersonName& name) {
   PersonName::Scratch& s = name.scratch;
   s.line.assign(line.substr(0, kNameLineLimit));
-  for (std::string_view form : kJointForms) ReplaceAllText(s.line, form, kJointTitle);
+  if (FindText(s.line, "Mr") != npos) {
+    for (std::string_view form : kJointForms) ReplaceAllText(s.line, form, kJointTitle);
+  }
   RemoveNameStrips(s.line, lists);
   BuildNameOrder(options.incoming, s.order);
   SplitPersonName(s.line, s.order, lists, name);

@@ -2,6 +2,7 @@
 // non-civic address, and assembling the standardised address from those parts.
 #include "parsing/street.h"
 
+#include <array>
 #include <cstddef>
 
 #include "parsing/address_words.h"
@@ -88,13 +89,16 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
   const std::size_t used = UsedSlots(lists.NonCivicWords);
+  // The first occurrence of every phrase, found again whenever the line changes.
+  std::array<std::size_t, kWordSlots> found;
+  FindEachEntry(o, lists.NonCivicWords, used, FirstOccurrence::kAnywhere, found);
   bool changed = true;
   while (changed) {
     changed = false;
     for (std::size_t i = 0; i < used; ++i) {
-      const std::string_view phrase = SlotText(lists.NonCivicWords[i]);
-      const std::size_t pos = FindText(o, phrase);
+      const std::size_t pos = found[i];
       if (pos == npos) continue;
+      const std::string_view phrase = SlotText(lists.NonCivicWords[i]);
       if (pos > 0 && o[pos - 1] != ' ') continue;
       const std::size_t after = pos + phrase.size();
       SplitWords(std::string_view(o).substr(after - 1), s.first, s.second, s.rest);
@@ -129,6 +133,7 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       o.resize(pos);
       o.append(s.rest);
       TrimTrailing(o);
+      FindEachEntry(o, lists.NonCivicWords, used, FirstOccurrence::kAnywhere, found);
       changed = true;
     }
   }
@@ -139,8 +144,10 @@ void TakeInnerSuite(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
   const std::size_t used = UsedSlots(lists.SuiteWords);
+  std::array<std::size_t, kWordSlots> found;
+  FindEachEntry(o, lists.SuiteWords, used, FirstOccurrence::kAfterBlank, found);
   for (std::size_t j = 0; j < used; ++j) {
-    const std::size_t pos = FindAfterBlank(o, SlotText(lists.SuiteWords[j]), false);
+    const std::size_t pos = found[j];
     if (pos == npos) continue;
     SplitWords(std::string_view(o).substr(pos), s.first, s.second, s.rest);
     if (s.second.empty() || IsStreetType(lists, s.second)) return;
@@ -149,6 +156,7 @@ void TakeInnerSuite(const WordLists& lists, StreetParts& p) {
     AppendWithBlank(p.non_civic, s.rest);
     o.resize(pos);
     TrimTrailing(o);
+    FindEachEntry(o, lists.SuiteWords, used, FirstOccurrence::kAfterBlank, found);
   }
 }
 

@@ -2,7 +2,6 @@
 #include "strings/words.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <functional>
 
@@ -62,14 +61,17 @@ void Split(std::string_view source, std::uint8_t run_bits, std::string& first, s
     std::size_t begin;
     std::size_t end;
   };
-  std::array<Cut, 3> cuts{{{&first, 0, first_end},
-                           {&second, second_begin, second_end},
-                           {&rest, rest_begin, source.size()}}};
+  const Cut cuts[] = {{&first, 0, first_end},
+                      {&second, second_begin, second_end},
+                      {&rest, rest_begin, source.size()}};
   // An output the source views is filled last, when the others have taken their part.
-  std::stable_partition(cuts.begin(), cuts.end(),
-                        [&](const Cut& p) { return !Overlaps(source, *p.dest); });
-  for (const Cut& p : cuts) {
-    p.dest->assign(source.data() + p.begin, p.end - p.begin);
+  const bool viewed[] = {Overlaps(source, first), Overlaps(source, second), Overlaps(source, rest)};
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (!viewed[i])
+      cuts[i].dest->assign(source.data() + cuts[i].begin, cuts[i].end - cuts[i].begin);
+  }
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (viewed[i]) cuts[i].dest->assign(source.data() + cuts[i].begin, cuts[i].end - cuts[i].begin);
   }
 }
 
