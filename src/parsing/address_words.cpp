@@ -1,14 +1,9 @@
-// Lookups that the street and city parsers share: street types and blank-bounded searches.
+// Blank-bounded searches that the street and city parsers share.
 #include "parsing/address_words.h"
 
 #include "strings/char_class.h"
 
 namespace vt {
-
-bool IsStreetType(const WordLists& lists, std::string_view word) {
-  return FindSlot(lists.StreetTypeSubstitutes, word) >= 0 ||
-         FindSlot(lists.StreetTypeWords, word) >= 0;
-}
 
 std::size_t FindAfterBlank(std::string_view text, std::string_view entry, bool blank_after,
                            std::size_t from) {

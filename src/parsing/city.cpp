@@ -76,18 +76,22 @@ void TakeStartPostcode(bool city_in_street, CityParts& parts) {
   CityParts::Scratch& s = parts.scratch;
   std::string& o = s.line;
   const std::string& pattern = s.pattern;
-  SplitWords(o, s.first, s.second, s.rest);
+  // The words are split only for a rule that takes them.
+  auto split = [&] { SplitWords(o, s.first, s.second, s.rest); };
   if (StartsWith(pattern, "9999 AA ")) {
+    split();
     parts.postal.assign(s.first).append(" ").append(s.second);
     o = s.rest;
     return;
   }
   if ((StartsWith(pattern, "999") && !city_in_street) || StartsWith(pattern, "A999")) {
+    split();
     parts.postal = s.first;
     JoinTwo(o, s.second, s.rest);
     return;
   }
   if (StartsWith(pattern, "AA-99 999 ") || StartsWith(pattern, "AA-999 99 ")) {
+    split();
     parts.postal.assign(s.first).append("-").append(s.second);
     o = s.rest;
     SplitWords(o, s.first, s.second, s.rest);
@@ -97,6 +101,7 @@ void TakeStartPostcode(bool city_in_street, CityParts& parts) {
   }
   for (std::string_view shape : kHyphenStartShapes) {
     if (!StartsWith(pattern, shape)) continue;
+    split();
     parts.postal.assign(s.first).append("-").append(s.second);
     o = s.rest;
     return;

@@ -2,7 +2,7 @@
 #include "parsing/person_name.h"
 
 #include <algorithm>
-#include <bitset>
+#include <bit>
 #include <cstddef>
 
 #include "parsing/gender.h"
@@ -30,8 +30,7 @@ constexpr bool EveryJointFormBeginsWithMr() {
   }
   return true;
 }
-// So a line without "Mr" holds none of them and is not searched seven times.
-static_assert(EveryJointFormBeginsWithMr());
+static_assert(EveryJointFormBeginsWithMr(), "HasJointForm looks for them where Mr stands");
 
 bool IsPartCode(char c) {
   return c >= '1' && c <= '5';
@@ -79,6 +78,19 @@ bool MatchesAt(std::string_view text, std::size_t pos, std::string_view entry) {
          EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
 }
 
+// Whether a joint form stands in the line. Each begins with "Mr", so only the places where
+// "Mr" stands are tried; most lines have none, or a plain "Mr" title.
+bool HasJointForm(std::string_view line) {
+  for (std::size_t at = FindText(line, "Mr"); at != npos;) {
+    for (std::string_view form : kJointForms) {
+      if (MatchesAt(line, at, form)) return true;
+    }
+    const std::size_t next = FindText(line.substr(at + 1), "Mr");
+    at = next == npos ? npos : at + 1 + next;
+  }
+  return false;
+}
+
 // Whether a name-strip entry stands at pos as the strip step removes it: its bytes (ASCII
 // case ignored), then the end of the line or a byte that is not a word character.
 bool StripAt(std::string_view line, std::size_t pos, std::string_view entry) {
@@ -98,17 +110,13 @@ std::size_t NextStripPosition(std::string_view line, std::size_t pos) {
 // Whether any entry stands at a word start of the line. When none does, the step removes
 // nothing: the line, and so its word starts, stay as they are for every entry. One walk over
 // the words instead of one per entry.
-bool AnyNameStrip(std::string_view line, const WordLists& lists) {
-  std::bitset<256> firsts;
-  std::size_t used = 0;
-  for (; used < kWordSlots && lists.NameStripWords[used][0] != '\0'; ++used)
-    firsts.set(static_cast<unsigned char>(UpperAscii(lists.NameStripWords[used][0])));
-  if (used == 0) return false;
+bool AnyNameStrip(std::string_view line, const ListIndex<kWordSlots, kWordWidth>& strips) {
   for (std::size_t pos = FirstStripPosition(line); pos < line.size();
        pos = NextStripPosition(line, pos)) {
-    if (!firsts.test(static_cast<unsigned char>(UpperAscii(line[pos])))) continue;
-    for (std::size_t i = 0; i < used; ++i) {
-      if (StripAt(line, pos, SlotText(lists.NameStripWords[i]))) return true;
+    for (std::uint64_t candidates = strips.MayBeginWith(line[pos]); candidates != 0;
+         candidates &= candidates - 1) {
+      const auto i = static_cast<std::size_t>(std::countr_zero(candidates));
+      if (StripAt(line, pos, strips.Entry(i))) return true;
     }
   }
   return false;
@@ -116,10 +124,10 @@ bool AnyNameStrip(std::string_view line, const WordLists& lists) {
 
 // Removes the name-strip phrases ("Teen Phone", "Residence"...) that begin a word of the line;
 // the first word is never stripped. Entry by entry, each over the line the ones before it left.
-void RemoveNameStrips(std::string& line, const WordLists& lists) {
-  if (!AnyNameStrip(line, lists)) return;
-  for (std::size_t i = 0; i < kWordSlots && lists.NameStripWords[i][0] != '\0'; ++i) {
-    const std::string_view entry = SlotText(lists.NameStripWords[i]);
+void RemoveNameStrips(std::string& line, const ListIndex<kWordSlots, kWordWidth>& strips) {
+  if (!AnyNameStrip(line, strips)) return;
+  for (std::size_t i = 0; i < strips.Used(); ++i) {
+    const std::string_view entry = strips.Entry(i);
     std::size_t pos = FirstStripPosition(line);
     while (pos < line.size()) {
       if (StripAt(line, pos, entry)) {
@@ -180,20 +188,24 @@ class Splitter {
     std::string& h = s_.codes;
     TrimTrailing(n);
     if (n.empty()) return false;
-    SplitHyphenWords(n, s_.w1, s_.w2, s_.rest);
     const char p = h.front();
     const char g = h.back();
     if (h.size() == 1) {
       PartOf(name_, p)->assign(n);
       return false;
     }
-    if (p == '1') return LeadingTitle();
+    // Only the rules that take from the front of n read its first words.
+    if (p == '1') {
+      SplitFront();
+      return LeadingTitle();
+    }
     if (g == '5') return TrailingSuffix();
     if (g == '1') return TrailingTitle();
+    if (p != '4' && g == '4') return TrailingLastName();
+    SplitFront();
     if (p == '4') return LeadingLastName();
-    if (g == '4') return TrailingLastName();
     if (p == '5') {
-      const int slot = FindSlot(lists_.SuffixWords, s_.w1);
+      const int slot = s_.suffixes.Find(s_.w1);
       if (slot >= 0) {
         name_.suffix.assign(SlotText(lists_.SuffixSubstitutes[slot]));
         TakeFirstWord();
@@ -209,6 +221,7 @@ class Splitter {
   }
 
  private:
+  void SplitFront() { SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest); }
   void TakeFirstWord() { JoinTwo(s_.n, s_.w2, s_.rest); }
 
   std::string_view Substitute(int slot) const { return SlotText(lists_.TitleSubstitutes[slot]); }
@@ -220,7 +233,7 @@ class Splitter {
     const bool joined =
         std::string_view(n).substr(0, window).find('&') != npos || EqualsIgnoringCase(s_.w2, "and");
     const bool and_follows = EqualsIgnoringCase(s_.w2, "and");
-    const int slot = FindSlot(lists_.TitleWords, s_.w1);
+    const int slot = s_.titles.Find(s_.w1);
     if (slot >= 0) {
       AppendAfterBlank(name_.title, Substitute(slot));
       if (and_follows) {
@@ -230,7 +243,7 @@ class Splitter {
       }
       if (joined) {
         SplitHyphenWords(n, s_.a, s_.b, s_.c);
-        const int second = FindSlot(lists_.TitleWords, s_.a);
+        const int second = s_.titles.Find(s_.a);
         if (second >= 0) {
           name_.title.append(" & ").append(Substitute(second));
           JoinTwo(n, s_.b, s_.c);
@@ -247,7 +260,7 @@ class Splitter {
         s_.b.assign(s_.rest);
         s_.c.clear();
       }
-      const int x = FindSlot(lists_.TitleWords, s_.a);
+      const int x = s_.titles.Find(s_.a);
       if (x >= 0) {
         AppendAfterBlank(name_.title, s_.w1);
         name_.title.append(" & ").append(Substitute(x));
@@ -267,7 +280,7 @@ class Splitter {
   bool TrailingSuffix() {
     std::string& n = s_.n;
     const std::size_t last = LastWordDotted(n);
-    const int slot = FindSlot(lists_.SuffixWords, std::string_view(n).substr(last));
+    const int slot = s_.suffixes.Find(std::string_view(n).substr(last));
     if (slot < 0) {
       s_.codes.pop_back();
       return true;
@@ -283,7 +296,7 @@ class Splitter {
   bool TrailingTitle() {
     std::string& n = s_.n;
     const std::size_t last = LastWordDotted(n);
-    const int slot = FindSlot(lists_.TitleWords, std::string_view(n).substr(last));
+    const int slot = s_.titles.Find(std::string_view(n).substr(last));
     if (slot >= 0) {
       name_.title.assign(Substitute(slot));
       n.resize(last);
@@ -338,8 +351,12 @@ class Splitter {
   PersonName::Scratch& s_;
 };
 
+// " & " or " and " (ASCII case ignored) in the line, in one walk over its blanks.
 bool HasCoupleWord(std::string_view line) {
-  return FindText(line, " & ") != npos || FindText(line, " and ") != npos;
+  for (std::size_t at = line.find(' '); at != npos; at = line.find(' ', at + 1)) {
+    if (MatchesAt(line, at, " & ") || MatchesAt(line, at, " and ")) return true;
+  }
+  return false;
 }
 
 // A missing title from the genders of the first and middle names.
@@ -408,6 +425,8 @@ void BuildNameOrder(const std::array<int, 5>& groups, std::string& order) {
 void SplitPersonName(std::string_view line, std::string_view order, const WordLists& lists,
                      PersonName& name) {
   PersonName::Scratch& s = name.scratch;
+  s.titles.Refresh(lists.TitleWords);
+  s.suffixes.Refresh(lists.SuffixWords);
   // Only part codes: any other code would match no rule and never leave the order.
   s.codes.clear();
   for (char c : order) {
@@ -429,10 +448,11 @@ void ParsePersonName(std::string_view line, const PersonNameOptions& options,
                      const WordLists& lists, const GenderList& genders, PersonName& name) {
   PersonName::Scratch& s = name.scratch;
   s.line.assign(line.substr(0, kNameLineLimit));
-  if (FindText(s.line, "Mr") != npos) {
+  if (HasJointForm(s.line)) {
     for (std::string_view form : kJointForms) ReplaceAllText(s.line, form, kJointTitle);
   }
-  RemoveNameStrips(s.line, lists);
+  s.strips.Refresh(lists.NameStripWords);
+  RemoveNameStrips(s.line, s.strips);
   BuildNameOrder(options.incoming, s.order);
   SplitPersonName(s.line, s.order, lists, name);
   name.couple = HasCoupleWord(s.line);

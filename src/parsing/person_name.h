@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "parsing/gender_list.h"
+#include "parsing/list_index.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
@@ -64,6 +65,10 @@ struct PersonName {
     std::string a;
     std::string b;
     std::string c;
+    // Indexes of the lists the parser reads, made again whenever a list changes.
+    ListIndex<kWordSlots, kWordWidth> titles;
+    ListIndex<kWordSlots, kWordWidth> suffixes;
+    ListIndex<kWordSlots, kWordWidth> strips;
   } scratch;
 };
 

@@ -84,21 +84,26 @@ void CutParts(StreetParts& p) {
   }
 }
 
+// True when word equals a `StreetTypeSubstitutes` or a `StreetTypeWords` entry.
+bool IsStreetType(const StreetParts::Scratch& s, std::string_view word) {
+  return s.type_substitutes.Find(word) >= 0 || s.type_words.Find(word) >= 0;
+}
+
 // Non-civic phrases ("PO Box 12", "RR 3"...), repeated until a pass changes nothing.
 void TakeNonCivic(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
-  const std::size_t used = UsedSlots(lists.NonCivicWords);
+  const std::size_t used = s.non_civic.Used();
   // The first occurrence of every phrase, found again whenever the line changes.
   std::array<std::size_t, kWordSlots> found;
-  FindEachEntry(o, lists.NonCivicWords, used, FirstOccurrence::kAnywhere, found);
+  s.non_civic.FindEach(o, FirstOccurrence::kAnywhere, found);
   bool changed = true;
   while (changed) {
     changed = false;
     for (std::size_t i = 0; i < used; ++i) {
       const std::size_t pos = found[i];
       if (pos == npos) continue;
-      const std::string_view phrase = SlotText(lists.NonCivicWords[i]);
+      const std::string_view phrase = s.non_civic.Entry(i);
       if (pos > 0 && o[pos - 1] != ' ') continue;
       const std::size_t after = pos + phrase.size();
       SplitWords(std::string_view(o).substr(after - 1), s.first, s.second, s.rest);
@@ -106,7 +111,7 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       const bool digit_follows = after < o.size() && IsDigit(o[after]);
       if (!ends_word && !digit_follows) continue;
       // "Station Road" is a street, not a postal station.
-      if (IsStreetType(lists, s.second)) break;
+      if (IsStreetType(s, s.second)) break;
       s.number = s.second;
       if (digit_follows) {
         if (!s.first.empty()) {
@@ -133,7 +138,7 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       o.resize(pos);
       o.append(s.rest);
       TrimTrailing(o);
-      FindEachEntry(o, lists.NonCivicWords, used, FirstOccurrence::kAnywhere, found);
+      s.non_civic.FindEach(o, FirstOccurrence::kAnywhere, found);
       changed = true;
     }
   }
@@ -143,20 +148,20 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
 void TakeInnerSuite(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
-  const std::size_t used = UsedSlots(lists.SuiteWords);
+  const std::size_t used = s.suites.Used();
   std::array<std::size_t, kWordSlots> found;
-  FindEachEntry(o, lists.SuiteWords, used, FirstOccurrence::kAfterBlank, found);
+  s.suites.FindEach(o, FirstOccurrence::kAfterBlank, found);
   for (std::size_t j = 0; j < used; ++j) {
     const std::size_t pos = found[j];
     if (pos == npos) continue;
     SplitWords(std::string_view(o).substr(pos), s.first, s.second, s.rest);
-    if (s.second.empty() || IsStreetType(lists, s.second)) return;
+    if (s.second.empty() || IsStreetType(s, s.second)) return;
     p.suite_designator = SlotText(lists.SuiteSubstitutes[j]);
     p.suite_number = s.second;
     AppendWithBlank(p.non_civic, s.rest);
     o.resize(pos);
     TrimTrailing(o);
-    FindEachEntry(o, lists.SuiteWords, used, FirstOccurrence::kAfterBlank, found);
+    s.suites.FindEach(o, FirstOccurrence::kAfterBlank, found);
   }
 }
 
@@ -183,8 +188,8 @@ void TakeTrailingType(const WordLists& lists, StreetParts& p) {
   const std::size_t last_pos = LastWord(o);
   std::string_view last = std::string_view(o).substr(last_pos);
   if (EqualsIgnoringCase(last, p.scratch.second_word) || last.size() <= 1) return;
-  int slot = FindSlot(lists.StreetTypeSubstitutes, last);
-  if (slot < 0) slot = FindSlot(lists.StreetTypeWords, last);
+  int slot = p.scratch.type_substitutes.Find(last);
+  if (slot < 0) slot = p.scratch.type_words.Find(last);
   if (slot < 0) return;
   p.street_designator = SlotText(lists.StreetTypeSubstitutes[slot]);
   DropLastWord(o);
@@ -228,8 +233,8 @@ void TakeStreetNumber(StreetParts& p) {
 void TakeInnerType(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   o.push_back(' ');
-  EntryMatch match = FindRightmostEntry(o, lists.StreetTypeWords);
-  if (match.pos == npos) match = FindRightmostEntry(o, lists.StreetTypeSubstitutes);
+  EntryMatch match = p.scratch.type_words.FindRightmost(o);
+  if (match.pos == npos) match = p.scratch.type_substitutes.FindRightmost(o);
   const std::size_t best = match.pos;
   const std::size_t best_size = match.size;
   if (best == npos) {
@@ -243,9 +248,9 @@ void TakeInnerType(const WordLists& lists, StreetParts& p) {
   TrimTrailing(p.non_civic);
   TrimTrailing(p.street_designator);
   TrimTrailing(o);
-  const std::size_t used = UsedSlots(lists.StreetTypeWords);
-  for (std::size_t i = 0; i < used; ++i) {
-    if (EqualsIgnoringCase(p.street_designator, SlotText(lists.StreetTypeWords[i]))) {
+  const ListIndex<kWordSlots, kWordWidth>& words = p.scratch.type_words;
+  for (std::size_t i = 0; i < words.Used(); ++i) {
+    if (EqualsIgnoringCase(p.street_designator, words.Entry(i))) {
       p.street_designator = SlotText(lists.StreetTypeSubstitutes[i]);
     }
   }
@@ -281,21 +286,27 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
     part->clear();
   }
   StreetParts::Scratch& s = p.scratch;
+  s.non_civic.Refresh(lists.NonCivicWords);
+  s.suites.Refresh(lists.SuiteWords);
+  s.type_words.Refresh(lists.StreetTypeWords);
+  s.type_substitutes.Refresh(lists.StreetTypeSubstitutes);
   std::string& o = s.line;
   o.assign(line.substr(0, kStreetLineLimit));
+  // Without branches, so that the compiler turns the loop into block compares.
   for (char& c : o) {
-    if (c == '/' || c == '"' || c == '(' || c == ')' || c == '\\') c = ' ';
+    const bool separator = (c == '/') | (c == '"') | (c == '(') | (c == ')') | (c == '\\');
+    c = separator ? ' ' : c;
   }
   CollapseBlanks(o);
   o.erase(0, SkipToWord(o, 0));
   TrimTrailing(o);
 
   // A leading suite ("Apt 4 123 Main St").
-  SplitWords(o, s.first, s.second, s.rest);
-  if (!s.second.empty()) {
-    const std::size_t used = UsedSlots(lists.SuiteWords);
-    for (std::size_t i = 0; i < used; ++i) {
-      if (!EqualsIgnoringCase(s.first, SlotText(lists.SuiteWords[i]))) continue;
+  const WordViews lead = SplitWordViews(o);
+  if (!lead.second.empty() && s.suites.Find(lead.first) >= 0) {
+    SplitWords(o, s.first, s.second, s.rest);
+    // Every entry equal to the first word, in slot order: the last one's substitute stays.
+    for (int i = s.suites.Find(s.first); i >= 0; i = s.suites.Find(s.first, i)) {
       p.suite_designator = SlotText(lists.SuiteSubstitutes[i]);
       p.suite_number = s.second;
       o = s.rest;
@@ -305,11 +316,11 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
   TakeNonCivic(lists, p);
   TakeInnerSuite(lists, p);
 
-  SplitWords(o, s.first, s.second, s.rest);
-  s.second_word = s.second;
-  if (IsOneOf(s.first, {"GEN", "GENERAL"}) && IsOneOf(s.second, {"DEL", "DELIVERY"})) {
+  const WordViews words = SplitWordViews(o);
+  s.second_word.assign(words.second);
+  if (IsOneOf(words.first, {"GEN", "GENERAL"}) && IsOneOf(words.second, {"DEL", "DELIVERY"})) {
     AppendWithBlank(p.non_civic, "GENERAL DELIVERY");
-    o = s.rest;
+    o.erase(0, static_cast<std::size_t>(words.rest.data() - o.data()));
   }
 
   // A floor ("12 Main St 3 FL").
@@ -338,9 +349,9 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
   TakeStreetNumber(p);
 
   // A leading direction ("N Main").
-  SplitWords(o, s.first, s.second, s.rest);
-  if (!s.second.empty() && p.direction.empty()) {
-    std::string_view code = DirectionCode(s.first);
+  const WordViews front = SplitWordViews(o);
+  if (!front.second.empty() && p.direction.empty()) {
+    std::string_view code = DirectionCode(front.first);
     if (!code.empty()) {
       AdvanceOneWord(o);
       p.direction = code;

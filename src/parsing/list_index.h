@@ -1,0 +1,128 @@
+// A first-byte index of one word list, kept from record to record in a parser's scratch.
+//
+// The lists are edited in place (the editors, a preference load) and nobody tells the parsers,
+// so an index holds a copy of the list it was made from: Refresh compares the part in use with
+// the list, one memcmp, and makes the index again when they differ. Lookups read the copy, never
+// past a slot's end, and answer exactly as the ordered scans of word_lists.h and address_words.h
+// do; the index only lets them skip the slots whose first byte cannot match.
+#pragma once
+
+#include <array>
+#include <bit>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
+#include <string_view>
+
+#include "parsing/address_words.h"
+#include "parsing/word_lists.h"
+#include "strings/char_class.h"
+#include "strings/search.h"
+
+namespace vt {
+
+// Which first occurrence of an entry ListIndex::FindEach reports.
+enum class FirstOccurrence {
+  kAnywhere,    // as FindText(text, entry)
+  kAfterBlank,  // as FindAfterBlank(text, entry, false): after a blank, never at offset 0
+};
+
+template <std::size_t N, std::size_t W>
+class ListIndex {
+  static_assert(N <= 64, "a set of slots is one 64-bit word");
+  static_assert(W <= 255, "an entry's length is one byte");
+
+ public:
+  // Makes the index again when the list differs from the copy it was made from. Only the
+  // slots in use and the first byte of the empty slot after them count: nothing else is read.
+  // A new index is that of an all-empty list.
+  void Refresh(const char (&list)[N][W]) {
+    const std::size_t compared = used_ * W + (used_ < N ? 1 : 0);
+    if (std::memcmp(copy_, list, compared) == 0) return;
+    std::memcpy(copy_, list, sizeof copy_);
+    used_ = 0;
+    for (auto& bucket : by_first_) bucket = 0;
+    while (used_ < N && copy_[used_][0] != '\0') {
+      length_[used_] = static_cast<std::uint8_t>(SlotText(copy_[used_]).size());
+      by_first_[Bucket(copy_[used_][0])] |= std::uint64_t{1} << used_;
+      ++used_;
+    }
+  }
+
+  // The slots in use (UsedSlots) and the text of one of them (SlotText).
+  [[nodiscard]] std::size_t Used() const { return used_; }
+  [[nodiscard]] std::string_view Entry(std::size_t i) const { return {copy_[i], length_[i]}; }
+
+  // A set (bit i: slot i) holding every used slot whose entry begins with c, ASCII case
+  // ignored, and maybe a few others.
+  [[nodiscard]] std::uint64_t MayBeginWith(char c) const { return by_first_[Bucket(c)]; }
+
+  // The first used slot after `after` whose entry equals word ignoring ASCII case, or -1: with
+  // after = -1, FindSlot(list, word).
+  [[nodiscard]] int Find(std::string_view word, int after = -1) const {
+    if (word.empty()) return -1;
+    std::uint64_t candidates = by_first_[Bucket(word[0])];
+    candidates &= after < 0 ? ~std::uint64_t{0} : ~std::uint64_t{0} << after << 1;
+    for (; candidates != 0; candidates &= candidates - 1) {
+      const int i = std::countr_zero(candidates);
+      if (EqualsIgnoringCase(Entry(static_cast<std::size_t>(i)), word)) return i;
+    }
+    return -1;
+  }
+
+  // Where each used entry first occurs in text under the rule, npos where it does not: one
+  // walk over the text instead of one search per entry.
+  void FindEach(std::string_view text, FirstOccurrence rule, std::array<std::size_t, N>& at) const {
+    // FindText looks no further; FindAfterBlank has no limit.
+    if (rule == FirstOccurrence::kAnywhere) text = text.substr(0, kFindTextLimit);
+    for (std::size_t i = 0; i < used_; ++i) at[i] = std::string_view::npos;
+    std::uint64_t open = used_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used_) - 1;
+    const std::size_t start = rule == FirstOccurrence::kAfterBlank ? 1 : 0;
+    for (std::size_t pos = start; pos < text.size() && open != 0; ++pos) {
+      if (rule == FirstOccurrence::kAfterBlank && text[pos - 1] != ' ') continue;
+      for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & open; candidates != 0;
+           candidates &= candidates - 1) {
+        const int i = std::countr_zero(candidates);
+        if (!StandsAt(text, pos, static_cast<std::size_t>(i))) continue;
+        at[static_cast<std::size_t>(i)] = pos;
+        open &= ~(std::uint64_t{1} << i);
+      }
+    }
+  }
+
+  // FindRightmostEntry(text, list): of the entries that occur as " " + entry + " ", the one
+  // whose first occurrence lies right-most (the earlier slot on a tie).
+  [[nodiscard]] EntryMatch FindRightmost(std::string_view text) const {
+    std::uint64_t seen = 0;
+    EntryMatch best;
+    for (std::size_t pos = 1; pos < text.size(); ++pos) {
+      if (text[pos - 1] != ' ') continue;
+      for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & ~seen; candidates != 0;
+           candidates &= candidates - 1) {
+        const int i = std::countr_zero(candidates);
+        const std::size_t size = length_[static_cast<std::size_t>(i)];
+        if (pos + size >= text.size() || text[pos + size] != ' ') continue;
+        if (!StandsAt(text, pos, static_cast<std::size_t>(i))) continue;
+        seen |= std::uint64_t{1} << i;
+        if (best.pos != pos) best = {pos, size};
+      }
+    }
+    return best;
+  }
+
+ private:
+  // The low six bits of the folded byte: "A"-"Z" and the digits each have their own.
+  static std::size_t Bucket(char c) { return static_cast<unsigned char>(UpperAscii(c)) & 63u; }
+
+  bool StandsAt(std::string_view text, std::size_t pos, std::size_t i) const {
+    return text.size() - pos >= length_[i] &&
+           EqualsIgnoringCase(text.substr(pos, length_[i]), Entry(i));
+  }
+
+  char copy_[N][W] = {};
+  std::uint8_t length_[N] = {};
+  std::size_t used_ = 0;
+  std::uint64_t by_first_[64] = {};
+};
+
+}  // namespace vt
