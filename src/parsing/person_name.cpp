@@ -40,13 +40,6 @@ void CutToPart(std::string& text) {
   if (text.size() > kPartLimit) text.resize(kPartLimit);
 }
 
-// text := a + " " + b: the line from its next word on, as the splitter keeps it.
-void JoinTwo(std::string& text, std::string_view a, std::string_view b) {
-  text.assign(a);
-  text.push_back(' ');
-  text.append(b);
-}
-
 void AppendAfterBlank(std::string& text, std::string_view piece) {
   if (!text.empty()) text.push_back(' ');
   text.append(piece);
@@ -205,7 +198,7 @@ class Splitter {
     SplitFront();
     if (p == '4') return LeadingLastName();
     if (p == '5') {
-      const int slot = s_.suffixes.Find(s_.w1);
+      const int slot = s_.suffixes.Find(front_.first);
       if (slot >= 0) {
         name_.suffix.assign(SlotText(lists_.SuffixSubstitutes[slot]));
         TakeFirstWord();
@@ -214,60 +207,71 @@ class Splitter {
       return true;
     }
     // p is 2 or 3: the first or the middle name is the next word.
-    PartOf(name_, p)->assign(s_.w1);
+    PartOf(name_, p)->assign(front_.first);
     TakeFirstWord();
     h.erase(0, 1);
     return true;
   }
 
  private:
-  void SplitFront() { SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest); }
-  void TakeFirstWord() { JoinTwo(s_.n, s_.w2, s_.rest); }
+  // The first words of n (w1, w2 and the rest), as views that hold until n changes.
+  void SplitFront() { front_ = SplitHyphenWordViews(s_.n); }
+
+  // n := a + " " + b; a and b may view n.
+  void Join(std::string_view a, std::string_view b) {
+    std::string& joined = s_.joined;
+    joined.assign(a);
+    joined.push_back(' ');
+    joined.append(b);
+    s_.n.swap(joined);
+  }
+
+  // n := its tail from `tail` on (a view of n that runs to its end).
+  void KeepTail(std::string_view tail) { s_.n.erase(0, s_.n.size() - tail.size()); }
+
+  // The line from its next word on, as the splitter keeps it.
+  void TakeFirstWord() { Join(front_.second, front_.rest); }
 
   std::string_view Substitute(int slot) const { return SlotText(lists_.TitleSubstitutes[slot]); }
 
   // "Dr & Mrs John Smith", "Judge and Mrs Smith": a title after "&" or "and" joins the first.
   bool LeadingTitle() {
-    std::string& n = s_.n;
-    const std::size_t window = std::min(n.size(), s_.w1.size() + 3);
+    const std::string_view n = s_.n;
+    const WordViews w = front_;
+    const std::size_t window = std::min(n.size(), w.first.size() + 3);
     const bool joined =
-        std::string_view(n).substr(0, window).find('&') != npos || EqualsIgnoringCase(s_.w2, "and");
-    const bool and_follows = EqualsIgnoringCase(s_.w2, "and");
-    const int slot = s_.titles.Find(s_.w1);
+        n.substr(0, window).find('&') != npos || EqualsIgnoringCase(w.second, "and");
+    const bool and_follows = EqualsIgnoringCase(w.second, "and");
+    const int slot = s_.titles.Find(w.first);
     if (slot >= 0) {
       AppendAfterBlank(name_.title, Substitute(slot));
       if (and_follows) {
-        n.assign(s_.rest);
+        KeepTail(w.rest);
       } else {
         TakeFirstWord();
       }
       if (joined) {
-        SplitHyphenWords(n, s_.a, s_.b, s_.c);
-        const int second = s_.titles.Find(s_.a);
+        const WordViews next = SplitHyphenWordViews(s_.n);
+        const int second = s_.titles.Find(next.first);
         if (second >= 0) {
           name_.title.append(" & ").append(Substitute(second));
-          JoinTwo(n, s_.b, s_.c);
+          Join(next.second, next.rest);
         }
       }
       return true;
     }
     if (joined) {
       // x is the word after w1, or after the "and" that follows it.
-      if (and_follows) {
-        SplitHyphenWords(s_.rest, s_.a, s_.b, s_.c);
-      } else {
-        s_.a.assign(s_.w2);
-        s_.b.assign(s_.rest);
-        s_.c.clear();
-      }
-      const int x = s_.titles.Find(s_.a);
-      if (x >= 0) {
-        AppendAfterBlank(name_.title, s_.w1);
-        name_.title.append(" & ").append(Substitute(x));
+      const WordViews x = and_follows ? SplitHyphenWordViews(w.rest)
+                                      : WordViews{w.second, w.rest, std::string_view()};
+      const int title = s_.titles.Find(x.first);
+      if (title >= 0) {
+        AppendAfterBlank(name_.title, w.first);
+        name_.title.append(" & ").append(Substitute(title));
         if (and_follows) {
-          JoinTwo(n, s_.b, s_.c);
+          Join(x.second, x.rest);
         } else {
-          n.assign(s_.b);
+          KeepTail(x.second);
         }
         return true;
       }
@@ -308,16 +312,17 @@ class Splitter {
   bool LeadingLastName() {
     std::string& last = name_.last;
     last.clear();
-    if (!s_.w2.empty() && !s_.rest.empty() && IsPrefixPair(lists_, s_.w1, s_.w2)) {
-      last.append(s_.w1).append(" ").append(s_.w2).append(" ");
-      s_.n.assign(s_.rest);
-      SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest);
-    } else if (!s_.w2.empty() && IsSinglePrefix(lists_, s_.w1)) {
-      last.append(s_.w1).append(" ");
+    const WordViews& w = front_;
+    if (!w.second.empty() && !w.rest.empty() && IsPrefixPair(lists_, w.first, w.second)) {
+      last.append(w.first).append(" ").append(w.second).append(" ");
+      KeepTail(w.rest);
+      SplitFront();
+    } else if (!w.second.empty() && IsSinglePrefix(lists_, w.first)) {
+      last.append(w.first).append(" ");
       TakeFirstWord();
-      SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest);
+      SplitFront();
     }
-    last.append(s_.w1);
+    last.append(w.first);
     TakeFirstWord();
     s_.codes.erase(0, 1);
     return true;
@@ -349,6 +354,7 @@ class Splitter {
   const WordLists& lists_;
   PersonName& name_;
   PersonName::Scratch& s_;
+  WordViews front_;
 };
 
 // " & " or " and " (ASCII case ignored) in the line, in one walk over its blanks.

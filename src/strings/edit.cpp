@@ -81,15 +81,17 @@ void TrimTrailingChar(std::string& text, char c) {
 }
 
 void CollapseBlanks(std::string& text) {
-  // Most texts have no two blanks in a row: a branch-free count (block compares) comes first.
-  const char* const data = text.data();
-  std::size_t pairs = 0;
-  for (std::size_t i = 1; i < text.size(); ++i) pairs += (data[i - 1] == ' ') & (data[i] == ' ');
-  if (pairs == 0) return;
-  std::size_t write = 0;
-  for (std::size_t read = 0; read < text.size(); ++read) {
-    if (IsBlank(text[read]) && write > 0 && IsBlank(text[write - 1])) continue;
-    text[write++] = text[read];
+  // Through locals, so that the bytes written are not taken for the string's own length; the
+  // bytes before the first pair of blanks stay where they are.
+  char* const bytes = text.data();
+  const std::size_t size = text.size();
+  std::size_t write = 1;
+  while (write < size && !(IsBlank(bytes[write - 1]) && IsBlank(bytes[write]))) ++write;
+  if (write >= size) return;
+  for (std::size_t read = write + 1; read < size; ++read) {
+    const char c = bytes[read];
+    if (IsBlank(c) && IsBlank(bytes[write - 1])) continue;
+    bytes[write++] = c;
   }
   text.resize(write);
 }

@@ -87,6 +87,13 @@ std::size_t WordBeforeLast(std::string_view source, int times, std::string& dest
   return start;
 }
 
+WordViews ViewsOf(std::string_view source, std::uint8_t run_bits) {
+  const Cuts c = CutWords(source, run_bits);
+  return {source.substr(0, c.first_end),
+          source.substr(c.second_begin, c.second_end - c.second_begin),
+          source.substr(c.rest_begin)};
+}
+
 }  // namespace
 
 void SplitWords(std::string_view source, std::string& first, std::string& second,
@@ -95,10 +102,11 @@ void SplitWords(std::string_view source, std::string& first, std::string& second
 }
 
 WordViews SplitWordViews(std::string_view source) {
-  const Cuts c = CutWords(source, kWordRunBits);
-  return {source.substr(0, c.first_end),
-          source.substr(c.second_begin, c.second_end - c.second_begin),
-          source.substr(c.rest_begin)};
+  return ViewsOf(source, kWordRunBits);
+}
+
+WordViews SplitHyphenWordViews(std::string_view source) {
+  return ViewsOf(source, kHyphenRunBits);
 }
 
 void SplitHyphenWords(std::string_view source, std::string& first, std::string& second,

@@ -50,6 +50,8 @@ struct WordViews {
   std::string_view rest;
 };
 [[nodiscard]] WordViews SplitWordViews(std::string_view source);
+// As SplitWordViews with the words of SplitHyphenWords.
+[[nodiscard]] WordViews SplitHyphenWordViews(std::string_view source);
 // As SplitWords with SkipHyphenWord runs, so "Jean-Paul" stays whole and "_" ends a word.
 void SplitHyphenWords(std::string_view source, std::string& first, std::string& second,
                       std::string& rest);
