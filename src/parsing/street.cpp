@@ -197,34 +197,34 @@ void TakeTrailingType(const WordLists& lists, StreetParts& p) {
 
 void TakeStreetNumber(StreetParts& p) {
   std::string& o = p.scratch.line;
-  StreetParts::Scratch& s = p.scratch;
   TrimTrailing(o);
-  SplitWords(o, s.first, s.second, s.rest);
-  if (!s.rest.empty()) {
-    const bool a = LooksNumeric(s.first);
+  // Views of o: everything is read from them before o changes.
+  const WordViews w = SplitWordViews(o);
+  const auto rest_at = static_cast<std::size_t>(w.rest.data() - o.data());
+  if (!w.rest.empty()) {
+    const bool a = LooksNumeric(w.first);
     const bool b =
-        LooksNumeric(s.second) && s.rest != "A" && s.rest != "B" && p.suite_number.empty();
+        LooksNumeric(w.second) && w.rest != "A" && w.rest != "B" && p.suite_number.empty();
     if (a && b) {
-      p.suite_number.assign(p.suite_designator).append(s.first);
-      p.street_number = s.second;
-      o = s.rest;
+      p.suite_number.assign(p.suite_designator).append(w.first);
+      p.street_number.assign(w.second);
+      o.erase(0, rest_at);
       return;
     }
     if (!a) return;
-    p.street_number = s.first;
-    AdvanceOneWord(o);
-    const bool keeps_direction = p.direction.empty() && (s.second == "N" || s.second == "S" ||
-                                                         s.second == "E" || s.second == "W");
+    p.street_number.assign(w.first);
+    const bool keeps_direction = p.direction.empty() && (w.second == "N" || w.second == "S" ||
+                                                         w.second == "E" || w.second == "W");
     const bool letter_after_number =
-        s.second.size() == 1 && !s.first.empty() && !IsLetter(s.first.back());
-    if (!keeps_direction && letter_after_number) {
-      p.street_number.append(s.second);
-      AdvanceOneWord(o);
-    }
+        w.second.size() == 1 && !w.first.empty() && !IsLetter(w.first.back());
+    const bool takes_letter = !keeps_direction && letter_after_number;
+    if (takes_letter) p.street_number.append(w.second);
+    AdvanceOneWord(o);
+    if (takes_letter) AdvanceOneWord(o);
     return;
   }
-  if (!s.second.empty() && LooksNumeric(s.first)) {
-    p.street_number = s.first;
+  if (!w.second.empty() && LooksNumeric(w.first)) {
+    p.street_number.assign(w.first);
     AdvanceOneWord(o);
   }
 }

@@ -68,12 +68,6 @@ void ReplaceAllText(std::string& text, std::string_view searched, std::string_vi
   text.resize(std::min(grown, kReplaceAllTextLimit));
 }
 
-void TrimTrailing(std::string& text) {
-  std::size_t end = text.size();
-  while (end > 0 && !IsWordChar(text[end - 1])) --end;
-  text.resize(end);
-}
-
 void TrimTrailingChar(std::string& text, char c) {
   std::size_t end = text.size();
   while (end > 0 && text[end - 1] == c) --end;
