@@ -1,7 +1,6 @@
 // The gender of a first name: a binary search of the table's sorted index.
 #include "dictionary/first_name_lookup.h"
 
-#include <algorithm>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +37,27 @@ Key KeyOf(const char (&name)[kKeyWidth]) {
   return {LoadBigEndian(name), LoadBigEndian(name + 8)};
 }
 
+// KeyOf(entry.name) < key, worked out without a branch.
+bool EntryBefore(const FirstNameIndexEntry& entry, const Key& key) {
+  const std::uint64_t high = LoadBigEndian(entry.name);
+  const std::uint64_t low = LoadBigEndian(entry.name + 8);
+  return (high < key.high) | ((high == key.high) & (low < key.low));
+}
+
+// std::lower_bound over the index, halving by a conditional move rather than a branch: which
+// half a name falls in cannot be predicted, and every record looks up several names.
+const FirstNameIndexEntry* LowerBound(const Key& key) {
+  const FirstNameIndexEntry* base = kFirstNameIndex.data();
+  std::size_t count = kFirstNameIndex.size();
+  if (count == 0) return base;
+  while (count > 1) {
+    const std::size_t half = count / 2;
+    base = EntryBefore(base[half], key) ? base + half : base;
+    count -= half;
+  }
+  return base + (EntryBefore(*base, key) ? 1 : 0);
+}
+
 }  // namespace
 
 int GenderOfFirstName(std::string_view name) {
@@ -54,14 +74,9 @@ int GenderOfFirstName(std::string_view name) {
   }
 
   const Key key = KeyOf(word);
-  const auto found = std::lower_bound(kFirstNameIndex.begin(), kFirstNameIndex.end(), key,
-                                      [](const FirstNameIndexEntry& entry, const Key& wanted) {
-                                        // The first eight bytes settle almost every step.
-                                        const std::uint64_t high = LoadBigEndian(entry.name);
-                                        if (high != wanted.high) return high < wanted.high;
-                                        return LoadBigEndian(entry.name + 8) < wanted.low;
-                                      });
-  if (found == kFirstNameIndex.end() || KeyOf(found->name) != key) return 0;
+  const FirstNameIndexEntry* const found = LowerBound(key);
+  if (found == kFirstNameIndex.data() + kFirstNameIndex.size() || KeyOf(found->name) != key)
+    return 0;
   return found->gender;
 }
 
