@@ -23,8 +23,9 @@ namespace vt {
 
 // Which first occurrence of an entry ListIndex::FindEach reports.
 enum class FirstOccurrence {
-  kAnywhere,    // as FindText(text, entry)
-  kAfterBlank,  // as FindAfterBlank(text, entry, false): after a blank, never at offset 0
+  kAnywhere,       // as FindText(text, entry)
+  kAfterBlank,     // as FindAfterBlank(text, entry, false): after a blank, never at offset 0
+  kAnywhereIfLed,  // as FindText(text, entry), but npos when that is neither 0 nor after a blank
 };
 
 template <std::size_t N, std::size_t W>
@@ -74,8 +75,12 @@ class ListIndex {
   // walk over the text instead of one search per entry.
   void FindEach(std::string_view text, FirstOccurrence rule, std::array<std::size_t, N>& at) const {
     // FindText looks no further; FindAfterBlank has no limit.
-    if (rule == FirstOccurrence::kAnywhere) text = text.substr(0, kFindTextLimit);
+    if (rule != FirstOccurrence::kAfterBlank) text = text.substr(0, kFindTextLimit);
     for (std::size_t i = 0; i < used_; ++i) at[i] = std::string_view::npos;
+    if (rule == FirstOccurrence::kAnywhereIfLed) {
+      FindEachLed(text, at);
+      return;
+    }
     std::uint64_t open = used_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used_) - 1;
     const std::size_t start = rule == FirstOccurrence::kAfterBlank ? 1 : 0;
     for (std::size_t pos = start; pos < text.size() && open != 0; ++pos) {
@@ -111,6 +116,27 @@ class ListIndex {
   }
 
  private:
+  // kAnywhereIfLed: only an entry that stands somewhere at 0 or after a blank can have its first
+  // occurrence there, so those few places are tried first and the others searched for.
+  void FindEachLed(std::string_view text, std::array<std::size_t, N>& at) const {
+    std::uint64_t led = 0;
+    for (std::size_t pos = 0; pos < text.size();) {
+      for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & ~led; candidates != 0;
+           candidates &= candidates - 1) {
+        const int i = std::countr_zero(candidates);
+        if (StandsAt(text, pos, static_cast<std::size_t>(i))) led |= std::uint64_t{1} << i;
+      }
+      const std::size_t blank = text.find(' ', pos);
+      if (blank == std::string_view::npos) break;
+      pos = blank + 1;
+    }
+    for (; led != 0; led &= led - 1) {
+      const auto i = static_cast<std::size_t>(std::countr_zero(led));
+      const std::size_t first = FindText(text, Entry(i));
+      if (first == 0 || text[first - 1] == ' ') at[i] = first;
+    }
+  }
+
   // The low six bits of the folded byte: "A"-"Z" and the digits each have their own.
   static std::size_t Bucket(char c) { return static_cast<unsigned char>(UpperAscii(c)) & 63u; }
 

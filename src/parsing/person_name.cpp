@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <bit>
 #include <cstddef>
+#include <cstdint>
 
 #include "parsing/gender.h"
 #include "strings/char_class.h"
@@ -100,16 +101,28 @@ std::size_t NextStripPosition(std::string_view line, std::size_t pos) {
   return SkipToWord(line, SkipWord(line, pos));
 }
 
-// Whether any entry stands at a word start of the line. When none does, the step removes
-// nothing: the line, and so its word starts, stay as they are for every entry. One walk over
-// the words instead of one per entry.
+// Whether any entry stands where a word starts: at a letter, digit or underscore that opens the
+// line or follows another byte. That is every place the strip step visits and a few more, so a
+// "no" means the step removes nothing (the line, and so its places, stay as they are for every
+// entry). The places come from a bit mask of 64 bytes at a time, without a branch per byte.
 bool AnyNameStrip(std::string_view line, const ListIndex<kWordSlots, kWordWidth>& strips) {
-  for (std::size_t pos = FirstStripPosition(line); pos < line.size();
-       pos = NextStripPosition(line, pos)) {
-    for (std::uint64_t candidates = strips.MayBeginWith(line[pos]); candidates != 0;
-         candidates &= candidates - 1) {
-      const auto i = static_cast<std::size_t>(std::countr_zero(candidates));
-      if (StripAt(line, pos, strips.Entry(i))) return true;
+  std::uint64_t carry = 0;  // the last byte of the block before opens or continues a word
+  for (std::size_t block = 0; block < line.size(); block += 64) {
+    const std::size_t size = std::min<std::size_t>(64, line.size() - block);
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+      const char c = line[block + i];
+      word |= static_cast<std::uint64_t>(IsWordChar(c) || c == '_') << i;
+    }
+    std::uint64_t starts = word & ~((word << 1) | carry);
+    carry = (word >> (size - 1)) & 1;
+    for (; starts != 0; starts &= starts - 1) {
+      const std::size_t pos = block + static_cast<std::size_t>(std::countr_zero(starts));
+      for (std::uint64_t candidates = strips.MayBeginWith(line[pos]); candidates != 0;
+           candidates &= candidates - 1) {
+        const auto i = static_cast<std::size_t>(std::countr_zero(candidates));
+        if (StripAt(line, pos, strips.Entry(i))) return true;
+      }
     }
   }
   return false;

@@ -39,6 +39,14 @@ constexpr std::string_view kOrdinalNumbers[] = {
     "11TH", "12TH", "13TH", "14TH", "15TH", "16TH", "17TH", "18TH", "19TH", "20TH",
 };
 
+// Every byte as itself, but "/", double quote, "(", ")" and backslash as a blank.
+constexpr std::array<unsigned char, 256> kSeparatorsToBlanks = [] {
+  std::array<unsigned char, 256> table{};
+  for (std::size_t b = 0; b < table.size(); ++b) table[b] = static_cast<unsigned char>(b);
+  for (unsigned char separator : {'/', '"', '(', ')', '\\'}) table[separator] = ' ';
+  return table;
+}();
+
 std::string_view DirectionCode(std::string_view word) {
   for (const Direction& d : kDirections) {
     if (EqualsIgnoringCase(word, d.short_form) || EqualsIgnoringCase(word, d.long_form)) {
@@ -94,9 +102,10 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
   const std::size_t used = s.non_civic.Used();
-  // The first occurrence of every phrase, found again whenever the line changes.
+  // The first occurrence of every phrase that counts (at the start or after a blank), found
+  // again whenever the line changes.
   std::array<std::size_t, kWordSlots> found;
-  s.non_civic.FindEach(o, FirstOccurrence::kAnywhere, found);
+  s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
   bool changed = true;
   while (changed) {
     changed = false;
@@ -138,7 +147,7 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       o.resize(pos);
       o.append(s.rest);
       TrimTrailing(o);
-      s.non_civic.FindEach(o, FirstOccurrence::kAnywhere, found);
+      s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
       changed = true;
     }
   }
@@ -292,14 +301,12 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
   s.type_substitutes.Refresh(lists.StreetTypeSubstitutes);
   std::string& o = s.line;
   o.assign(line.substr(0, kStreetLineLimit));
-  // Without branches and through locals, so that the compiler turns the loop into block
-  // compares.
+  // One table lookup a byte, through locals so that the writes are not taken for the string's
+  // own length.
   char* const bytes = o.data();
   const std::size_t size = o.size();
   for (std::size_t i = 0; i < size; ++i) {
-    const char c = bytes[i];
-    const bool separator = (c == '/') | (c == '"') | (c == '(') | (c == ')') | (c == '\\');
-    bytes[i] = separator ? ' ' : c;
+    bytes[i] = static_cast<char>(kSeparatorsToBlanks[static_cast<unsigned char>(bytes[i])]);
   }
   CollapseBlanks(o);
   o.erase(0, SkipToWord(o, 0));
