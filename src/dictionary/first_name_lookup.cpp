@@ -44,11 +44,10 @@ bool EntryBefore(const FirstNameIndexEntry& entry, const Key& key) {
   return (high < key.high) | ((high == key.high) & (low < key.low));
 }
 
-// std::lower_bound over the index, halving by a conditional move rather than a branch: which
-// half a name falls in cannot be predicted, and every record looks up several names.
-const FirstNameIndexEntry* LowerBound(const Key& key) {
-  const FirstNameIndexEntry* base = kFirstNameIndex.data();
-  std::size_t count = kFirstNameIndex.size();
+// std::lower_bound over [base, base + count), halving by a conditional move rather than a
+// branch: which half a name falls in cannot be predicted, and every record looks up several.
+const FirstNameIndexEntry* LowerBound(const FirstNameIndexEntry* base, std::size_t count,
+                                      const Key& key) {
   if (count == 0) return base;
   while (count > 1) {
     const std::size_t half = count / 2;
@@ -73,10 +72,15 @@ int GenderOfFirstName(std::string_view name) {
     word[i] = UpperAscii(word[i]);
   }
 
+  // Every name begins with a letter from A to Z; only that letter's names are searched.
+  const auto letter = static_cast<std::size_t>(static_cast<unsigned char>(word[0]) - 'A');
+  if (letter >= 26) return 0;
+  const FirstNameIndexEntry* const begin = kFirstNameIndex.data() + kFirstNameLetterStarts[letter];
+  const std::size_t count =
+      static_cast<std::size_t>(kFirstNameLetterStarts[letter + 1] - kFirstNameLetterStarts[letter]);
   const Key key = KeyOf(word);
-  const FirstNameIndexEntry* const found = LowerBound(key);
-  if (found == kFirstNameIndex.data() + kFirstNameIndex.size() || KeyOf(found->name) != key)
-    return 0;
+  const FirstNameIndexEntry* const found = LowerBound(begin, count, key);
+  if (found == begin + count || KeyOf(found->name) != key) return 0;
   return found->gender;
 }
 

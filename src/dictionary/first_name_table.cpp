@@ -2,6 +2,9 @@
 
 #include "dictionary/first_name_table.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vt {
@@ -2932,5 +2935,27 @@ constinit const std::array<FirstNameRun, 4> kFirstNameRuns = {{
     {kRun4, -1},
 }};
 constinit const std::span<const FirstNameIndexEntry> kFirstNameIndex = kIndex;
+
+namespace {
+
+// Where each letter's names begin in the index; built while compiling, which also checks that
+// the index is in byte order and that every name begins with a letter from A to Z.
+constexpr std::array<std::uint16_t, 27> kLetterStarts = [] {
+  std::array<std::uint16_t, 27> starts{};
+  std::size_t entry = 0;
+  for (std::size_t letter = 0; letter < 26; ++letter) {
+    starts[letter] = static_cast<std::uint16_t>(entry);
+    while (entry < std::size(kIndex) && kIndex[entry].name[0] == 'A' + static_cast<char>(letter)) {
+      ++entry;
+    }
+  }
+  starts[26] = static_cast<std::uint16_t>(entry);
+  if (entry != std::size(kIndex)) throw "an index name does not begin with A to Z in order";
+  return starts;
+}();
+
+}  // namespace
+
+constinit const std::array<std::uint16_t, 27>& kFirstNameLetterStarts = kLetterStarts;
 
 }  // namespace vt

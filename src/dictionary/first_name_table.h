@@ -32,4 +32,8 @@ struct FirstNameIndexEntry {
 // Every distinct name of the table once, in byte order, with the gender of its first entry.
 extern const std::span<const FirstNameIndexEntry> kFirstNameIndex;
 
+// Where the index names of each first letter begin: entry k for letter "A" + k, entry 26 the
+// end of the index. Every name begins with a letter from A to Z.
+extern const std::array<std::uint16_t, 27>& kFirstNameLetterStarts;
+
 }  // namespace vt

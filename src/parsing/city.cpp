@@ -2,7 +2,6 @@
 // part from a street line that holds both.
 #include "parsing/city.h"
 
-#include <algorithm>
 #include <bitset>
 #include <cstddef>
 
@@ -121,8 +120,7 @@ int FindStateName(const WordLists& lists, std::string_view o, std::size_t& start
   int best = -1;
   std::size_t best_size = 0;
   // Row 99 is never scanned: the lists have always stopped one short of their capacity.
-  const std::size_t rows = std::min(UsedSlots(lists.StateNames), kStateSlots - 1);
-  for (std::size_t i = 0; i < rows; ++i) {
+  for (std::size_t i = 0; i < kStateSlots - 1 && lists.StateNames[i][0] != '\0'; ++i) {
     if (!starts.test(static_cast<unsigned char>(UpperAscii(lists.StateNames[i][0])))) continue;
     std::string_view name = SlotText(lists.StateNames[i]);
     while (!name.empty() && !IsWordChar(name.back())) name.remove_suffix(1);
