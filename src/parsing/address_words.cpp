@@ -18,14 +18,4 @@ std::size_t FindAfterBlank(std::string_view text, std::string_view entry, bool b
   return std::string_view::npos;
 }
 
-namespace address_internal {
-
-bool MatchesBetweenBlanks(std::string_view text, std::size_t pos, std::string_view entry) {
-  if (entry.empty() || pos + entry.size() >= text.size()) return false;
-  if (text[pos + entry.size()] != ' ') return false;
-  return EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
-}
-
-}  // namespace address_internal
-
 }  // namespace vt

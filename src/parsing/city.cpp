@@ -2,6 +2,7 @@
 // part from a street line that holds both.
 #include "parsing/city.h"
 
+#include <bit>
 #include <bitset>
 #include <cstddef>
 
@@ -223,15 +224,18 @@ void SplitCityInStreet(const WordLists& lists, bool city_in_street, CityParts& p
   }
 
   // t: the right-most street type word before the last word.
-  EntryMatch match = FindRightmostEntry(b, lists.StreetTypeWords);
-  if (match.pos == npos) match = FindRightmostEntry(b, lists.StreetTypeSubstitutes);
+  s.type_words.Refresh(lists.StreetTypeWords);
+  s.type_substitutes.Refresh(lists.StreetTypeSubstitutes);
+  EntryMatch match = s.type_words.FindRightmost(b);
+  if (match.pos == npos) match = s.type_substitutes.FindRightmost(b);
   std::size_t t = match.pos;
   std::size_t t_size = match.size;
   if (t != npos) {
-    for (const auto* list : {&lists.StreetTypeWords, &lists.StreetTypeSubstitutes}) {
-      const std::size_t used = UsedSlots(*list);
-      for (std::size_t i = 0; i < used; ++i) {
-        const std::string_view entry = SlotText((*list)[i]);
+    for (const auto* index : {&s.type_words, &s.type_substitutes}) {
+      // In slot order; an entry that stands between blanks nowhere cannot move t.
+      for (std::uint64_t between = index->BetweenBlanks(b); between != 0; between &= between - 1) {
+        const std::string_view entry =
+            index->Entry(static_cast<std::size_t>(std::countr_zero(between)));
         const std::size_t at = FindAfterBlank(b, entry, true, t);
         if (at != npos && at > t && at < p) {
           t = at;

@@ -3,8 +3,8 @@
 // The lists are edited in place (the editors, a preference load) and nobody tells the parsers,
 // so an index holds a copy of the list it was made from: Refresh compares the part in use with
 // the list, one memcmp, and makes the index again when they differ. Lookups read the copy, never
-// past a slot's end, and answer exactly as the ordered scans of word_lists.h and address_words.h
-// do; the index only lets them skip the slots whose first byte cannot match.
+// past a slot's end, and answer exactly as the ordered scans over the slots (FindSlot, FindText,
+// FindAfterBlank) do; the index only lets them skip the slots whose first byte cannot match.
 #pragma once
 
 #include <array>
@@ -14,12 +14,17 @@
 #include <cstring>
 #include <string_view>
 
-#include "parsing/address_words.h"
 #include "parsing/word_lists.h"
 #include "strings/char_class.h"
 #include "strings/search.h"
 
 namespace vt {
+
+// An entry found in a text: its offset and size; pos is npos when none is found.
+struct EntryMatch {
+  std::size_t pos = std::string_view::npos;
+  std::size_t size = 0;
+};
 
 // Which first occurrence of an entry ListIndex::FindEach reports.
 enum class FirstOccurrence {
@@ -95,10 +100,23 @@ class ListIndex {
     }
   }
 
-  // FindRightmostEntry(text, list): of the entries that occur as " " + entry + " ", the one
-  // whose first occurrence lies right-most (the earlier slot on a tie).
+  // Of the entries that occur as " " + entry + " ", the one whose first occurrence (as
+  // FindAfterBlank(text, entry, true) finds it) lies right-most, the earlier slot on a tie.
   [[nodiscard]] EntryMatch FindRightmost(std::string_view text) const {
-    std::uint64_t seen = 0;
+    std::uint64_t between = 0;
+    return Rightmost(text, between);
+  }
+
+  // The set of used slots whose entry occurs somewhere as " " + entry + " ": a slot outside it
+  // is found by no FindAfterBlank(text, entry, true, from).
+  [[nodiscard]] std::uint64_t BetweenBlanks(std::string_view text) const {
+    std::uint64_t between = 0;
+    static_cast<void>(Rightmost(text, between));
+    return between;
+  }
+
+ private:
+  EntryMatch Rightmost(std::string_view text, std::uint64_t& seen) const {
     EntryMatch best;
     for (std::size_t pos = 1; pos < text.size(); ++pos) {
       if (text[pos - 1] != ' ') continue;
@@ -115,7 +133,6 @@ class ListIndex {
     return best;
   }
 
- private:
   // kAnywhereIfLed: only an entry that stands somewhere at 0 or after a blank can have its first
   // occurrence there, so those few places are tried first and the others searched for.
   void FindEachLed(std::string_view text, std::array<std::size_t, N>& at) const {

@@ -5,7 +5,6 @@
 #include <array>
 #include <cstddef>
 
-#include "parsing/address_words.h"
 #include "strings/char_class.h"
 #include "strings/digits.h"
 #include "strings/edit.h"
