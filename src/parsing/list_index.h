@@ -87,9 +87,10 @@ class ListIndex {
       return;
     }
     std::uint64_t open = used_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used_) - 1;
-    const std::size_t start = rule == FirstOccurrence::kAfterBlank ? 1 : 0;
-    for (std::size_t pos = start; pos < text.size() && open != 0; ++pos) {
-      if (rule == FirstOccurrence::kAfterBlank && text[pos - 1] != ' ') continue;
+    // Every byte, or only the bytes after a blank, reached from blank to blank.
+    const bool after_blank = rule == FirstOccurrence::kAfterBlank;
+    std::size_t pos = after_blank ? NextAfterBlank(text, 0) : 0;
+    while (pos < text.size() && open != 0) {
       for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & open; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
@@ -97,6 +98,7 @@ class ListIndex {
         at[static_cast<std::size_t>(i)] = pos;
         open &= ~(std::uint64_t{1} << i);
       }
+      pos = after_blank ? NextAfterBlank(text, pos) : pos + 1;
     }
   }
 
@@ -116,6 +118,12 @@ class ListIndex {
   }
 
  private:
+  // The byte after the first blank at or after from; the text's size when there is none.
+  static std::size_t NextAfterBlank(std::string_view text, std::size_t from) {
+    const std::size_t blank = text.find(' ', from);
+    return blank == std::string_view::npos ? text.size() : blank + 1;
+  }
+
   EntryMatch Rightmost(std::string_view text, std::uint64_t& seen) const {
     EntryMatch best;
     for (std::size_t pos = 1; pos < text.size(); ++pos) {

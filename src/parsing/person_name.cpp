@@ -373,7 +373,9 @@ class Splitter {
 // " & " or " and " (ASCII case ignored) in the line, in one walk over its blanks.
 bool HasCoupleWord(std::string_view line) {
   for (std::size_t at = line.find(' '); at != npos; at = line.find(' ', at + 1)) {
-    if (MatchesAt(line, at, " & ") || MatchesAt(line, at, " and ")) return true;
+    const char next = at + 1 < line.size() ? UpperAscii(line[at + 1]) : '\0';
+    if (next == '&' && MatchesAt(line, at, " & ")) return true;
+    if (next == 'A' && MatchesAt(line, at, " and ")) return true;
   }
   return false;
 }
