@@ -72,12 +72,12 @@ int GenderOfFirstName(std::string_view name) {
     word[i] = UpperAscii(word[i]);
   }
 
-  // Every name begins with a letter from A to Z; only that letter's names are searched.
-  const auto letter = static_cast<std::size_t>(static_cast<unsigned char>(word[0]) - 'A');
-  if (letter >= 26) return 0;
-  const FirstNameIndexEntry* const begin = kFirstNameIndex.data() + kFirstNameLetterStarts[letter];
+  // Only the names that begin with the same two characters are searched: a few dozen.
+  const std::size_t bucket = FirstNameBucket(word);
+  if (bucket == kFirstNameBuckets) return 0;
+  const FirstNameIndexEntry* const begin = kFirstNameIndex.data() + kFirstNameBucketStarts[bucket];
   const std::size_t count =
-      static_cast<std::size_t>(kFirstNameLetterStarts[letter + 1] - kFirstNameLetterStarts[letter]);
+      static_cast<std::size_t>(kFirstNameBucketStarts[bucket + 1] - kFirstNameBucketStarts[bucket]);
   const Key key = KeyOf(word);
   const FirstNameIndexEntry* const found = LowerBound(begin, count, key);
   if (found == begin + count || KeyOf(found->name) != key) return 0;

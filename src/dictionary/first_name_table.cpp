@@ -2938,24 +2938,24 @@ constinit const std::span<const FirstNameIndexEntry> kFirstNameIndex = kIndex;
 
 namespace {
 
-// Where each letter's names begin in the index; built while compiling, which also checks that
-// the index is in byte order and that every name begins with a letter from A to Z.
-constexpr std::array<std::uint16_t, 27> kLetterStarts = [] {
-  std::array<std::uint16_t, 27> starts{};
+// Where the names of each bucket begin in the index (FirstNameBucket), and one more entry for
+// the end; built while compiling, which also checks that the names are in byte order and
+// begin as the buckets expect.
+constexpr std::array<std::uint16_t, kFirstNameBuckets + 1> kBucketStarts = [] {
+  std::array<std::uint16_t, kFirstNameBuckets + 1> starts{};
   std::size_t entry = 0;
-  for (std::size_t letter = 0; letter < 26; ++letter) {
-    starts[letter] = static_cast<std::uint16_t>(entry);
-    while (entry < std::size(kIndex) && kIndex[entry].name[0] == 'A' + static_cast<char>(letter)) {
-      ++entry;
-    }
+  for (std::size_t bucket = 0; bucket < kFirstNameBuckets; ++bucket) {
+    starts[bucket] = static_cast<std::uint16_t>(entry);
+    while (entry < std::size(kIndex) && FirstNameBucket(kIndex[entry].name) == bucket) ++entry;
   }
-  starts[26] = static_cast<std::uint16_t>(entry);
-  if (entry != std::size(kIndex)) throw "an index name does not begin with A to Z in order";
+  starts[kFirstNameBuckets] = static_cast<std::uint16_t>(entry);
+  if (entry != std::size(kIndex)) throw "the index names are not in bucket order";
   return starts;
 }();
 
 }  // namespace
 
-constinit const std::array<std::uint16_t, 27>& kFirstNameLetterStarts = kLetterStarts;
+constinit const std::array<std::uint16_t, kFirstNameBuckets + 1>& kFirstNameBucketStarts =
+    kBucketStarts;
 
 }  // namespace vt
