@@ -28,7 +28,6 @@ struct EntryMatch {
 
 // Which first occurrence of an entry ListIndex::FindEach reports.
 enum class FirstOccurrence {
-  kAnywhere,       // as FindText(text, entry)
   kAfterBlank,     // as FindAfterBlank(text, entry, false): after a blank, never at offset 0
   kAnywhereIfLed,  // as FindText(text, entry), but npos when that is neither 0 nor after a blank
 };
@@ -77,20 +76,16 @@ class ListIndex {
   }
 
   // Where each used entry first occurs in text under the rule, npos where it does not: one
-  // walk over the text instead of one search per entry.
+  // walk over the places after blanks instead of one search per entry.
   void FindEach(std::string_view text, FirstOccurrence rule, std::array<std::size_t, N>& at) const {
-    // FindText looks no further; FindAfterBlank has no limit.
-    if (rule != FirstOccurrence::kAfterBlank) text = text.substr(0, kFindTextLimit);
     for (std::size_t i = 0; i < used_; ++i) at[i] = std::string_view::npos;
     if (rule == FirstOccurrence::kAnywhereIfLed) {
-      FindEachLed(text, at);
+      FindEachLed(text.substr(0, kFindTextLimit), at);  // FindText looks no further
       return;
     }
     std::uint64_t open = used_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used_) - 1;
-    // Every byte, or only the bytes after a blank, reached from blank to blank.
-    const bool after_blank = rule == FirstOccurrence::kAfterBlank;
-    std::size_t pos = after_blank ? NextAfterBlank(text, 0) : 0;
-    while (pos < text.size() && open != 0) {
+    for (std::size_t pos = NextAfterBlank(text, 0); pos < text.size() && open != 0;
+         pos = NextAfterBlank(text, pos)) {
       for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & open; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
@@ -98,7 +93,6 @@ class ListIndex {
         at[static_cast<std::size_t>(i)] = pos;
         open &= ~(std::uint64_t{1} << i);
       }
-      pos = after_blank ? NextAfterBlank(text, pos) : pos + 1;
     }
   }
 
@@ -126,8 +120,8 @@ class ListIndex {
 
   EntryMatch Rightmost(std::string_view text, std::uint64_t& seen) const {
     EntryMatch best;
-    for (std::size_t pos = 1; pos < text.size(); ++pos) {
-      if (text[pos - 1] != ' ') continue;
+    for (std::size_t pos = NextAfterBlank(text, 0); pos < text.size();
+         pos = NextAfterBlank(text, pos)) {
       for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & ~seen; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
@@ -145,15 +139,12 @@ class ListIndex {
   // occurrence there, so those few places are tried first and the others searched for.
   void FindEachLed(std::string_view text, std::array<std::size_t, N>& at) const {
     std::uint64_t led = 0;
-    for (std::size_t pos = 0; pos < text.size();) {
+    for (std::size_t pos = 0; pos < text.size(); pos = NextAfterBlank(text, pos)) {
       for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & ~led; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
         if (StandsAt(text, pos, static_cast<std::size_t>(i))) led |= std::uint64_t{1} << i;
       }
-      const std::size_t blank = text.find(' ', pos);
-      if (blank == std::string_view::npos) break;
-      pos = blank + 1;
     }
     for (; led != 0; led &= led - 1) {
       const auto i = static_cast<std::size_t>(std::countr_zero(led));
