@@ -58,6 +58,15 @@ bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_vi
   return false;
 }
 
+// Whether word is the second word of a two-word surname prefix ("La" of "De La").
+bool IsPrefixSecond(const WordLists& lists, std::string_view word) {
+  for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
+    if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), word) && !word.empty())
+      return true;
+  }
+  return false;
+}
+
 // A one-word surname prefix ("Van").
 bool IsSinglePrefix(const WordLists& lists, std::string_view word) {
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
@@ -347,7 +356,9 @@ class Splitter {
     std::string& last = name_.last;
     const std::size_t f = LastWord(n);
     const std::size_t p = SplitLastWord(n, s_.a);
-    const std::size_t q = SplitSecondLastWord(n, s_.b);
+    // The word before that is looked for only when a two-word prefix could end in s_.a.
+    const std::size_t q =
+        p != npos && IsPrefixSecond(lists_, s_.a) ? SplitSecondLastWord(n, s_.b) : npos;
     std::size_t cut = f;
     last.clear();
     if (q != npos && IsPrefixPair(lists_, s_.b, s_.a)) {
