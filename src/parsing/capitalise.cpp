@@ -34,12 +34,11 @@ void CapitaliseName(std::string& text, const WordLists& lists) {
   const std::size_t size = text.size();
   const std::string_view view(bytes, size);
   for (std::size_t i = 0; i < size; ++i) bytes[i] = LowerAscii(bytes[i]);
-  const std::size_t used = UsedSlots(lists.CapitalExceptions);
   std::size_t pos = 0;
   while (pos < size && !IsWordStart(bytes[pos])) ++pos;
   while (pos < size) {
     const char first = UpperAscii(bytes[pos]);
-    for (std::size_t i = 0; i < used; ++i) {
+    for (std::size_t i = 0; i < kWordSlots && lists.CapitalExceptions[i][0] != '\0'; ++i) {
       // The first byte rules out most entries before their length is measured.
       if (UpperAscii(lists.CapitalExceptions[i][0]) != first) continue;
       const std::string_view entry = SlotText(lists.CapitalExceptions[i]);
