@@ -4,7 +4,8 @@
 // so an index holds a copy of the list it was made from: Refresh compares the part in use with
 // the list, one memcmp, and makes the index again when they differ. Lookups read the copy, never
 // past a slot's end, and answer exactly as the ordered scans over the slots (FindSlot, FindText,
-// FindAfterBlank) do; the index only lets them skip the slots whose first byte cannot match.
+// FindAfterBlank) do; the index only lets them skip the slots whose first two bytes cannot
+// match.
 #pragma once
 
 #include <array>
@@ -47,9 +48,16 @@ class ListIndex {
     std::memcpy(copy_, list, sizeof copy_);
     used_ = 0;
     for (auto& bucket : by_first_) bucket = 0;
+    for (auto& bucket : by_second_) bucket = 0;
     while (used_ < N && copy_[used_][0] != '\0') {
+      const std::uint64_t slot = std::uint64_t{1} << used_;
       length_[used_] = static_cast<std::uint8_t>(SlotText(copy_[used_]).size());
-      by_first_[Bucket(copy_[used_][0])] |= std::uint64_t{1} << used_;
+      by_first_[Bucket(copy_[used_][0])] |= slot;
+      if (length_[used_] > 1) {
+        by_second_[Bucket(copy_[used_][1])] |= slot;
+      } else {
+        for (auto& bucket : by_second_) bucket |= slot;  // any byte, or none, may follow
+      }
       ++used_;
     }
   }
@@ -58,15 +66,19 @@ class ListIndex {
   [[nodiscard]] std::size_t Used() const { return used_; }
   [[nodiscard]] std::string_view Entry(std::size_t i) const { return {copy_[i], length_[i]}; }
 
-  // A set (bit i: slot i) holding every used slot whose entry begins with c, ASCII case
-  // ignored, and maybe a few others.
-  [[nodiscard]] std::uint64_t MayBeginWith(char c) const { return by_first_[Bucket(c)]; }
+  // A set (bit i: slot i) holding every used slot whose entry stands at pos in text, and maybe
+  // a few others: those whose first two bytes agree with the text's there (ASCII case ignored,
+  // six bits of each).
+  [[nodiscard]] std::uint64_t MayStandAt(std::string_view text, std::size_t pos) const {
+    const char second = pos + 1 < text.size() ? text[pos + 1] : '\0';
+    return by_first_[Bucket(text[pos])] & by_second_[Bucket(second)];
+  }
 
   // The first used slot after `after` whose entry equals word ignoring ASCII case, or -1: with
   // after = -1, FindSlot(list, word).
   [[nodiscard]] int Find(std::string_view word, int after = -1) const {
     if (word.empty()) return -1;
-    std::uint64_t candidates = by_first_[Bucket(word[0])];
+    std::uint64_t candidates = MayStandAt(word, 0);
     candidates &= after < 0 ? ~std::uint64_t{0} : ~std::uint64_t{0} << after << 1;
     for (; candidates != 0; candidates &= candidates - 1) {
       const int i = std::countr_zero(candidates);
@@ -86,7 +98,7 @@ class ListIndex {
     std::uint64_t open = used_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used_) - 1;
     for (std::size_t pos = NextAfterBlank(text, 0); pos < text.size() && open != 0;
          pos = NextAfterBlank(text, pos)) {
-      for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & open; candidates != 0;
+      for (std::uint64_t candidates = MayStandAt(text, pos) & open; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
         if (!StandsAt(text, pos, static_cast<std::size_t>(i))) continue;
@@ -123,7 +135,7 @@ class ListIndex {
     EntryMatch best;
     for (std::size_t pos = NextAfterBlank(text, 0); pos < text.size();
          pos = NextAfterBlank(text, pos)) {
-      for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & ~seen; candidates != 0;
+      for (std::uint64_t candidates = MayStandAt(text, pos) & ~seen; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
         const std::size_t size = length_[static_cast<std::size_t>(i)];
@@ -141,7 +153,7 @@ class ListIndex {
   void FindEachLed(std::string_view text, std::array<std::size_t, N>& at) const {
     std::uint64_t led = 0;
     for (std::size_t pos = 0; pos < text.size(); pos = NextAfterBlank(text, pos)) {
-      for (std::uint64_t candidates = by_first_[Bucket(text[pos])] & ~led; candidates != 0;
+      for (std::uint64_t candidates = MayStandAt(text, pos) & ~led; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
         if (StandsAt(text, pos, static_cast<std::size_t>(i))) led |= std::uint64_t{1} << i;
@@ -166,6 +178,7 @@ class ListIndex {
   std::uint8_t length_[N] = {};
   std::size_t used_ = 0;
   std::uint64_t by_first_[64] = {};
+  std::uint64_t by_second_[64] = {};
 };
 
 }  // namespace vt

@@ -127,7 +127,7 @@ bool AnyNameStrip(std::string_view line, const ListIndex<kWordSlots, kWordWidth>
     carry = (word >> (size - 1)) & 1;
     for (; starts != 0; starts &= starts - 1) {
       const std::size_t pos = block + static_cast<std::size_t>(std::countr_zero(starts));
-      for (std::uint64_t candidates = strips.MayBeginWith(line[pos]); candidates != 0;
+      for (std::uint64_t candidates = strips.MayStandAt(line, pos); candidates != 0;
            candidates &= candidates - 1) {
         const auto i = static_cast<std::size_t>(std::countr_zero(candidates));
         if (StripAt(line, pos, strips.Entry(i))) return true;
