@@ -80,10 +80,6 @@ void AdvanceOneWord(std::string& o) {
   o.erase(0, SkipToWord(o, SkipWord(o, 0)));
 }
 
-bool HasMoreThanOneWord(std::string_view o) {
-  return LastWord(o) > 0;
-}
-
 void CutParts(StreetParts& p) {
   for (std::string* part : {&p.suite_designator, &p.suite_number, &p.street_number, &p.street_name,
                             &p.street_designator, &p.direction, &p.non_civic, &p.odd_even}) {
@@ -175,13 +171,15 @@ void TakeInnerSuite(const WordLists& lists, StreetParts& p) {
 
 void TakeTrailingDirection(StreetParts& p) {
   std::string& o = p.scratch.line;
-  if (!HasMoreThanOneWord(o)) return;
-  std::string_view code = DirectionCode(std::string_view(o).substr(LastWord(o)));
+  const std::size_t last_at = LastWord(o);
+  if (last_at == 0) return;  // one word
+  std::string_view code = DirectionCode(std::string_view(o).substr(last_at));
   if (code.empty()) return;
   DropLastWord(o);
   p.direction = code;
-  if (!HasMoreThanOneWord(o)) return;
-  std::string_view last = std::string_view(o).substr(LastWord(o));
+  const std::size_t before_at = LastWord(o);
+  if (before_at == 0) return;
+  std::string_view last = std::string_view(o).substr(before_at);
   const char* prefix = IsOneOf(last, {"N", "NORTH"})   ? "N"
                        : IsOneOf(last, {"S", "SOUTH"}) ? "S"
                                                        : nullptr;
@@ -192,8 +190,8 @@ void TakeTrailingDirection(StreetParts& p) {
 
 void TakeTrailingType(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
-  if (!HasMoreThanOneWord(o)) return;
   const std::size_t last_pos = LastWord(o);
+  if (last_pos == 0) return;  // one word
   std::string_view last = std::string_view(o).substr(last_pos);
   if (EqualsIgnoringCase(last, p.scratch.second_word) || last.size() <= 1) return;
   int slot = p.scratch.type_substitutes.Find(last);
