@@ -285,7 +285,7 @@ void SplitCityInStreet(const WordLists& lists, bool city_in_street, CityParts& p
 void JoinCityValues(const std::array<std::string_view, 5>& values, std::string& line) {
   line.clear();
   for (std::size_t i = 0; i < values.size(); ++i) {
-    line.append(values[i]);
+    if (!values[i].empty()) line.append(values[i]);
     if (i < 4 && !line.empty()) line.push_back(' ');
   }
   TrimTrailing(line);

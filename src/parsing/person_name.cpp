@@ -440,7 +440,7 @@ void BuildSalutation(const PersonNameOptions& options, PersonName& name) {
 void JoinNameValues(const std::array<std::string_view, 5>& values, std::string& line) {
   line.clear();
   for (std::size_t i = 0; i < values.size(); ++i) {
-    line.append(values[i]);
+    if (!values[i].empty()) line.append(values[i]);
     if (i < 4 && !line.empty()) line.push_back(' ');
   }
   CollapseBlanks(line);

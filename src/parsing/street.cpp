@@ -430,7 +430,7 @@ void BuildStandardAddress(const StreetParts& parts, const StreetAddressOrder& or
 void JoinStreetValues(const std::array<std::string_view, 6>& values, std::string& line) {
   line.clear();
   for (std::size_t i = 0; i < values.size(); ++i) {
-    line.append(values[i]);
+    if (!values[i].empty()) line.append(values[i]);
     if (i < 5 && !line.empty()) line.push_back(' ');
   }
   if (line.size() > kStreetLineLimit) line.resize(kStreetLineLimit);
