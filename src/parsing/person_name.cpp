@@ -60,9 +60,9 @@ bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_vi
 
 // Whether word is the second word of a two-word surname prefix ("La" of "De La").
 bool IsPrefixSecond(const WordLists& lists, std::string_view word) {
+  if (word.empty()) return false;  // an empty second word marks a one-word prefix
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
-    if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), word) && !word.empty())
-      return true;
+    if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), word)) return true;
   }
   return false;
 }
