@@ -88,16 +88,17 @@ class ListIndex {
   }
 
   // Where each used entry first occurs in text under the rule, npos where it does not: one
-  // walk over the places after blanks instead of one search per entry.
-  void FindEach(std::string_view text, FirstOccurrence rule, std::array<std::size_t, N>& at) const {
+  // walk over the places after blanks instead of one search per entry. Returns the set of the
+  // slots found.
+  std::uint64_t FindEach(std::string_view text, FirstOccurrence rule,
+                         std::array<std::size_t, N>& at) const {
     for (std::size_t i = 0; i < used_; ++i) at[i] = std::string_view::npos;
     if (rule == FirstOccurrence::kAnywhereIfLed) {
-      FindEachLed(text.substr(0, kFindTextLimit), at);  // FindText looks no further
-      return;
+      return FindEachLed(text.substr(0, kFindTextLimit), at);  // FindText looks no further
     }
-    std::uint64_t open = used_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used_) - 1;
-    for (std::size_t pos = NextAfterBlank(text, 0); pos < text.size() && open != 0;
-         pos = NextAfterBlank(text, pos)) {
+    const std::uint64_t all = used_ == 64 ? ~std::uint64_t{0} : (std::uint64_t{1} << used_) - 1;
+    std::uint64_t open = all;
+    ForEachPlace(text, false, [&](std::size_t pos) {
       for (std::uint64_t candidates = MayStandAt(text, pos) & open; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
@@ -105,7 +106,9 @@ class ListIndex {
         at[static_cast<std::size_t>(i)] = pos;
         open &= ~(std::uint64_t{1} << i);
       }
-    }
+      return open != 0;
+    });
+    return all & ~open;
   }
 
   // Of the entries that occur as " " + entry + " ", the one whose first occurrence (as
@@ -124,17 +127,30 @@ class ListIndex {
   }
 
  private:
-  // The byte after the first blank at or after from; the text's size when there is none.
-  static std::size_t NextAfterBlank(std::string_view text, std::size_t from) {
-    // A plain loop: the lines are short and their blanks close together.
-    while (from < text.size() && text[from] != ' ') ++from;
-    return from < text.size() ? from + 1 : text.size();
+  // Calls visit(pos) for every pos of text that follows a blank (and for 0 too with
+  // from_start), in order, until it returns false. The places come from a bit mask of the
+  // blanks, 64 bytes at a time, without a branch per byte.
+  template <typename Visit>
+  static void ForEachPlace(std::string_view text, bool from_start, Visit visit) {
+    std::uint64_t carry = from_start ? 1 : 0;  // the block's first byte is a place
+    for (std::size_t block = 0; block < text.size(); block += 64) {
+      const std::size_t size = text.size() - block < 64 ? text.size() - block : 64;
+      std::uint64_t blanks = 0;
+      for (std::size_t i = 0; i < size; ++i) {
+        blanks |= static_cast<std::uint64_t>(text[block + i] == ' ') << i;
+      }
+      std::uint64_t places = (blanks << 1) | carry;
+      carry = blanks >> 63;
+      if (size < 64) places &= (std::uint64_t{1} << size) - 1;  // none past the text
+      for (; places != 0; places &= places - 1) {
+        if (!visit(block + static_cast<std::size_t>(std::countr_zero(places)))) return;
+      }
+    }
   }
 
   EntryMatch Rightmost(std::string_view text, std::uint64_t& seen) const {
     EntryMatch best;
-    for (std::size_t pos = NextAfterBlank(text, 0); pos < text.size();
-         pos = NextAfterBlank(text, pos)) {
+    ForEachPlace(text, false, [&](std::size_t pos) {
       for (std::uint64_t candidates = MayStandAt(text, pos) & ~seen; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
@@ -144,26 +160,32 @@ class ListIndex {
         seen |= std::uint64_t{1} << i;
         if (best.pos != pos) best = {pos, size};
       }
-    }
+      return true;
+    });
     return best;
   }
 
   // kAnywhereIfLed: only an entry that stands somewhere at 0 or after a blank can have its first
   // occurrence there, so those few places are tried first and the others searched for.
-  void FindEachLed(std::string_view text, std::array<std::size_t, N>& at) const {
+  std::uint64_t FindEachLed(std::string_view text, std::array<std::size_t, N>& at) const {
     std::uint64_t led = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos = NextAfterBlank(text, pos)) {
+    ForEachPlace(text, true, [&](std::size_t pos) {
       for (std::uint64_t candidates = MayStandAt(text, pos) & ~led; candidates != 0;
            candidates &= candidates - 1) {
         const int i = std::countr_zero(candidates);
         if (StandsAt(text, pos, static_cast<std::size_t>(i))) led |= std::uint64_t{1} << i;
       }
-    }
+      return true;
+    });
+    std::uint64_t found = 0;
     for (; led != 0; led &= led - 1) {
       const auto i = static_cast<std::size_t>(std::countr_zero(led));
       const std::size_t first = FindText(text, Entry(i));
-      if (first == 0 || text[first - 1] == ' ') at[i] = first;
+      if (first != 0 && text[first - 1] != ' ') continue;
+      at[i] = first;
+      found |= std::uint64_t{1} << i;
     }
+    return found;
   }
 
   // The low six bits of the folded byte: "A"-"Z" and the digits each have their own.

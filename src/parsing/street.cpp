@@ -3,7 +3,9 @@
 #include "parsing/street.h"
 
 #include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 
 #include "strings/char_class.h"
 #include "strings/digits.h"
@@ -96,17 +98,18 @@ bool IsStreetType(const StreetParts::Scratch& s, std::string_view word) {
 void TakeNonCivic(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
-  const std::size_t used = s.non_civic.Used();
   // The first occurrence of every phrase that counts (at the start or after a blank), found
   // again whenever the line changes.
   std::array<std::size_t, kWordSlots> found;
-  s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
+  std::uint64_t hits = s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
   bool changed = true;
   while (changed) {
     changed = false;
-    for (std::size_t i = 0; i < used; ++i) {
+    // The rows in slot order, only those whose phrase was found.
+    for (std::uint64_t rows = hits; rows != 0;) {
+      const auto i = static_cast<std::size_t>(std::countr_zero(rows));
+      rows &= rows - 1;
       const std::size_t pos = found[i];
-      if (pos == npos) continue;
       const std::string_view phrase = s.non_civic.Entry(i);
       if (pos > 0 && o[pos - 1] != ' ') continue;
       const std::size_t after = pos + phrase.size();
@@ -142,7 +145,8 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       o.resize(pos);
       o.append(s.rest);
       TrimTrailing(o);
-      s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
+      hits = s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
+      rows = hits & (~std::uint64_t{0} << i << 1);  // the rows after this one, on the new line
       changed = true;
     }
   }
