@@ -521,7 +521,8 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
     if (plan.plain && plain_allowed) {
       ConvertPlainValue(raw, field, dbase, v);
     } else {
-      v.assign(raw);
+      v.clear();
+      v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
       const FieldOutcome outcome =
           ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], out.Scratch.number);
       if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
