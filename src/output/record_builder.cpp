@@ -530,7 +530,11 @@ void BuildOutputRecord(const BuildRequest& request, const WordLists& lists, Inpu
       criteria += outcome.is_criterion ? 1 : 0;
       matches += outcome.matched ? 1 : 0;
     }
-    PlaceField(request, in, n, count, takes_dates, out);
+    if (plain.allowed) {
+      PlaceLaidOut(plain, out.OutputRecord, field.flags, v, n >= count);  // no virtual call
+    } else {
+      PlaceField(request, in, n, count, takes_dates, out);
+    }
     const auto length = static_cast<std::int32_t>(v.size());
     if (length > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = length;
   }
