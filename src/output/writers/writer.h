@@ -10,7 +10,6 @@
 #include <vector>
 
 #include "output/output_tables.h"
-#include "strings/byte_copy.h"
 
 namespace vt {
 
@@ -49,14 +48,16 @@ inline void AppendFieldPieces(std::string& record, bool quoted, std::string_view
     if (!delimiter.empty()) AppendToRecord(record, delimiter);
     return;
   }
-  // Every piece fits: one growth of the record, then plain copies.
-  record.resize(size + added);
-  char* at = record.data() + size;
-  if (quoted) *at++ = '"';
-  CopyBytes(at, value.data(), value.size());
-  at += value.size();
-  if (quoted) *at++ = '"';
-  CopyBytes(at, delimiter.data(), delimiter.size());
+  // Every piece fits. A record keeps its storage from one to the next, so the single bytes are
+  // pushed inline and only the value costs a call.
+  if (quoted) record.push_back('"');
+  record.append(value.data(), value.size());
+  if (quoted) record.push_back('"');
+  if (delimiter.size() == 1) {
+    record.push_back(delimiter[0]);
+  } else {
+    record.append(delimiter.data(), delimiter.size());
+  }
 }
 
 // One field's converted value, and what its format may need to place it into the record.
