@@ -180,4 +180,21 @@ void BM_Parsing_PersonName(benchmark::State& state) {
 }
 BENCHMARK(BM_Parsing_PersonName);
 
+// Every strip slot in use: the strip step's cost grows with the list, not only the line.
+void BM_Parsing_PersonNameFullStripList(benchmark::State& state) {
+  auto lists = std::make_unique<vt::WordLists>();
+  for (std::size_t i = 0; i < vt::kWordSlots; ++i) {
+    vt::SetSlot(lists->NameStripWords[i], "strip phrase " + std::to_string(i));
+  }
+  auto genders = std::make_unique<vt::GenderList>();
+  vt::PersonName name;
+  std::size_t i = 0;
+  for (auto _ : state) {
+    vt::ParsePersonName(kPersonNames[i], vt::PersonNameOptions(), *lists, *genders, name);
+    benchmark::DoNotOptimize(name.standard.data());
+    i = (i + 1) % kPersonNames.size();
+  }
+}
+BENCHMARK(BM_Parsing_PersonNameFullStripList);
+
 }  // namespace

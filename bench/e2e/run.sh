@@ -3,11 +3,17 @@
 # own run, beside a hand-written C++ loop (the floor), ffe (fixed) and Miller (CSV) on the same
 # file; the fixed outputs are compared byte for byte with the independent reference.
 #
+# Then, when bench/parser_run_bench is built, the parser timing of run_parsers.sh on as many
+# records (names, street lines, cities and phones into 22 parser fields, checked against the
+# recorded SHA-256 of its output).
+#
 # usage: bench/e2e/run.sh [RECORDS]   (default 1000000)
 # env:   BUILD_DIR  build folder holding bench/conversion_bench (default: build)
 #        RUNS       runs of each command, the best one counts (default: 5)
 #        WORK_DIR   where the files go (default: a new folder under /tmp, removed at the end)
 #        KEEP=1     keep WORK_DIR
+#        PARSERS=0  skip the parser timing
+# For steady numbers pin the run to one quiet core: taskset -c N bench/e2e/run.sh
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
@@ -120,4 +126,13 @@ time_ratio vontrask_fixed reference_fixed
 time_ratio vontrask_cli_fixed reference_fixed
 time_ratio vontrask_fixed ffe_fixed
 time_ratio vontrask_csv mlr_csv
+
+if [ "${PARSERS:-1}" != 0 ]; then
+  if [ -x "$build/bench/parser_run_bench" ]; then
+    echo "parsers:"
+    BUILD_DIR=$build WORK_DIR=$work/parsers sh "$here/run_parsers.sh" "$records" || status=1
+  else
+    echo "no $build/bench/parser_run_bench: parser timing skipped"
+  fi
+fi
 exit $status

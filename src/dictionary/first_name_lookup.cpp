@@ -1,7 +1,6 @@
 // The gender of a first name: a binary search of the table's sorted index.
 #include "dictionary/first_name_lookup.h"
 
-#include <algorithm>
 #include <compare>
 #include <cstddef>
 #include <cstdint>
@@ -38,6 +37,26 @@ Key KeyOf(const char (&name)[kKeyWidth]) {
   return {LoadBigEndian(name), LoadBigEndian(name + 8)};
 }
 
+// KeyOf(entry.name) < key, worked out without a branch.
+bool EntryBefore(const FirstNameIndexEntry& entry, const Key& key) {
+  const std::uint64_t high = LoadBigEndian(entry.name);
+  const std::uint64_t low = LoadBigEndian(entry.name + 8);
+  return (high < key.high) | ((high == key.high) & (low < key.low));
+}
+
+// std::lower_bound over [base, base + count), halving by a conditional move rather than a
+// branch: which half a name falls in cannot be predicted, and every record looks up several.
+const FirstNameIndexEntry* LowerBound(const FirstNameIndexEntry* base, std::size_t count,
+                                      const Key& key) {
+  if (count == 0) return base;
+  while (count > 1) {
+    const std::size_t half = count / 2;
+    base = EntryBefore(base[half], key) ? base + half : base;
+    count -= half;
+  }
+  return base + (EntryBefore(*base, key) ? 1 : 0);
+}
+
 }  // namespace
 
 int GenderOfFirstName(std::string_view name) {
@@ -53,12 +72,15 @@ int GenderOfFirstName(std::string_view name) {
     word[i] = UpperAscii(word[i]);
   }
 
+  // Only the names that begin with the same two characters are searched: a few dozen.
+  const std::size_t bucket = FirstNameBucket(word);
+  if (bucket == kFirstNameBuckets) return 0;
+  const FirstNameIndexEntry* const begin = kFirstNameIndex.data() + kFirstNameBucketStarts[bucket];
+  const std::size_t count =
+      static_cast<std::size_t>(kFirstNameBucketStarts[bucket + 1] - kFirstNameBucketStarts[bucket]);
   const Key key = KeyOf(word);
-  const auto found = std::lower_bound(kFirstNameIndex.begin(), kFirstNameIndex.end(), key,
-                                      [](const FirstNameIndexEntry& entry, const Key& wanted) {
-                                        return KeyOf(entry.name) < wanted;
-                                      });
-  if (found == kFirstNameIndex.end() || KeyOf(found->name) != key) return 0;
+  const FirstNameIndexEntry* const found = LowerBound(begin, count, key);
+  if (found == begin + count || KeyOf(found->name) != key) return 0;
   return found->gender;
 }
 

@@ -2,6 +2,9 @@
 
 #include "dictionary/first_name_table.h"
 
+#include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace vt {
@@ -2932,5 +2935,27 @@ constinit const std::array<FirstNameRun, 4> kFirstNameRuns = {{
     {kRun4, -1},
 }};
 constinit const std::span<const FirstNameIndexEntry> kFirstNameIndex = kIndex;
+
+namespace {
+
+// Where the names of each bucket begin in the index (FirstNameBucket), and one more entry for
+// the end; built while compiling, which also checks that the names are in byte order and
+// begin as the buckets expect.
+constexpr std::array<std::uint16_t, kFirstNameBuckets + 1> kBucketStarts = [] {
+  std::array<std::uint16_t, kFirstNameBuckets + 1> starts{};
+  std::size_t entry = 0;
+  for (std::size_t bucket = 0; bucket < kFirstNameBuckets; ++bucket) {
+    starts[bucket] = static_cast<std::uint16_t>(entry);
+    while (entry < std::size(kIndex) && FirstNameBucket(kIndex[entry].name) == bucket) ++entry;
+  }
+  starts[kFirstNameBuckets] = static_cast<std::uint16_t>(entry);
+  if (entry != std::size(kIndex)) throw "the index names are not in bucket order";
+  return starts;
+}();
+
+}  // namespace
+
+constinit const std::array<std::uint16_t, kFirstNameBuckets + 1>& kFirstNameBucketStarts =
+    kBucketStarts;
 
 }  // namespace vt

@@ -32,4 +32,19 @@ struct FirstNameIndexEntry {
 // Every distinct name of the table once, in byte order, with the gender of its first entry.
 extern const std::span<const FirstNameIndexEntry> kFirstNameIndex;
 
+// The index in buckets by the first two characters: 27 per first letter "A" to "Z", the first
+// for a second character below "A" (a blank, an apostrophe, a hyphen), then one for each second
+// letter "A" to "Z". Bytes in byte order fall in bucket order; kFirstNameBuckets for a name that
+// no bucket holds (no index name is one).
+inline constexpr std::size_t kFirstNameBuckets = 26 * 27;
+constexpr std::size_t FirstNameBucket(const char* name) {
+  const auto first = static_cast<unsigned char>(name[0]);
+  const auto second = static_cast<unsigned char>(name[1]);
+  if (first < 'A' || first > 'Z' || second > 'Z' || second == '\0') return kFirstNameBuckets;
+  return (first - 'A') * 27u + (second < 'A' ? 0u : second - 'A' + 1u);
+}
+
+// Where the index names of each bucket begin, and one more entry for the end of the index.
+extern const std::array<std::uint16_t, kFirstNameBuckets + 1>& kFirstNameBucketStarts;
+
 }  // namespace vt

@@ -542,7 +542,8 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
     if (plan.plain && plain_allowed) {
       ConvertPlainValue(raw, field, dbase, v);
     } else {
-      v.assign(raw);
+      v.clear();
+      v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
       const FieldOutcome outcome =
           ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], out.Scratch.number);
       if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
@@ -550,7 +551,11 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
       criteria += outcome.is_criterion ? 1 : 0;
       matches += outcome.matched ? 1 : 0;
     }
-    PlaceField(request, in, n, count, takes_dates, out);
+    if (plain.allowed) {
+      PlaceLaidOut(plain, out.OutputRecord, field.flags, v, n >= count);  // no virtual call
+    } else {
+      PlaceField(request, in, n, count, takes_dates, out);
+    }
     const auto length = static_cast<std::int32_t>(v.size());
     if (length > out.OutputFieldLongest[slot]) out.OutputFieldLongest[slot] = length;
   }

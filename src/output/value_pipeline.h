@@ -77,8 +77,8 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
 inline std::string_view PlainFieldText(std::string_view source, const FieldSpec& field);
 
 // The value of a plain field straight from its source text, in one copy: what ConvertFieldValue
-// makes of `source` for a field that IsPlainField accepts. Inline (below): a run makes every
-// plain field of every record with it.
+// makes of `source` for a field that IsPlainField accepts. `source` must not view v. Inline
+// (below): a run makes every plain field of every record with it.
 inline void ConvertPlainValue(std::string_view source, const FieldSpec& field, bool dbase_output,
                               std::string& v);
 
@@ -104,7 +104,10 @@ inline void ConvertPlainValue(std::string_view source, const FieldSpec& field, b
   const int width = field.width <= 0 ? 0 : std::min(field.width, kMaxFieldWidth);
   const std::string_view text = PlainFieldText(source, field);
   if (width <= 0) {
-    v.assign(text);
+    // Clear and append rather than assign: the copy skips assign's overlap handling, which a
+    // source never needs (it never views the value).
+    v.clear();
+    v.append(text.data(), text.size());
     return;
   }
   // One buffer of exactly the width, filled in place: a run keeps the width from record to

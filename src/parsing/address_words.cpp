@@ -1,14 +1,9 @@
-// Lookups that the street and city parsers share: street types and blank-bounded searches.
+// Blank-bounded searches that the street and city parsers share.
 #include "parsing/address_words.h"
 
 #include "strings/char_class.h"
 
 namespace vt {
-
-bool IsStreetType(const WordLists& lists, std::string_view word) {
-  return FindSlot(lists.StreetTypeSubstitutes, word) >= 0 ||
-         FindSlot(lists.StreetTypeWords, word) >= 0;
-}
 
 std::size_t FindAfterBlank(std::string_view text, std::string_view entry, bool blank_after,
                            std::size_t from) {
@@ -22,15 +17,5 @@ std::size_t FindAfterBlank(std::string_view text, std::string_view entry, bool b
   }
   return std::string_view::npos;
 }
-
-namespace address_internal {
-
-bool MatchesBetweenBlanks(std::string_view text, std::size_t pos, std::string_view entry) {
-  if (entry.empty() || pos + entry.size() >= text.size()) return false;
-  if (text[pos + entry.size()] != ' ') return false;
-  return EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
-}
-
-}  // namespace address_internal
 
 }  // namespace vt

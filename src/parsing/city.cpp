@@ -2,7 +2,8 @@
 // part from a street line that holds both.
 #include "parsing/city.h"
 
-#include <algorithm>
+#include <bit>
+#include <bitset>
 #include <cstddef>
 
 #include "parsing/address_words.h"
@@ -75,18 +76,22 @@ void TakeStartPostcode(bool city_in_street, CityParts& parts) {
   CityParts::Scratch& s = parts.scratch;
   std::string& o = s.line;
   const std::string& pattern = s.pattern;
-  SplitWords(o, s.first, s.second, s.rest);
+  // The words are split only for a rule that takes them.
+  auto split = [&] { SplitWords(o, s.first, s.second, s.rest); };
   if (StartsWith(pattern, "9999 AA ")) {
+    split();
     parts.postal.assign(s.first).append(" ").append(s.second);
     o = s.rest;
     return;
   }
   if ((StartsWith(pattern, "999") && !city_in_street) || StartsWith(pattern, "A999")) {
+    split();
     parts.postal = s.first;
     JoinTwo(o, s.second, s.rest);
     return;
   }
   if (StartsWith(pattern, "AA-99 999 ") || StartsWith(pattern, "AA-999 99 ")) {
+    split();
     parts.postal.assign(s.first).append("-").append(s.second);
     o = s.rest;
     SplitWords(o, s.first, s.second, s.rest);
@@ -96,6 +101,7 @@ void TakeStartPostcode(bool city_in_street, CityParts& parts) {
   }
   for (std::string_view shape : kHyphenStartShapes) {
     if (!StartsWith(pattern, shape)) continue;
+    split();
     parts.postal.assign(s.first).append("-").append(s.second);
     o = s.rest;
     return;
@@ -105,11 +111,18 @@ void TakeStartPostcode(bool city_in_street, CityParts& parts) {
 // The longest state name that ends the line on a word boundary, or -1. Trailing separators of
 // a name ("B.C.") are not compared, since the line has lost its own.
 int FindStateName(const WordLists& lists, std::string_view o, std::size_t& start) {
+  // A name can only begin at the line's first byte or after a separator: the (folded) bytes
+  // found there rule out most rows before their length is measured.
+  std::bitset<256> starts;
+  for (std::size_t at = 0; at < o.size(); ++at) {
+    if (at == 0 || !IsWordChar(o[at - 1]))
+      starts.set(static_cast<unsigned char>(UpperAscii(o[at])));
+  }
   int best = -1;
   std::size_t best_size = 0;
   // Row 99 is never scanned: the lists have always stopped one short of their capacity.
-  const std::size_t rows = std::min(UsedSlots(lists.StateNames), kStateSlots - 1);
-  for (std::size_t i = 0; i < rows; ++i) {
+  for (std::size_t i = 0; i < kStateSlots - 1 && lists.StateNames[i][0] != '\0'; ++i) {
+    if (!starts.test(static_cast<unsigned char>(UpperAscii(lists.StateNames[i][0])))) continue;
     std::string_view name = SlotText(lists.StateNames[i]);
     while (!name.empty() && !IsWordChar(name.back())) name.remove_suffix(1);
     if (name.empty() || name.size() > o.size() || name.size() <= best_size) continue;
@@ -211,15 +224,18 @@ void SplitCityInStreet(const WordLists& lists, bool city_in_street, CityParts& p
   }
 
   // t: the right-most street type word before the last word.
-  EntryMatch match = FindRightmostEntry(b, lists.StreetTypeWords);
-  if (match.pos == npos) match = FindRightmostEntry(b, lists.StreetTypeSubstitutes);
+  s.type_words.Refresh(lists.StreetTypeWords);
+  s.type_substitutes.Refresh(lists.StreetTypeSubstitutes);
+  EntryMatch match = s.type_words.FindRightmost(b);
+  if (match.pos == npos) match = s.type_substitutes.FindRightmost(b);
   std::size_t t = match.pos;
   std::size_t t_size = match.size;
   if (t != npos) {
-    for (const auto* list : {&lists.StreetTypeWords, &lists.StreetTypeSubstitutes}) {
-      const std::size_t used = UsedSlots(*list);
-      for (std::size_t i = 0; i < used; ++i) {
-        const std::string_view entry = SlotText((*list)[i]);
+    for (const auto* index : {&s.type_words, &s.type_substitutes}) {
+      // In slot order; an entry that stands between blanks nowhere cannot move t.
+      for (std::uint64_t between = index->BetweenBlanks(b); between != 0; between &= between - 1) {
+        const std::string_view entry =
+            index->Entry(static_cast<std::size_t>(std::countr_zero(between)));
         const std::size_t at = FindAfterBlank(b, entry, true, t);
         if (at != npos && at > t && at < p) {
           t = at;
@@ -269,7 +285,7 @@ void SplitCityInStreet(const WordLists& lists, bool city_in_street, CityParts& p
 void JoinCityValues(const std::array<std::string_view, 5>& values, std::string& line) {
   line.clear();
   for (std::size_t i = 0; i < values.size(); ++i) {
-    line.append(values[i]);
+    if (!values[i].empty()) line.append(values[i]);
     if (i < 4 && !line.empty()) line.push_back(' ');
   }
   TrimTrailing(line);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "parsing/list_index.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
@@ -27,6 +28,9 @@ struct CityParts {
     std::string rest;
     std::string street;
     std::string city_part;
+    // Indexes of the street types, made again whenever a list changes.
+    ListIndex<kWordSlots, kWordWidth> type_words;
+    ListIndex<kWordSlots, kWordWidth> type_substitutes;
   } scratch;
 };
 

@@ -2,7 +2,9 @@
 #include "parsing/person_name.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 
 #include "parsing/gender.h"
 #include "strings/char_class.h"
@@ -23,19 +25,20 @@ constexpr std::string_view kJointForms[] = {
 };
 constexpr std::string_view kJointTitle = "Mr-Mrs";
 
+constexpr bool EveryJointFormBeginsWithMr() {
+  for (std::string_view form : kJointForms) {
+    if (!form.starts_with("Mr")) return false;
+  }
+  return true;
+}
+static_assert(EveryJointFormBeginsWithMr(), "HasJointForm looks for them where Mr stands");
+
 bool IsPartCode(char c) {
   return c >= '1' && c <= '5';
 }
 
 void CutToPart(std::string& text) {
   if (text.size() > kPartLimit) text.resize(kPartLimit);
-}
-
-// text := a + " " + b: the line from its next word on, as the splitter keeps it.
-void JoinTwo(std::string& text, std::string_view a, std::string_view b) {
-  text.assign(a);
-  text.push_back(' ');
-  text.append(b);
 }
 
 void AppendAfterBlank(std::string& text, std::string_view piece) {
@@ -55,6 +58,15 @@ bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_vi
   return false;
 }
 
+// Whether word is the second word of a two-word surname prefix ("La" of "De La").
+bool IsPrefixSecond(const WordLists& lists, std::string_view word) {
+  if (word.empty()) return false;  // an empty second word marks a one-word prefix
+  for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
+    if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), word)) return true;
+  }
+  return false;
+}
+
 // A one-word surname prefix ("Van").
 bool IsSinglePrefix(const WordLists& lists, std::string_view word) {
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
@@ -69,23 +81,78 @@ bool MatchesAt(std::string_view text, std::size_t pos, std::string_view entry) {
          EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
 }
 
+// Whether a joint form stands in the line. Each begins with "Mr", so only the places where
+// "Mr" stands are tried; most lines have none, or a plain "Mr" title.
+bool HasJointForm(std::string_view line) {
+  for (std::size_t at = FindText(line, "Mr"); at != npos;) {
+    for (std::string_view form : kJointForms) {
+      if (MatchesAt(line, at, form)) return true;
+    }
+    const std::size_t next = FindText(line.substr(at + 1), "Mr");
+    at = next == npos ? npos : at + 1 + next;
+  }
+  return false;
+}
+
+// Whether a name-strip entry stands at pos as the strip step removes it: its bytes (ASCII
+// case ignored), then the end of the line or a byte that is not a word character.
+bool StripAt(std::string_view line, std::size_t pos, std::string_view entry) {
+  const std::size_t after = pos + entry.size();
+  const bool whole = after >= line.size() || !IsWordChar(line[after]);
+  return whole && MatchesAt(line, pos, entry);
+}
+
+// The word starts the strip step visits: from the second word on.
+std::size_t FirstStripPosition(std::string_view line) {
+  return SkipToWord(line, SkipWord(line, 0));
+}
+std::size_t NextStripPosition(std::string_view line, std::size_t pos) {
+  return SkipToWord(line, SkipWord(line, pos));
+}
+
+// Whether any entry stands where a word starts: at a letter, digit or underscore that opens the
+// line or follows another byte. That is every place the strip step visits and a few more, so a
+// "no" means the step removes nothing (the line, and so its places, stay as they are for every
+// entry). The places come from a bit mask of 64 bytes at a time, without a branch per byte.
+bool AnyNameStrip(std::string_view line, const ListIndex<kWordSlots, kWordWidth>& strips) {
+  std::uint64_t carry = 0;  // the last byte of the block before opens or continues a word
+  for (std::size_t block = 0; block < line.size(); block += 64) {
+    const std::size_t size = std::min<std::size_t>(64, line.size() - block);
+    std::uint64_t word = 0;
+    for (std::size_t i = 0; i < size; ++i) {
+      const char c = line[block + i];
+      word |= static_cast<std::uint64_t>(IsWordChar(c) || c == '_') << i;
+    }
+    std::uint64_t starts = word & ~((word << 1) | carry);
+    carry = (word >> (size - 1)) & 1;
+    for (; starts != 0; starts &= starts - 1) {
+      const std::size_t pos = block + static_cast<std::size_t>(std::countr_zero(starts));
+      for (std::uint64_t candidates = strips.MayStandAt(line, pos); candidates != 0;
+           candidates &= candidates - 1) {
+        const auto i = static_cast<std::size_t>(std::countr_zero(candidates));
+        if (StripAt(line, pos, strips.Entry(i))) return true;
+      }
+    }
+  }
+  return false;
+}
+
 // Removes the name-strip phrases ("Teen Phone", "Residence"...) that begin a word of the line;
-// the first word is never stripped.
-void RemoveNameStrips(std::string& line, const WordLists& lists) {
-  for (std::size_t i = 0; i < kWordSlots && lists.NameStripWords[i][0] != '\0'; ++i) {
-    const std::string_view entry = SlotText(lists.NameStripWords[i]);
-    std::size_t pos = SkipToWord(line, SkipWord(line, 0));
+// the first word is never stripped. Entry by entry, each over the line the ones before it left.
+void RemoveNameStrips(std::string& line, const ListIndex<kWordSlots, kWordWidth>& strips) {
+  if (!AnyNameStrip(line, strips)) return;
+  for (std::size_t i = 0; i < strips.Used(); ++i) {
+    const std::string_view entry = strips.Entry(i);
+    std::size_t pos = FirstStripPosition(line);
     while (pos < line.size()) {
-      const std::size_t after = pos + entry.size();
-      const bool whole = after >= line.size() || !IsWordChar(line[after]);
-      if (MatchesAt(line, pos, entry) && whole) {
+      if (StripAt(line, pos, entry)) {
         line.erase(pos, entry.size());
         TrimTrailing(line);
         if (pos > line.size()) pos = line.size();
+        pos = SkipToWord(line, pos);
       } else {
-        pos = SkipWord(line, pos);
+        pos = NextStripPosition(line, pos);
       }
-      pos = SkipToWord(line, pos);
     }
   }
 }
@@ -136,20 +203,24 @@ class Splitter {
     std::string& h = s_.codes;
     TrimTrailing(n);
     if (n.empty()) return false;
-    SplitHyphenWords(n, s_.w1, s_.w2, s_.rest);
     const char p = h.front();
     const char g = h.back();
     if (h.size() == 1) {
       PartOf(name_, p)->assign(n);
       return false;
     }
-    if (p == '1') return LeadingTitle();
+    // Only the rules that take from the front of n read its first words.
+    if (p == '1') {
+      SplitFront();
+      return LeadingTitle();
+    }
     if (g == '5') return TrailingSuffix();
     if (g == '1') return TrailingTitle();
+    if (p != '4' && g == '4') return TrailingLastName();
+    SplitFront();
     if (p == '4') return LeadingLastName();
-    if (g == '4') return TrailingLastName();
     if (p == '5') {
-      const int slot = FindSlot(lists_.SuffixWords, s_.w1);
+      const int slot = s_.suffixes.Find(front_.first);
       if (slot >= 0) {
         name_.suffix.assign(SlotText(lists_.SuffixSubstitutes[slot]));
         TakeFirstWord();
@@ -158,59 +229,71 @@ class Splitter {
       return true;
     }
     // p is 2 or 3: the first or the middle name is the next word.
-    PartOf(name_, p)->assign(s_.w1);
+    PartOf(name_, p)->assign(front_.first);
     TakeFirstWord();
     h.erase(0, 1);
     return true;
   }
 
  private:
-  void TakeFirstWord() { JoinTwo(s_.n, s_.w2, s_.rest); }
+  // The first words of n (w1, w2 and the rest), as views that hold until n changes.
+  void SplitFront() { front_ = SplitHyphenWordViews(s_.n); }
+
+  // n := a + " " + b; a and b may view n.
+  void Join(std::string_view a, std::string_view b) {
+    std::string& joined = s_.joined;
+    joined.assign(a);
+    joined.push_back(' ');
+    joined.append(b);
+    s_.n.swap(joined);
+  }
+
+  // n := its tail from `tail` on (a view of n that runs to its end).
+  void KeepTail(std::string_view tail) { s_.n.erase(0, s_.n.size() - tail.size()); }
+
+  // The line from its next word on, as the splitter keeps it.
+  void TakeFirstWord() { Join(front_.second, front_.rest); }
 
   std::string_view Substitute(int slot) const { return SlotText(lists_.TitleSubstitutes[slot]); }
 
   // "Dr & Mrs John Smith", "Judge and Mrs Smith": a title after "&" or "and" joins the first.
   bool LeadingTitle() {
-    std::string& n = s_.n;
-    const std::size_t window = std::min(n.size(), s_.w1.size() + 3);
+    const std::string_view n = s_.n;
+    const WordViews w = front_;
+    const std::size_t window = std::min(n.size(), w.first.size() + 3);
     const bool joined =
-        std::string_view(n).substr(0, window).find('&') != npos || EqualsIgnoringCase(s_.w2, "and");
-    const bool and_follows = EqualsIgnoringCase(s_.w2, "and");
-    const int slot = FindSlot(lists_.TitleWords, s_.w1);
+        n.substr(0, window).find('&') != npos || EqualsIgnoringCase(w.second, "and");
+    const bool and_follows = EqualsIgnoringCase(w.second, "and");
+    const int slot = s_.titles.Find(w.first);
     if (slot >= 0) {
       AppendAfterBlank(name_.title, Substitute(slot));
       if (and_follows) {
-        n.assign(s_.rest);
+        KeepTail(w.rest);
       } else {
         TakeFirstWord();
       }
       if (joined) {
-        SplitHyphenWords(n, s_.a, s_.b, s_.c);
-        const int second = FindSlot(lists_.TitleWords, s_.a);
+        const WordViews next = SplitHyphenWordViews(s_.n);
+        const int second = s_.titles.Find(next.first);
         if (second >= 0) {
           name_.title.append(" & ").append(Substitute(second));
-          JoinTwo(n, s_.b, s_.c);
+          Join(next.second, next.rest);
         }
       }
       return true;
     }
     if (joined) {
       // x is the word after w1, or after the "and" that follows it.
-      if (and_follows) {
-        SplitHyphenWords(s_.rest, s_.a, s_.b, s_.c);
-      } else {
-        s_.a.assign(s_.w2);
-        s_.b.assign(s_.rest);
-        s_.c.clear();
-      }
-      const int x = FindSlot(lists_.TitleWords, s_.a);
-      if (x >= 0) {
-        AppendAfterBlank(name_.title, s_.w1);
-        name_.title.append(" & ").append(Substitute(x));
+      const WordViews x = and_follows ? SplitHyphenWordViews(w.rest)
+                                      : WordViews{w.second, w.rest, std::string_view()};
+      const int title = s_.titles.Find(x.first);
+      if (title >= 0) {
+        AppendAfterBlank(name_.title, w.first);
+        name_.title.append(" & ").append(Substitute(title));
         if (and_follows) {
-          JoinTwo(n, s_.b, s_.c);
+          Join(x.second, x.rest);
         } else {
-          n.assign(s_.b);
+          KeepTail(x.second);
         }
         return true;
       }
@@ -223,7 +306,7 @@ class Splitter {
   bool TrailingSuffix() {
     std::string& n = s_.n;
     const std::size_t last = LastWordDotted(n);
-    const int slot = FindSlot(lists_.SuffixWords, std::string_view(n).substr(last));
+    const int slot = s_.suffixes.Find(std::string_view(n).substr(last));
     if (slot < 0) {
       s_.codes.pop_back();
       return true;
@@ -239,7 +322,7 @@ class Splitter {
   bool TrailingTitle() {
     std::string& n = s_.n;
     const std::size_t last = LastWordDotted(n);
-    const int slot = FindSlot(lists_.TitleWords, std::string_view(n).substr(last));
+    const int slot = s_.titles.Find(std::string_view(n).substr(last));
     if (slot >= 0) {
       name_.title.assign(Substitute(slot));
       n.resize(last);
@@ -251,16 +334,17 @@ class Splitter {
   bool LeadingLastName() {
     std::string& last = name_.last;
     last.clear();
-    if (!s_.w2.empty() && !s_.rest.empty() && IsPrefixPair(lists_, s_.w1, s_.w2)) {
-      last.append(s_.w1).append(" ").append(s_.w2).append(" ");
-      s_.n.assign(s_.rest);
-      SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest);
-    } else if (!s_.w2.empty() && IsSinglePrefix(lists_, s_.w1)) {
-      last.append(s_.w1).append(" ");
+    const WordViews& w = front_;
+    if (!w.second.empty() && !w.rest.empty() && IsPrefixPair(lists_, w.first, w.second)) {
+      last.append(w.first).append(" ").append(w.second).append(" ");
+      KeepTail(w.rest);
+      SplitFront();
+    } else if (!w.second.empty() && IsSinglePrefix(lists_, w.first)) {
+      last.append(w.first).append(" ");
       TakeFirstWord();
-      SplitHyphenWords(s_.n, s_.w1, s_.w2, s_.rest);
+      SplitFront();
     }
-    last.append(s_.w1);
+    last.append(w.first);
     TakeFirstWord();
     s_.codes.erase(0, 1);
     return true;
@@ -272,7 +356,9 @@ class Splitter {
     std::string& last = name_.last;
     const std::size_t f = LastWord(n);
     const std::size_t p = SplitLastWord(n, s_.a);
-    const std::size_t q = SplitSecondLastWord(n, s_.b);
+    // The word before that is looked for only when a two-word prefix could end in s_.a.
+    const std::size_t q =
+        p != npos && IsPrefixSecond(lists_, s_.a) ? SplitSecondLastWord(n, s_.b) : npos;
     std::size_t cut = f;
     last.clear();
     if (q != npos && IsPrefixPair(lists_, s_.b, s_.a)) {
@@ -292,10 +378,17 @@ class Splitter {
   const WordLists& lists_;
   PersonName& name_;
   PersonName::Scratch& s_;
+  WordViews front_;
 };
 
+// " & " or " and " (ASCII case ignored) in the line, in one walk over its blanks.
 bool HasCoupleWord(std::string_view line) {
-  return FindText(line, " & ") != npos || FindText(line, " and ") != npos;
+  for (std::size_t at = line.find(' '); at != npos; at = line.find(' ', at + 1)) {
+    const char next = at + 1 < line.size() ? UpperAscii(line[at + 1]) : '\0';
+    if (next == '&' && MatchesAt(line, at, " & ")) return true;
+    if (next == 'A' && MatchesAt(line, at, " and ")) return true;
+  }
+  return false;
 }
 
 // A missing title from the genders of the first and middle names.
@@ -347,7 +440,7 @@ void BuildSalutation(const PersonNameOptions& options, PersonName& name) {
 void JoinNameValues(const std::array<std::string_view, 5>& values, std::string& line) {
   line.clear();
   for (std::size_t i = 0; i < values.size(); ++i) {
-    line.append(values[i]);
+    if (!values[i].empty()) line.append(values[i]);
     if (i < 4 && !line.empty()) line.push_back(' ');
   }
   CollapseBlanks(line);
@@ -364,6 +457,8 @@ void BuildNameOrder(const std::array<int, 5>& groups, std::string& order) {
 void SplitPersonName(std::string_view line, std::string_view order, const WordLists& lists,
                      PersonName& name) {
   PersonName::Scratch& s = name.scratch;
+  s.titles.Refresh(lists.TitleWords);
+  s.suffixes.Refresh(lists.SuffixWords);
   // Only part codes: any other code would match no rule and never leave the order.
   s.codes.clear();
   for (char c : order) {
@@ -385,8 +480,11 @@ void ParsePersonName(std::string_view line, const PersonNameOptions& options,
                      const WordLists& lists, const GenderList& genders, PersonName& name) {
   PersonName::Scratch& s = name.scratch;
   s.line.assign(line.substr(0, kNameLineLimit));
-  for (std::string_view form : kJointForms) ReplaceAllText(s.line, form, kJointTitle);
-  RemoveNameStrips(s.line, lists);
+  if (HasJointForm(s.line)) {
+    for (std::string_view form : kJointForms) ReplaceAllText(s.line, form, kJointTitle);
+  }
+  s.strips.Refresh(lists.NameStripWords);
+  RemoveNameStrips(s.line, s.strips);
   BuildNameOrder(options.incoming, s.order);
   SplitPersonName(s.line, s.order, lists, name);
   name.couple = HasCoupleWord(s.line);

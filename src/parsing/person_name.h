@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "parsing/gender_list.h"
+#include "parsing/list_index.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
@@ -58,12 +59,13 @@ struct PersonName {
     std::string order;
     std::string codes;
     std::string n;
-    std::string w1;
-    std::string w2;
-    std::string rest;
+    std::string joined;
     std::string a;
     std::string b;
-    std::string c;
+    // Indexes of the lists the parser reads, made again whenever a list changes.
+    ListIndex<kWordSlots, kWordWidth> titles;
+    ListIndex<kWordSlots, kWordWidth> suffixes;
+    ListIndex<kWordSlots, kWordWidth> strips;
   } scratch;
 };
 

@@ -21,18 +21,25 @@ void SplitPhone(std::string_view text, PhoneParts& parts) {
   if (digit_count < 7) return;
   // The area code is taken only when digits remain beyond a seven-digit local number.
   std::size_t area_left = digit_count > 7 ? 3 : 0;
+  // Both parts are laid out in local buffers and copied once.
+  char area[3];
+  std::size_t area_size = 0;
+  char phone[kPartLimit];
+  std::size_t phone_size = 0;
   std::size_t local = 0;
   for (char c : text) {
     if (!IsDigit(c)) continue;
     if (area_left > 0) {
-      parts.area_code.push_back(c);
+      area[area_size++] = c;
       --area_left;
       continue;
     }
-    if (local == 3) parts.phone.push_back('-');
-    if (parts.phone.size() < kPartLimit) parts.phone.push_back(c);
+    if (local == 3) phone[phone_size++] = '-';
+    if (phone_size < kPartLimit) phone[phone_size++] = c;
     ++local;
   }
+  parts.area_code.assign(area, area_size);
+  parts.phone.assign(phone, phone_size);
 }
 
 void SplitPhoneFields(std::string_view first, std::string_view second, PhoneParts& parts) {

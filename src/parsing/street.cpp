@@ -2,9 +2,11 @@
 // non-civic address, and assembling the standardised address from those parts.
 #include "parsing/street.h"
 
+#include <array>
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 
-#include "parsing/address_words.h"
 #include "strings/char_class.h"
 #include "strings/digits.h"
 #include "strings/edit.h"
@@ -37,6 +39,14 @@ constexpr std::string_view kOrdinalNumbers[] = {
     "1ST",  "2ND",  "3RD",  "4TH",  "5TH",  "6TH",  "7TH",  "8TH",  "9TH",  "10TH",
     "11TH", "12TH", "13TH", "14TH", "15TH", "16TH", "17TH", "18TH", "19TH", "20TH",
 };
+
+// Every byte as itself, but "/", double quote, "(", ")" and backslash as a blank.
+constexpr std::array<unsigned char, 256> kSeparatorsToBlanks = [] {
+  std::array<unsigned char, 256> table{};
+  for (std::size_t b = 0; b < table.size(); ++b) table[b] = static_cast<unsigned char>(b);
+  for (unsigned char separator : {'/', '"', '(', ')', '\\'}) table[separator] = ' ';
+  return table;
+}();
 
 std::string_view DirectionCode(std::string_view word) {
   for (const Direction& d : kDirections) {
@@ -72,10 +82,6 @@ void AdvanceOneWord(std::string& o) {
   o.erase(0, SkipToWord(o, SkipWord(o, 0)));
 }
 
-bool HasMoreThanOneWord(std::string_view o) {
-  return LastWord(o) > 0;
-}
-
 void CutParts(StreetParts& p) {
   for (std::string* part : {&p.suite_designator, &p.suite_number, &p.street_number, &p.street_name,
                             &p.street_designator, &p.direction, &p.non_civic, &p.odd_even}) {
@@ -83,18 +89,28 @@ void CutParts(StreetParts& p) {
   }
 }
 
+// True when word equals a `StreetTypeSubstitutes` or a `StreetTypeWords` entry.
+bool IsStreetType(const StreetParts::Scratch& s, std::string_view word) {
+  return s.type_substitutes.Find(word) >= 0 || s.type_words.Find(word) >= 0;
+}
+
 // Non-civic phrases ("PO Box 12", "RR 3"...), repeated until a pass changes nothing.
 void TakeNonCivic(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
-  const std::size_t used = UsedSlots(lists.NonCivicWords);
+  // The first occurrence of every phrase that counts (at the start or after a blank), found
+  // again whenever the line changes.
+  std::array<std::size_t, kWordSlots> found;
+  std::uint64_t hits = s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
   bool changed = true;
   while (changed) {
     changed = false;
-    for (std::size_t i = 0; i < used; ++i) {
-      const std::string_view phrase = SlotText(lists.NonCivicWords[i]);
-      const std::size_t pos = FindText(o, phrase);
-      if (pos == npos) continue;
+    // The rows in slot order, only those whose phrase was found.
+    for (std::uint64_t rows = hits; rows != 0;) {
+      const auto i = static_cast<std::size_t>(std::countr_zero(rows));
+      rows &= rows - 1;
+      const std::size_t pos = found[i];
+      const std::string_view phrase = s.non_civic.Entry(i);
       if (pos > 0 && o[pos - 1] != ' ') continue;
       const std::size_t after = pos + phrase.size();
       SplitWords(std::string_view(o).substr(after - 1), s.first, s.second, s.rest);
@@ -102,7 +118,7 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       const bool digit_follows = after < o.size() && IsDigit(o[after]);
       if (!ends_word && !digit_follows) continue;
       // "Station Road" is a street, not a postal station.
-      if (IsStreetType(lists, s.second)) break;
+      if (IsStreetType(s, s.second)) break;
       s.number = s.second;
       if (digit_follows) {
         if (!s.first.empty()) {
@@ -129,6 +145,8 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       o.resize(pos);
       o.append(s.rest);
       TrimTrailing(o);
+      hits = s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
+      rows = hits & (~std::uint64_t{0} << i << 1);  // the rows after this one, on the new line
       changed = true;
     }
   }
@@ -138,29 +156,34 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
 void TakeInnerSuite(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
-  const std::size_t used = UsedSlots(lists.SuiteWords);
+  const std::size_t used = s.suites.Used();
+  std::array<std::size_t, kWordSlots> found;
+  s.suites.FindEach(o, FirstOccurrence::kAfterBlank, found);
   for (std::size_t j = 0; j < used; ++j) {
-    const std::size_t pos = FindAfterBlank(o, SlotText(lists.SuiteWords[j]), false);
+    const std::size_t pos = found[j];
     if (pos == npos) continue;
     SplitWords(std::string_view(o).substr(pos), s.first, s.second, s.rest);
-    if (s.second.empty() || IsStreetType(lists, s.second)) return;
+    if (s.second.empty() || IsStreetType(s, s.second)) return;
     p.suite_designator = SlotText(lists.SuiteSubstitutes[j]);
     p.suite_number = s.second;
     AppendWithBlank(p.non_civic, s.rest);
     o.resize(pos);
     TrimTrailing(o);
+    s.suites.FindEach(o, FirstOccurrence::kAfterBlank, found);
   }
 }
 
 void TakeTrailingDirection(StreetParts& p) {
   std::string& o = p.scratch.line;
-  if (!HasMoreThanOneWord(o)) return;
-  std::string_view code = DirectionCode(std::string_view(o).substr(LastWord(o)));
+  const std::size_t last_at = LastWord(o);
+  if (last_at == 0) return;  // one word
+  std::string_view code = DirectionCode(std::string_view(o).substr(last_at));
   if (code.empty()) return;
   DropLastWord(o);
   p.direction = code;
-  if (!HasMoreThanOneWord(o)) return;
-  std::string_view last = std::string_view(o).substr(LastWord(o));
+  const std::size_t before_at = LastWord(o);
+  if (before_at == 0) return;
+  std::string_view last = std::string_view(o).substr(before_at);
   const char* prefix = IsOneOf(last, {"N", "NORTH"})   ? "N"
                        : IsOneOf(last, {"S", "SOUTH"}) ? "S"
                                                        : nullptr;
@@ -171,12 +194,12 @@ void TakeTrailingDirection(StreetParts& p) {
 
 void TakeTrailingType(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
-  if (!HasMoreThanOneWord(o)) return;
   const std::size_t last_pos = LastWord(o);
+  if (last_pos == 0) return;  // one word
   std::string_view last = std::string_view(o).substr(last_pos);
   if (EqualsIgnoringCase(last, p.scratch.second_word) || last.size() <= 1) return;
-  int slot = FindSlot(lists.StreetTypeSubstitutes, last);
-  if (slot < 0) slot = FindSlot(lists.StreetTypeWords, last);
+  int slot = p.scratch.type_substitutes.Find(last);
+  if (slot < 0) slot = p.scratch.type_words.Find(last);
   if (slot < 0) return;
   p.street_designator = SlotText(lists.StreetTypeSubstitutes[slot]);
   DropLastWord(o);
@@ -184,34 +207,34 @@ void TakeTrailingType(const WordLists& lists, StreetParts& p) {
 
 void TakeStreetNumber(StreetParts& p) {
   std::string& o = p.scratch.line;
-  StreetParts::Scratch& s = p.scratch;
   TrimTrailing(o);
-  SplitWords(o, s.first, s.second, s.rest);
-  if (!s.rest.empty()) {
-    const bool a = LooksNumeric(s.first);
+  // Views of o: everything is read from them before o changes.
+  const WordViews w = SplitWordViews(o);
+  const auto rest_at = static_cast<std::size_t>(w.rest.data() - o.data());
+  if (!w.rest.empty()) {
+    const bool a = LooksNumeric(w.first);
     const bool b =
-        LooksNumeric(s.second) && s.rest != "A" && s.rest != "B" && p.suite_number.empty();
+        LooksNumeric(w.second) && w.rest != "A" && w.rest != "B" && p.suite_number.empty();
     if (a && b) {
-      p.suite_number.assign(p.suite_designator).append(s.first);
-      p.street_number = s.second;
-      o = s.rest;
+      p.suite_number.assign(p.suite_designator).append(w.first);
+      p.street_number.assign(w.second);
+      o.erase(0, rest_at);
       return;
     }
     if (!a) return;
-    p.street_number = s.first;
-    AdvanceOneWord(o);
-    const bool keeps_direction = p.direction.empty() && (s.second == "N" || s.second == "S" ||
-                                                         s.second == "E" || s.second == "W");
+    p.street_number.assign(w.first);
+    const bool keeps_direction = p.direction.empty() && (w.second == "N" || w.second == "S" ||
+                                                         w.second == "E" || w.second == "W");
     const bool letter_after_number =
-        s.second.size() == 1 && !s.first.empty() && !IsLetter(s.first.back());
-    if (!keeps_direction && letter_after_number) {
-      p.street_number.append(s.second);
-      AdvanceOneWord(o);
-    }
+        w.second.size() == 1 && !w.first.empty() && !IsLetter(w.first.back());
+    const bool takes_letter = !keeps_direction && letter_after_number;
+    if (takes_letter) p.street_number.append(w.second);
+    AdvanceOneWord(o);
+    if (takes_letter) AdvanceOneWord(o);
     return;
   }
-  if (!s.second.empty() && LooksNumeric(s.first)) {
-    p.street_number = s.first;
+  if (!w.second.empty() && LooksNumeric(w.first)) {
+    p.street_number.assign(w.first);
     AdvanceOneWord(o);
   }
 }
@@ -220,8 +243,8 @@ void TakeStreetNumber(StreetParts& p) {
 void TakeInnerType(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   o.push_back(' ');
-  EntryMatch match = FindRightmostEntry(o, lists.StreetTypeWords);
-  if (match.pos == npos) match = FindRightmostEntry(o, lists.StreetTypeSubstitutes);
+  EntryMatch match = p.scratch.type_words.FindRightmost(o);
+  if (match.pos == npos) match = p.scratch.type_substitutes.FindRightmost(o);
   const std::size_t best = match.pos;
   const std::size_t best_size = match.size;
   if (best == npos) {
@@ -235,9 +258,9 @@ void TakeInnerType(const WordLists& lists, StreetParts& p) {
   TrimTrailing(p.non_civic);
   TrimTrailing(p.street_designator);
   TrimTrailing(o);
-  const std::size_t used = UsedSlots(lists.StreetTypeWords);
-  for (std::size_t i = 0; i < used; ++i) {
-    if (EqualsIgnoringCase(p.street_designator, SlotText(lists.StreetTypeWords[i]))) {
+  const ListIndex<kWordSlots, kWordWidth>& words = p.scratch.type_words;
+  for (std::size_t i = 0; i < words.Used(); ++i) {
+    if (EqualsIgnoringCase(p.street_designator, words.Entry(i))) {
       p.street_designator = SlotText(lists.StreetTypeSubstitutes[i]);
     }
   }
@@ -273,21 +296,29 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
     part->clear();
   }
   StreetParts::Scratch& s = p.scratch;
+  s.non_civic.Refresh(lists.NonCivicWords);
+  s.suites.Refresh(lists.SuiteWords);
+  s.type_words.Refresh(lists.StreetTypeWords);
+  s.type_substitutes.Refresh(lists.StreetTypeSubstitutes);
   std::string& o = s.line;
   o.assign(line.substr(0, kStreetLineLimit));
-  for (char& c : o) {
-    if (c == '/' || c == '"' || c == '(' || c == ')' || c == '\\') c = ' ';
+  // One table lookup a byte, through locals so that the writes are not taken for the string's
+  // own length.
+  char* const bytes = o.data();
+  const std::size_t size = o.size();
+  for (std::size_t i = 0; i < size; ++i) {
+    bytes[i] = static_cast<char>(kSeparatorsToBlanks[static_cast<unsigned char>(bytes[i])]);
   }
   CollapseBlanks(o);
   o.erase(0, SkipToWord(o, 0));
   TrimTrailing(o);
 
   // A leading suite ("Apt 4 123 Main St").
-  SplitWords(o, s.first, s.second, s.rest);
-  if (!s.second.empty()) {
-    const std::size_t used = UsedSlots(lists.SuiteWords);
-    for (std::size_t i = 0; i < used; ++i) {
-      if (!EqualsIgnoringCase(s.first, SlotText(lists.SuiteWords[i]))) continue;
+  const WordViews lead = SplitWordViews(o);
+  if (!lead.second.empty() && s.suites.Find(lead.first) >= 0) {
+    SplitWords(o, s.first, s.second, s.rest);
+    // Every entry equal to the first word, in slot order: the last one's substitute stays.
+    for (int i = s.suites.Find(s.first); i >= 0; i = s.suites.Find(s.first, i)) {
       p.suite_designator = SlotText(lists.SuiteSubstitutes[i]);
       p.suite_number = s.second;
       o = s.rest;
@@ -297,11 +328,11 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
   TakeNonCivic(lists, p);
   TakeInnerSuite(lists, p);
 
-  SplitWords(o, s.first, s.second, s.rest);
-  s.second_word = s.second;
-  if (IsOneOf(s.first, {"GEN", "GENERAL"}) && IsOneOf(s.second, {"DEL", "DELIVERY"})) {
+  const WordViews words = SplitWordViews(o);
+  s.second_word.assign(words.second);
+  if (IsOneOf(words.first, {"GEN", "GENERAL"}) && IsOneOf(words.second, {"DEL", "DELIVERY"})) {
     AppendWithBlank(p.non_civic, "GENERAL DELIVERY");
-    o = s.rest;
+    o.erase(0, static_cast<std::size_t>(words.rest.data() - o.data()));
   }
 
   // A floor ("12 Main St 3 FL").
@@ -330,9 +361,9 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
   TakeStreetNumber(p);
 
   // A leading direction ("N Main").
-  SplitWords(o, s.first, s.second, s.rest);
-  if (!s.second.empty() && p.direction.empty()) {
-    std::string_view code = DirectionCode(s.first);
+  const WordViews front = SplitWordViews(o);
+  if (!front.second.empty() && p.direction.empty()) {
+    std::string_view code = DirectionCode(front.first);
     if (!code.empty()) {
       AdvanceOneWord(o);
       p.direction = code;
@@ -403,7 +434,7 @@ void BuildStandardAddress(const StreetParts& parts, const StreetAddressOrder& or
 void JoinStreetValues(const std::array<std::string_view, 6>& values, std::string& line) {
   line.clear();
   for (std::size_t i = 0; i < values.size(); ++i) {
-    line.append(values[i]);
+    if (!values[i].empty()) line.append(values[i]);
     if (i < 5 && !line.empty()) line.push_back(' ');
   }
   if (line.size() > kStreetLineLimit) line.resize(kStreetLineLimit);

@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "parsing/list_index.h"
 #include "parsing/word_lists.h"
 
 namespace vt {
@@ -33,6 +34,11 @@ struct StreetParts {
     std::string word;
     std::string number;
     std::string second_word;
+    // Indexes of the lists the parser reads, made again whenever a list changes.
+    ListIndex<kWordSlots, kWordWidth> non_civic;
+    ListIndex<kWordSlots, kSuiteWidth> suites;
+    ListIndex<kWordSlots, kWordWidth> type_words;
+    ListIndex<kWordSlots, kWordWidth> type_substitutes;
   } scratch;
 };
 

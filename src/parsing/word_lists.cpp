@@ -115,14 +115,6 @@ void FillPairs(char (&words)[N][W], char (&substitutes)[N][W], const Pair (&rows
 
 }  // namespace
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
-  }
-  return true;
-}
-
 void WordLists::SetBuiltIn() {
   std::memset(static_cast<void*>(this), 0, sizeof(*this));
   FillPairs(TitleWords, TitleSubstitutes, kTitles);

@@ -89,8 +89,15 @@ std::size_t UsedSlots(const char (&list)[N][W]) {
   return n;
 }
 
-// True when a and b are equal with "a"-"z" folded onto "A"-"Z" (no other folding).
-bool EqualsIgnoringCase(std::string_view a, std::string_view b);
+// True when a and b are equal with "a"-"z" folded onto "A"-"Z" (no other folding). Inline: the
+// parsers compare words with list entries many times a record, mostly of other lengths.
+inline bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (UpperAscii(a[i]) != UpperAscii(b[i])) return false;
+  }
+  return true;
+}
 
 // The first used slot whose entry equals word ignoring ASCII case, or -1.
 template <std::size_t N, std::size_t W>

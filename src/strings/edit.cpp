@@ -2,6 +2,8 @@
 #include "strings/edit.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 
 #include "strings/char_class.h"
@@ -42,6 +44,33 @@ std::size_t ReplaceForward(std::string& text, std::size_t read, std::size_t writ
   }
 }
 
+// 0x80 in every byte of w that is a blank, 0 in every other byte.
+std::uint64_t BlankBytes(std::uint64_t w) {
+  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
+  const std::uint64_t x = w ^ 0x2020202020202020ULL;
+  return ~(((x & kLow7) + kLow7) | x | kLow7);
+}
+
+// The first i with bytes[i - 1] and bytes[i] both blanks, or size when there is none. Eight
+// places at a time on little-endian machines: a branch per byte costs more than the bytes.
+std::size_t FirstBlankPair(const char* bytes, std::size_t size) {
+  std::size_t i = 1;
+  if constexpr (std::endian::native == std::endian::little) {
+    for (; i + 8 <= size; i += 8) {
+      std::uint64_t before;
+      std::uint64_t at;
+      std::memcpy(&before, bytes + i - 1, 8);
+      std::memcpy(&at, bytes + i, 8);
+      const std::uint64_t pairs = BlankBytes(before) & BlankBytes(at);
+      if (pairs != 0) return i + static_cast<std::size_t>(std::countr_zero(pairs)) / 8;
+    }
+  }
+  for (; i < size; ++i) {
+    if (IsBlank(bytes[i - 1]) && IsBlank(bytes[i])) return i;
+  }
+  return size;
+}
+
 }  // namespace
 
 void ReplaceAllText(std::string& text, std::string_view searched, std::string_view replacement) {
@@ -68,12 +97,6 @@ void ReplaceAllText(std::string& text, std::string_view searched, std::string_vi
   text.resize(std::min(grown, kReplaceAllTextLimit));
 }
 
-void TrimTrailing(std::string& text) {
-  std::size_t end = text.size();
-  while (end > 0 && !IsWordChar(text[end - 1])) --end;
-  text.resize(end);
-}
-
 void TrimTrailingChar(std::string& text, char c) {
   std::size_t end = text.size();
   while (end > 0 && text[end - 1] == c) --end;
@@ -81,10 +104,16 @@ void TrimTrailingChar(std::string& text, char c) {
 }
 
 void CollapseBlanks(std::string& text) {
-  std::size_t write = 0;
-  for (std::size_t read = 0; read < text.size(); ++read) {
-    if (IsBlank(text[read]) && write > 0 && IsBlank(text[write - 1])) continue;
-    text[write++] = text[read];
+  // Through locals, so that the bytes written are not taken for the string's own length; the
+  // bytes before the first pair of blanks stay where they are.
+  char* const bytes = text.data();
+  const std::size_t size = text.size();
+  std::size_t write = FirstBlankPair(bytes, size);
+  if (write >= size) return;
+  for (std::size_t read = write + 1; read < size; ++read) {
+    const char c = bytes[read];
+    if (IsBlank(c) && IsBlank(bytes[write - 1])) continue;
+    bytes[write++] = c;
   }
   text.resize(write);
 }

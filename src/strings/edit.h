@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "strings/char_class.h"
+
 namespace vt {
 
 // ReplaceAllText searches the first this many characters and never makes a longer text.
@@ -22,8 +24,13 @@ inline constexpr std::size_t kReplaceAllTextLimit = 32767;
 void ReplaceAllText(std::string& text, std::string_view searched, std::string_view replacement);
 
 // Drops every trailing byte that is not a word character (blanks, punctuation, apostrophes,
-// hyphens, underscores); a text without any word character becomes empty.
-void TrimTrailing(std::string& text);
+// hyphens, underscores); a text without any word character becomes empty. Inline: the parsers
+// trim after almost every step.
+inline void TrimTrailing(std::string& text) {
+  std::size_t end = text.size();
+  while (end > 0 && !IsWordChar(text[end - 1])) --end;
+  text.resize(end);
+}
 
 // Drops every trailing c.
 void TrimTrailingChar(std::string& text, char c);

@@ -75,6 +75,12 @@ int SameTextN(std::string_view a, std::string_view b, std::size_t n) {
 }
 
 std::size_t EndsWithPattern(std::string_view text, std::string_view pattern) {
+  // A text that does not end in the pattern has no occurrence that ends it: most shapes a
+  // parser tries are ruled out without a search, by a byte or two from the end.
+  if (pattern.size() > text.size()) return 0;
+  for (std::size_t i = 1; i <= pattern.size(); ++i) {
+    if (text[text.size() - i] != pattern[pattern.size() - i]) return 0;
+  }
   const std::size_t at = text.find(pattern);
   if (at == std::string_view::npos) return 0;
   return at + pattern.size() == text.size() ? at : 0;

@@ -2,7 +2,6 @@
 #include "strings/words.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <functional>
 
@@ -12,31 +11,10 @@ namespace vt {
 
 namespace {
 
-using strings_internal::HasClass;
-using strings_internal::kApostropheBit;
-using strings_internal::kBlankBit;
-using strings_internal::kFullStopBit;
-using strings_internal::kHyphenBit;
-using strings_internal::kLetterBit;
-using strings_internal::kUnderscoreBit;
-using strings_internal::kWordBits;
-
-constexpr std::uint8_t kWordStartBits = kWordBits | kUnderscoreBit;
-constexpr std::uint8_t kWordRunBits = kWordBits | kApostropheBit | kUnderscoreBit;
-constexpr std::uint8_t kHyphenRunBits = kWordBits | kApostropheBit | kHyphenBit;
-constexpr std::uint8_t kLastWordBits = kWordBits | kHyphenBit | kApostropheBit;
-
-// Moves over bytes whose class is (or, with `inside` false, is not) in `bits`.
-std::size_t SkipWhile(std::string_view text, std::size_t pos, std::uint8_t bits, bool inside) {
-  while (pos < text.size() && HasClass(text[pos], bits) == inside) ++pos;
-  return pos;
-}
-
-std::size_t LastRunStart(std::string_view text, std::uint8_t bits) {
-  std::size_t start = text.size();
-  while (start > 0 && HasClass(text[start - 1], bits)) --start;
-  return start;
-}
+using words_internal::kHyphenRunBits;
+using words_internal::kWordRunBits;
+using words_internal::kWordStartBits;
+using words_internal::SkipWhile;
 
 // Length of the text once its trailing non-word bytes are gone.
 std::size_t TrimmedLength(std::string_view text) {
@@ -50,26 +28,44 @@ bool Overlaps(std::string_view view, const std::string& s) {
   return le(s.data(), view.data()) && le(view.data(), s.data() + s.size());
 }
 
+// Where a split of source with words of run_bits cuts it: the first word ends at first_end,
+// the second stands at [second_begin, second_end), the rest begins at rest_begin.
+struct Cuts {
+  std::size_t first_end;
+  std::size_t second_begin;
+  std::size_t second_end;
+  std::size_t rest_begin;
+};
+
+Cuts CutWords(std::string_view source, std::uint8_t run_bits) {
+  Cuts c;
+  c.first_end = SkipWhile(source, 0, run_bits, true);
+  c.second_begin = SkipWhile(source, c.first_end, kWordStartBits, false);
+  c.second_end = SkipWhile(source, c.second_begin, run_bits, true);
+  c.rest_begin = SkipWhile(source, c.second_end, kWordStartBits, false);
+  return c;
+}
+
 void Split(std::string_view source, std::uint8_t run_bits, std::string& first, std::string& second,
            std::string& rest) {
-  const std::size_t first_end = SkipWhile(source, 0, run_bits, true);
-  const std::size_t second_begin = SkipWhile(source, first_end, kWordStartBits, false);
-  const std::size_t second_end = SkipWhile(source, second_begin, run_bits, true);
-  const std::size_t rest_begin = SkipWhile(source, second_end, kWordStartBits, false);
+  const auto [first_end, second_begin, second_end, rest_begin] = CutWords(source, run_bits);
 
   struct Cut {
     std::string* dest;
     std::size_t begin;
     std::size_t end;
   };
-  std::array<Cut, 3> cuts{{{&first, 0, first_end},
-                           {&second, second_begin, second_end},
-                           {&rest, rest_begin, source.size()}}};
+  const Cut cuts[] = {{&first, 0, first_end},
+                      {&second, second_begin, second_end},
+                      {&rest, rest_begin, source.size()}};
   // An output the source views is filled last, when the others have taken their part.
-  std::stable_partition(cuts.begin(), cuts.end(),
-                        [&](const Cut& p) { return !Overlaps(source, *p.dest); });
-  for (const Cut& p : cuts) {
-    p.dest->assign(source.data() + p.begin, p.end - p.begin);
+  const bool viewed[] = {Overlaps(source, first), Overlaps(source, second), Overlaps(source, rest)};
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (!viewed[i])
+      cuts[i].dest->assign(source.data() + cuts[i].begin, cuts[i].end - cuts[i].begin);
+  }
+  for (std::size_t i = 0; i < 3; ++i) {
+    if (viewed[i]) cuts[i].dest->assign(source.data() + cuts[i].begin, cuts[i].end - cuts[i].begin);
   }
 }
 
@@ -91,39 +87,26 @@ std::size_t WordBeforeLast(std::string_view source, int times, std::string& dest
   return start;
 }
 
+WordViews ViewsOf(std::string_view source, std::uint8_t run_bits) {
+  const Cuts c = CutWords(source, run_bits);
+  return {source.substr(0, c.first_end),
+          source.substr(c.second_begin, c.second_end - c.second_begin),
+          source.substr(c.rest_begin)};
+}
+
 }  // namespace
-
-std::size_t SkipToWord(std::string_view text, std::size_t pos) {
-  return SkipWhile(text, pos, kWordStartBits, false);
-}
-
-std::size_t SkipToLetter(std::string_view text, std::size_t pos) {
-  return SkipWhile(text, pos, kLetterBit, false);
-}
-
-std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
-  return SkipWhile(text, pos, kBlankBit, true);
-}
-
-std::size_t SkipWord(std::string_view text, std::size_t pos) {
-  return SkipWhile(text, pos, kWordRunBits, true);
-}
-
-std::size_t SkipHyphenWord(std::string_view text, std::size_t pos) {
-  return SkipWhile(text, pos, kHyphenRunBits, true);
-}
-
-std::size_t LastWord(std::string_view text) {
-  return LastRunStart(text, kLastWordBits);
-}
-
-std::size_t LastWordDotted(std::string_view text) {
-  return LastRunStart(text, kLastWordBits | kFullStopBit);
-}
 
 void SplitWords(std::string_view source, std::string& first, std::string& second,
                 std::string& rest) {
   Split(source, kWordRunBits, first, second, rest);
+}
+
+WordViews SplitWordViews(std::string_view source) {
+  return ViewsOf(source, kWordRunBits);
+}
+
+WordViews SplitHyphenWordViews(std::string_view source) {
+  return ViewsOf(source, kHyphenRunBits);
 }
 
 void SplitHyphenWords(std::string_view source, std::string& first, std::string& second,

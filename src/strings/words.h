@@ -7,8 +7,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
+
+#include "strings/char_class.h"
 
 namespace vt {
 
@@ -18,28 +21,37 @@ inline constexpr std::size_t kLastWordsLimit = 255;
 inline constexpr std::size_t kJoinWordsLimit = 1255;
 
 // Skips bytes that are neither word characters nor underscores.
-std::size_t SkipToWord(std::string_view text, std::size_t pos);
+inline std::size_t SkipToWord(std::string_view text, std::size_t pos);
 // Skips bytes that are not letters.
-std::size_t SkipToLetter(std::string_view text, std::size_t pos);
+inline std::size_t SkipToLetter(std::string_view text, std::size_t pos);
 // Skips blanks (the space character only).
-std::size_t SkipBlanks(std::string_view text, std::size_t pos);
+inline std::size_t SkipBlanks(std::string_view text, std::size_t pos);
 // Skips word characters, apostrophes and underscores.
-std::size_t SkipWord(std::string_view text, std::size_t pos);
+inline std::size_t SkipWord(std::string_view text, std::size_t pos);
 // Skips word characters, apostrophes and hyphens (not underscores).
-std::size_t SkipHyphenWord(std::string_view text, std::size_t pos);
+inline std::size_t SkipHyphenWord(std::string_view text, std::size_t pos);
 
 // Start of the last word, a word being a run of word characters, hyphens and apostrophes:
 // the offset just after the last other byte; 0 when there is none; text.size() when the
 // text ends with such a byte (the last word is then empty: "Main St." gives 8).
-std::size_t LastWord(std::string_view text);
+inline std::size_t LastWord(std::string_view text);
 // As LastWord, with the full stop counted in words ("Main St." gives 5).
-std::size_t LastWordDotted(std::string_view text);
+inline std::size_t LastWordDotted(std::string_view text);
 
 // first := the text up to the end of its first SkipWord run (empty when it opens with a
 // separator); second := the first word from the next SkipToWord stop; rest := everything
 // from the SkipToWord stop after that, unchanged. source may view one of the outputs.
 void SplitWords(std::string_view source, std::string& first, std::string& second,
                 std::string& rest);
+// The three parts SplitWords cuts, as views of source: for a caller that only looks at them.
+struct WordViews {
+  std::string_view first;
+  std::string_view second;
+  std::string_view rest;
+};
+[[nodiscard]] WordViews SplitWordViews(std::string_view source);
+// As SplitWordViews with the words of SplitHyphenWords.
+[[nodiscard]] WordViews SplitHyphenWordViews(std::string_view source);
 // As SplitWords with SkipHyphenWord runs, so "Jean-Paul" stays whole and "_" ends a word.
 void SplitHyphenWords(std::string_view source, std::string& first, std::string& second,
                       std::string& rest);
@@ -57,5 +69,64 @@ std::size_t SplitSecondLastWord(std::string_view source, std::string& dest);
 // characters, apostrophes and underscores that opens with a word character or an
 // underscore; everything else separates and is dropped ("  O'Brien,  Jr. " -> "O'Brien Jr").
 void JoinWords(std::string& text);
+
+// ---- End of the public API. The scanners are inline: the parsers call them per word. ----
+
+namespace words_internal {
+
+using strings_internal::HasClass;
+inline constexpr std::uint8_t kWordStartBits =
+    strings_internal::kWordBits | strings_internal::kUnderscoreBit;
+inline constexpr std::uint8_t kWordRunBits = strings_internal::kWordBits |
+                                             strings_internal::kApostropheBit |
+                                             strings_internal::kUnderscoreBit;
+inline constexpr std::uint8_t kHyphenRunBits =
+    strings_internal::kWordBits | strings_internal::kApostropheBit | strings_internal::kHyphenBit;
+inline constexpr std::uint8_t kLastWordBits =
+    strings_internal::kWordBits | strings_internal::kHyphenBit | strings_internal::kApostropheBit;
+
+// Moves over bytes whose class is (or, with `inside` false, is not) in `bits`.
+inline std::size_t SkipWhile(std::string_view text, std::size_t pos, std::uint8_t bits,
+                             bool inside) {
+  while (pos < text.size() && HasClass(text[pos], bits) == inside) ++pos;
+  return pos;
+}
+
+inline std::size_t LastRunStart(std::string_view text, std::uint8_t bits) {
+  std::size_t start = text.size();
+  while (start > 0 && HasClass(text[start - 1], bits)) --start;
+  return start;
+}
+
+}  // namespace words_internal
+
+inline std::size_t SkipToWord(std::string_view text, std::size_t pos) {
+  return words_internal::SkipWhile(text, pos, words_internal::kWordStartBits, false);
+}
+
+inline std::size_t SkipToLetter(std::string_view text, std::size_t pos) {
+  return words_internal::SkipWhile(text, pos, strings_internal::kLetterBit, false);
+}
+
+inline std::size_t SkipBlanks(std::string_view text, std::size_t pos) {
+  return words_internal::SkipWhile(text, pos, strings_internal::kBlankBit, true);
+}
+
+inline std::size_t SkipWord(std::string_view text, std::size_t pos) {
+  return words_internal::SkipWhile(text, pos, words_internal::kWordRunBits, true);
+}
+
+inline std::size_t SkipHyphenWord(std::string_view text, std::size_t pos) {
+  return words_internal::SkipWhile(text, pos, words_internal::kHyphenRunBits, true);
+}
+
+inline std::size_t LastWord(std::string_view text) {
+  return words_internal::LastRunStart(text, words_internal::kLastWordBits);
+}
+
+inline std::size_t LastWordDotted(std::string_view text) {
+  return words_internal::LastRunStart(
+      text, words_internal::kLastWordBits | strings_internal::kFullStopBit);
+}
 
 }  // namespace vt

@@ -5,6 +5,7 @@
 
 #include <random>
 #include <string>
+#include <vector>
 
 namespace vt {
 namespace {
@@ -164,6 +165,36 @@ TEST(CollapseBlanksTest, Table) {
     std::string text = c.text;
     CollapseBlanks(text);
     EXPECT_EQ(text, c.expected);
+  }
+}
+
+// Blank pairs are looked for eight bytes at a time: a pair at every offset of a block, and
+// random texts, against the byte-by-byte rule.
+TEST(CollapseBlanksTest, AgreesWithTheRuleByteByByte) {
+  auto by_rule = [](const std::string& text) {
+    std::string out;
+    for (char c : text) {
+      if (c == ' ' && !out.empty() && out.back() == ' ') continue;
+      out.push_back(c);
+    }
+    return out;
+  };
+  std::vector<std::string> texts;
+  for (std::size_t at = 0; at < 20; ++at) {
+    texts.push_back(std::string(at, 'x') + "  " + std::string(20 - at, 'y'));
+    texts.push_back(std::string(at, ' ') + "a" + std::string(at, ' '));
+  }
+  std::mt19937 rng(7);
+  constexpr std::string_view kBytes = " 	 a  `à";
+  for (int i = 0; i < 2000; ++i) {
+    std::string text(std::uniform_int_distribution<std::size_t>(0, 40)(rng), ' ');
+    for (char& c : text) c = kBytes[std::uniform_int_distribution<std::size_t>(0, 7)(rng)];
+    texts.push_back(text);
+  }
+  for (const std::string& text : texts) {
+    std::string collapsed = text;
+    CollapseBlanks(collapsed);
+    ASSERT_EQ(collapsed, by_rule(text)) << "[" << text << "]";
   }
 }
 

@@ -105,6 +105,9 @@ TEST(EndsWithPatternTest, Table) {
       {"exact bytes only", "A9a", "9A", 0},
       {"empty text", "", "9", 0},
       {"empty pattern", "abc", "", 0},
+      {"pattern longer than the text", "9", " 99", 0},
+      {"ends in the pattern's last byte only", " 9999", " 99999", 0},
+      {"at the end after an overlapping start", "A99 99 99", "99 99", 0},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

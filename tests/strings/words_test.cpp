@@ -97,6 +97,15 @@ TEST(SplitWordsTest, Table) {
     EXPECT_EQ(first, c.hyphen_first);
     EXPECT_EQ(second, c.hyphen_second);
     EXPECT_EQ(rest, c.hyphen_rest);
+    // The views cut where the copies do.
+    const WordViews views = SplitWordViews(c.text);
+    EXPECT_EQ(views.first, c.first);
+    EXPECT_EQ(views.second, c.second);
+    EXPECT_EQ(views.rest, c.rest);
+    const WordViews hyphen_views = SplitHyphenWordViews(c.text);
+    EXPECT_EQ(hyphen_views.first, c.hyphen_first);
+    EXPECT_EQ(hyphen_views.second, c.hyphen_second);
+    EXPECT_EQ(hyphen_views.rest, c.hyphen_rest);
   }
 }
 

@@ -14,11 +14,7 @@ class CommaWriter : public RecordWriter {
   void FieldNames(OutputSink& sink) const override { WriteNameRecord(sink, true, true); }
 
   void PlaceField(std::string& record, FieldPlacement& field, std::string&) const override {
-    const bool quoted = !(field.flags & kFlagNumeric);
-    if (quoted) AppendToRecord(record, '"');
-    AppendToRecord(record, *field.value);
-    if (quoted) AppendToRecord(record, '"');
-    if (field.n < field.count) AppendToRecord(record, FieldDelimiter());
+    PlaceLaidOut(CommaWriter::Plain(), record, field.flags, *field.value, field.n >= field.count);
   }
   PlainLayout Plain() const override { return {true, true, FieldDelimiter()}; }
 };

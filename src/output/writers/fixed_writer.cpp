@@ -12,7 +12,7 @@ class FixedWriter : public RecordWriter {
   void FieldNames(OutputSink& sink) const override { WriteNameRecord(sink, false, false); }
   // The values alone, side by side: their widths make the columns.
   void PlaceField(std::string& record, FieldPlacement& field, std::string&) const override {
-    AppendToRecord(record, *field.value);
+    PlaceLaidOut(FixedWriter::Plain(), record, field.flags, *field.value, field.n >= field.count);
   }
   PlainLayout Plain() const override { return {true, false, {}}; }
 };

@@ -67,8 +67,7 @@ void RecordWriter::WriteNameRecord(OutputSink& sink, bool quoted, bool delimited
 
 void RecordWriter::PlaceField(std::string& record, FieldPlacement& field,
                               std::string& /*scratch*/) const {
-  AppendToRecord(record, *field.value);
-  if (field.n < field.count) AppendToRecord(record, FieldDelimiter());
+  PlaceLaidOut(RecordWriter::Plain(), record, field.flags, *field.value, field.n >= field.count);
 }
 
 void RecordWriter::FieldNames(OutputSink& sink) const {

@@ -35,6 +35,31 @@ inline void AppendToRecord(std::string& record, char byte) {
   if (record.size() + 1 < kRecordLimit) record.push_back(byte);
 }
 
+// Appends one field's value to a record, in double quotes when `quoted`, then `delimiter`;
+// each piece only while the record stays below its limit.
+inline void AppendFieldPieces(std::string& record, bool quoted, std::string_view value,
+                              std::string_view delimiter) {
+  const std::size_t size = record.size();
+  const std::size_t added = (quoted ? 2 : 0) + value.size() + delimiter.size();
+  if (size + added >= kRecordLimit) {
+    if (quoted) AppendToRecord(record, '"');
+    AppendToRecord(record, value);
+    if (quoted) AppendToRecord(record, '"');
+    if (!delimiter.empty()) AppendToRecord(record, delimiter);
+    return;
+  }
+  // Every piece fits. A record keeps its storage from one to the next, so the single bytes are
+  // pushed inline and only the value costs a call.
+  if (quoted) record.push_back('"');
+  record.append(value.data(), value.size());
+  if (quoted) record.push_back('"');
+  if (delimiter.size() == 1) {
+    record.push_back(delimiter[0]);
+  } else {
+    record.append(delimiter.data(), delimiter.size());
+  }
+}
+
 // One field's converted value, and what its format may need to place it into the record.
 struct FieldPlacement {
   int n = 0;      // the field's number, 1..count
@@ -48,12 +73,21 @@ struct FieldPlacement {
 };
 
 // How a run's fast path lays out a record of plain fields: whether this format allows it at
-// all, whether text fields are quoted, and the bytes between fields.
+// all, whether text fields are quoted, and the bytes between fields. A format that allows it
+// places every field so (PlaceLaidOut), whatever its value went through.
 struct PlainLayout {
   bool allowed = false;
   bool quote_text = false;
   std::string_view delimiter;
 };
+
+// What PlaceField does in a format whose layout is allowed: the value, in quotes when the
+// layout quotes text and the field is not numeric, then the delimiter unless it is the last.
+inline void PlaceLaidOut(const PlainLayout& layout, std::string& record, std::uint32_t flags,
+                         std::string_view value, bool last) {
+  AppendFieldPieces(record, layout.quote_text && !(flags & kFlagNumeric), value,
+                    last ? std::string_view() : layout.delimiter);
+}
 
 // A buffered binary file. It does not own the FILE; write errors are remembered, not thrown.
 class OutputSink {
