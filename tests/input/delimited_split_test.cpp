@@ -14,7 +14,8 @@ std::vector<std::string> Fields(int count, const std::vector<std::string>& value
   return std::vector<std::string>(values.begin() + 1, values.begin() + 1 + count);
 }
 
-// The fields of both cuts, the copying one and the one into views (a run's), which must agree.
+// The fields of the copying cut, which the cut into views (a run's) must give too, also when it
+// may read whole blocks past the record's end in the line's buffer.
 std::vector<std::string> CommaFields(const std::string& record) {
   std::vector<std::string> values;
   std::vector<std::string_view> views;
@@ -23,6 +24,15 @@ std::vector<std::string> CommaFields(const std::string& record) {
   EXPECT_EQ(std::vector<std::string>(views.begin() + 1, views.begin() + 1 + viewed),
             Fields(count, values))
       << "the cut into views differs";
+  std::string line;
+  line.reserve(512);
+  line.assign(record);
+  line.append(300, ',');  // past the record, in the buffer the cut may read
+  const std::string_view within(line.data(), record.size());
+  const int whole = SplitCommaViews(within, views, SplitLimits{.readable = line.size()});
+  EXPECT_EQ(std::vector<std::string>(views.begin() + 1, views.begin() + 1 + whole),
+            Fields(count, values))
+      << "the cut of whole blocks differs";
   return Fields(count, values);
 }
 
@@ -158,11 +168,12 @@ TEST(SplitCommaRecord, CommasAtEveryPositionOfLongFields) {
   }
 }
 
-// Records of commas, quotes and letters at every length up to three blocks of the scan, against
-// the rules written as plainly as they read: quoted fields may end in any block.
+// Records of commas, quotes, letters and NULs at every length up to three blocks of the scan,
+// against the rules written as plainly as they read: quoted fields may end in any block.
 TEST(SplitCommaRecord, AgreesWithThePlainRulesOnMixedRecords) {
   const auto plain = [](std::string_view rest) {
     std::vector<std::string> fields;
+    rest = rest.substr(0, rest.find('\0'));
     if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
     std::size_t at = 0;
     while (at < rest.size()) {
@@ -184,6 +195,9 @@ TEST(SplitCommaRecord, AgreesWithThePlainRulesOnMixedRecords) {
         seed = seed * 1103515245u + 12345u;
         c = alphabet[(seed >> 16) % sizeof alphabet];
       }
+      // One record in four holds a NUL somewhere.
+      seed = seed * 1103515245u + 12345u;
+      if (length != 0 && (seed >> 16) % 4 == 0) record[(seed >> 18) % length] = '\0';
       ASSERT_EQ(CommaFields(record), plain(record)) << record;
     }
   }
