@@ -88,6 +88,10 @@ struct BuilderScratch {
   DateScratch dates;
   std::string expression;  // a combination being evaluated
   FieldPlans plans;
+  // Whether the name and street parsers made their list indexes since the last build that
+  // was not vouched for by BuildRequest::word_lists_unchanged.
+  bool name_indexed = false;
+  bool street_indexed = false;
   // Fields 1..deferred_fields of the last build were placed straight into the record, at
   // deferred_at[n], without their OutputFieldValues (see SettleOutputValues).
   int deferred_fields = 0;

@@ -79,7 +79,8 @@ void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, co
     values[slot - 1] = InputValue(in, out.SpecialSourceTable[kNameRow][slot]);
   JoinNameValues(values, s.name_line);
   if (out.BatchRun == 0) s.shown.name.assign(s.name_line);
-  ParsePersonName(s.name_line, request.name_options, lists, genders, s.name);
+  ParsePersonName(s.name_line, request.name_options, lists, genders, s.name, s.name_indexed);
+  s.name_indexed = true;
   const std::pair<int, const std::string*> parts[] = {
       {kTitle, &s.name.title},   {kFirstName, &s.name.first},   {kMiddleNames, &s.name.middle},
       {kLastName, &s.name.last}, {kNameSuffix, &s.name.suffix}, {kStdName, &s.name.standard}};
@@ -133,7 +134,8 @@ void ParseAddress(const BuildRequest& request, const WordLists& lists, const Inp
   Source(out, kPostalZip).assign(s.city.postal);
 
   if (!want_street || s.street_line.empty()) return;
-  SplitStreetLine(s.street_line, lists, s.street);
+  SplitStreetLine(s.street_line, lists, s.street, s.street_indexed);
+  s.street_indexed = true;
   const std::pair<int, const std::string*> parts[] = {
       {kSuiteDesignator, &s.street.suite_designator},   {kSuiteNumber, &s.street.suite_number},
       {kStreetNumber, &s.street.street_number},         {kStreetName, &s.street.street_name},
@@ -418,6 +420,10 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   const bool trusted =
       request.field_table_unchanged && kept.count == count && kept.batch == out.BatchRun;
   FieldPlans& plans = trusted ? kept : CurrentPlans(out, count);
+  if (!request.word_lists_unchanged) {
+    out.Scratch.name_indexed = false;
+    out.Scratch.street_indexed = false;
+  }
   const SourceSet& needed = plans.needed;
   // Within a run whose sources were all emptied once, only the ones its steps write can hold
   // a value.

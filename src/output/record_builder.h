@@ -49,6 +49,10 @@ struct BuildRequest {
   // (a run between its progress points): the build then skips comparing the table with its
   // plans.
   bool field_table_unchanged = false;
+  // Set by a caller that vouches no one wrote the word lists since its last build (a run
+  // between its progress points): the parsers then keep the list indexes an earlier build of
+  // theirs made, without comparing them with the lists.
+  bool word_lists_unchanged = false;
   // Set by a run: a record whose fields are all plain and have widths, in a format other than
   // XML and dBase, is made straight into OutputRecord, and OutputFieldValues are filled only by
   // SettleOutputValues.

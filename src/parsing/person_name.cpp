@@ -455,10 +455,12 @@ void BuildNameOrder(const std::array<int, 5>& groups, std::string& order) {
 }
 
 void SplitPersonName(std::string_view line, std::string_view order, const WordLists& lists,
-                     PersonName& name) {
+                     PersonName& name, bool indexes_current) {
   PersonName::Scratch& s = name.scratch;
-  s.titles.Refresh(lists.TitleWords);
-  s.suffixes.Refresh(lists.SuffixWords);
+  if (!indexes_current) {
+    s.titles.Refresh(lists.TitleWords);
+    s.suffixes.Refresh(lists.SuffixWords);
+  }
   // Only part codes: any other code would match no rule and never leave the order.
   s.codes.clear();
   for (char c : order) {
@@ -477,16 +479,17 @@ void SplitPersonName(std::string_view line, std::string_view order, const WordLi
 }
 
 void ParsePersonName(std::string_view line, const PersonNameOptions& options,
-                     const WordLists& lists, const GenderList& genders, PersonName& name) {
+                     const WordLists& lists, const GenderList& genders, PersonName& name,
+                     bool indexes_current) {
   PersonName::Scratch& s = name.scratch;
   s.line.assign(line.substr(0, kNameLineLimit));
   if (HasJointForm(s.line)) {
     for (std::string_view form : kJointForms) ReplaceAllText(s.line, form, kJointTitle);
   }
-  s.strips.Refresh(lists.NameStripWords);
+  if (!indexes_current) s.strips.Refresh(lists.NameStripWords);
   RemoveNameStrips(s.line, s.strips);
   BuildNameOrder(options.incoming, s.order);
-  SplitPersonName(s.line, s.order, lists, name);
+  SplitPersonName(s.line, s.order, lists, name, indexes_current);
   name.couple = HasCoupleWord(s.line);
   name.mixed_couple = false;
   if (!name.last.empty() && name.title.empty() && options.guess_title) {

@@ -80,13 +80,16 @@ void BuildNameOrder(const std::array<int, 5>& groups, std::string& order);
 // Peels the parts named by order off the front and the back of line (cut at kNameWorkLimit)
 // into title, first, middle, last and suffix of name; the five are emptied first. A title or
 // suffix made of several list entries is cut at kPartLimit.
+// indexes_current: as for SplitStreetLine, the caller vouches that name's indexes were made
+// from lists by an earlier call and that no one wrote lists since.
 void SplitPersonName(std::string_view line, std::string_view order, const WordLists& lists,
-                     PersonName& name);
+                     PersonName& name, bool indexes_current = false);
 
 // The whole name step of a record on a joined name line: joint titles written one way, name
 // strips removed, the parts split, the couple flags, the guessed title, the standardised name
 // and the salutation. Every part is cut at kPartLimit; line must not view name's texts.
 void ParsePersonName(std::string_view line, const PersonNameOptions& options,
-                     const WordLists& lists, const GenderList& genders, PersonName& name);
+                     const WordLists& lists, const GenderList& genders, PersonName& name,
+                     bool indexes_current = false);
 
 }  // namespace vt

@@ -290,16 +290,19 @@ void AddOrdinalSuffix(std::string& text) {
   }
 }
 
-void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts& p) {
+void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts& p,
+                     bool indexes_current) {
   for (std::string* part : {&p.suite_designator, &p.suite_number, &p.street_number, &p.street_name,
                             &p.street_designator, &p.direction, &p.non_civic, &p.odd_even}) {
     part->clear();
   }
   StreetParts::Scratch& s = p.scratch;
-  s.non_civic.Refresh(lists.NonCivicWords);
-  s.suites.Refresh(lists.SuiteWords);
-  s.type_words.Refresh(lists.StreetTypeWords);
-  s.type_substitutes.Refresh(lists.StreetTypeSubstitutes);
+  if (!indexes_current) {
+    s.non_civic.Refresh(lists.NonCivicWords);
+    s.suites.Refresh(lists.SuiteWords);
+    s.type_words.Refresh(lists.StreetTypeWords);
+    s.type_substitutes.Refresh(lists.StreetTypeSubstitutes);
+  }
   std::string& o = s.line;
   o.assign(line.substr(0, kStreetLineLimit));
   // One table lookup a byte, through locals so that the writes are not taken for the string's

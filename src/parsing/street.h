@@ -43,7 +43,10 @@ struct StreetParts {
 };
 
 // Fills every part of parts from line (cut at kStreetLineLimit); the parts are emptied first.
-void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts& parts);
+// A caller that vouches that parts' indexes were made from lists by an earlier call, and that
+// no one wrote lists since, sets indexes_current: the lists are then not compared with them.
+void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts& parts,
+                     bool indexes_current = false);
 
 // Appends "ST", "ND", "RD" or "TH" to a number ("42" -> "42ND", "111" -> "111TH"); a text that
 // is empty, "0", or not all digits after its leading separators is left alone.

@@ -32,7 +32,8 @@ class Engine {
     out.RecordTerminator.assign(writer_->Terminator());
     request_ = plan.build;
     request_.writer = writer_.get();
-    request_.defer_plain_values = true;  // settled at every progress point and at the end
+    request_.defer_plain_values = true;     // settled at every progress point and at the end
+    request_.word_lists_unchanged = false;  // the first build makes the parsers' indexes
   }
 
   RunResult Run() {
@@ -68,6 +69,7 @@ class Engine {
         request_.now = now;
         request_.defer_plain_values = true;
         request_.field_table_unchanged = false;
+        request_.word_lists_unchanged = false;
       }
       if (plan_.limit_1000 && in_.RecordNumber > kTestLimit) break;
       in_.InputLine.clear();
@@ -101,6 +103,7 @@ class Engine {
     BuildOutputRecord(request_, lists_, in_, out_);
     // Only the observer's progress point may write the field table during a run.
     request_.field_table_unchanged = true;
+    request_.word_lists_unchanged = true;
     if (out_.RecordSkip != 0) return;
     ++in_.RecordNumber;
     writer_->Record(sink_, out_.OutputRecord);
