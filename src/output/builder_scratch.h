@@ -93,9 +93,14 @@ struct BuilderScratch {
   bool name_indexed = false;
   bool street_indexed = false;
   // Fields 1..deferred_fields of the last build were placed straight into the record, at
-  // deferred_at[n], without their OutputFieldValues (see SettleOutputValues).
+  // deferred_at[n] for deferred_length[n] bytes, without their OutputFieldValues (see
+  // SettleOutputValues); a field at -1 has its value already.
   int deferred_fields = 0;
   std::array<std::int32_t, FieldPlans::kSlots> deferred_at{};
+  std::array<std::int32_t, FieldPlans::kSlots> deferred_length{};
+  // A run's record in a laid-out format, made here through a cursor and then copied into
+  // OutputRecord once: kRecordLimit bytes, sized once.
+  std::string laid_out;
 };
 
 }  // namespace vt

@@ -42,6 +42,7 @@ void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldP
   const std::int32_t viewed = std::min(in.InputViewCount, in.InputFieldTotal);
   const std::string_view* const views = in.InputFieldViews.data();
   std::int32_t* const placed = out.Scratch.deferred_at.data();
+  std::int32_t* const placed_length = out.Scratch.deferred_length.data();
   std::int32_t* const longest = out.OutputFieldLongest.data();
   const char* const separator = delimiter.data();
   const std::size_t separator_size = delimiter.size();
@@ -98,6 +99,7 @@ void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldP
       CopyBytes(field + pad, from, length);
     }
     placed[slot] = static_cast<std::int32_t>(at);
+    placed_length[slot] = static_cast<std::int32_t>(w);
     at += w;
     if (quoted) start[at++] = '"';
     if constexpr (kSeparation != Separation::kNone) {

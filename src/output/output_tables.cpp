@@ -10,6 +10,7 @@ BuilderScratch::BuilderScratch() {
   line.reserve(kValueBufferSize);
   street_line.reserve(kValueBufferSize);
   expression.reserve(kValueBufferSize);
+  laid_out.resize(kRecordLimit);
 }
 
 OutputTables::OutputTables() {

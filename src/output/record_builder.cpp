@@ -203,6 +203,133 @@ void PlaceField(const BuildRequest& request, const InputTables& in, int n, int c
   writer.PlaceField(out.OutputRecord, field, out.Scratch.escaped);
 }
 
+// What the fields' pipelines say about selecting the record.
+struct Selection {
+  bool any_marked = false;
+  int criteria = 0;
+  int matches = 0;
+};
+
+// A record being made in a fixed buffer: each piece is stored only while the record stays
+// below kRecordLimit, as AppendToRecord does, so nothing is written past the buffer.
+class RecordCursor {
+ public:
+  explicit RecordCursor(char* start) : start_(start) {}
+  [[nodiscard]] std::size_t At() const { return at_; }
+  [[nodiscard]] bool Fits(std::size_t added) const { return at_ + added < kRecordLimit; }
+  void Byte(char byte) {
+    if (Fits(1)) start_[at_++] = byte;
+  }
+  void Text(std::string_view text) {
+    if (!Fits(text.size())) return;
+    CopyBytes(start_ + at_, text.data(), text.size());
+    at_ += text.size();
+  }
+  // Unchecked: the caller made sure with Fits.
+  char* Take(std::size_t size) {
+    char* const piece = start_ + at_;
+    at_ += size;
+    return piece;
+  }
+
+ private:
+  char* start_;
+  std::size_t at_ = 0;
+};
+
+// Step 19 of a run in a format whose fields are all placed by PlaceLaidOut: the same bytes,
+// made through a cursor in the scratch buffer and copied into OutputRecord once. A plain field
+// that fits whole is placed straight from its source and its value left for
+// SettleOutputValues.
+void PlaceLaidOutRun(const PlainLayout& layout, const InputTables& in, const FieldPlans& plans,
+                     int count, bool dbase, const PipelineContext& context, Selection& selection,
+                     OutputTables& out) {
+  BuilderScratch& s = out.Scratch;
+  std::string& record = out.OutputRecord;
+  RecordCursor cursor(s.laid_out.data());
+  cursor.Text(record);  // empty: no step before this one writes the record
+  s.deferred_fields = count;
+  for (int n = 1; n <= count; ++n) {
+    const auto slot = static_cast<std::size_t>(n);
+    const FieldPlan& plan = plans.fields[slot];
+    std::string& v = out.OutputFieldValues[slot];
+    const std::int16_t source = out.OutputFieldSource[slot];
+    std::string_view raw;
+    if (source > 0) {
+      raw = InputValue(in, source);
+    } else if (source < 0 && -source < kGeneratedSourceCount) {
+      raw = out.GeneratedSourceValues[static_cast<std::size_t>(-source)];
+    }
+    FieldSpec field;
+    field.source = source;
+    field.flags = out.OutputFieldFlags[slot];
+    field.width = out.OutputFieldWidths[slot];
+    field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
+    const bool quoted = layout.quote_text && !(field.flags & kFlagNumeric);
+    const std::string_view delimiter = n >= count ? std::string_view() : layout.delimiter;
+    const std::size_t around = (quoted ? 2 : 0) + delimiter.size();
+    s.deferred_at[slot] = -1;
+    std::size_t length = 0;
+    if (plan.plain) {
+      const std::string_view text = PlainFieldText(raw, field);
+      const auto width = static_cast<std::size_t>(std::clamp(field.width, 0, kMaxFieldWidth));
+      const std::size_t w = width > 0 ? width : text.size();
+      if (cursor.Fits(around + w)) {
+        // What ConvertPlainValue makes, in place.
+        const std::size_t used = std::min(text.size(), w);
+        const std::size_t pad = w - used;
+        char* piece = cursor.Take(around + w);
+        if (quoted) *piece++ = '"';
+        s.deferred_at[slot] = static_cast<std::int32_t>(piece - s.laid_out.data());
+        s.deferred_length[slot] = static_cast<std::int32_t>(w);
+        if (!dbase && (field.flags & kFlagRightJustify) != 0) {
+          FillBytes(piece, ' ', pad);
+          CopyBytes(piece + pad, text.data(), used);
+        } else {
+          CopyBytes(piece, text.data(), used);
+          FillBytes(piece + used, ' ', pad);
+        }
+        piece += w;
+        if (quoted) *piece++ = '"';
+        CopyBytes(piece, delimiter.data(), delimiter.size());
+        length = w;
+      } else {
+        ConvertPlainValue(raw, field, dbase, v);
+      }
+    } else {
+      field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
+      v.clear();
+      v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
+      const FieldOutcome outcome =
+          ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], s.number);
+      if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
+      selection.any_marked = selection.any_marked || outcome.marks_skip;
+      selection.criteria += outcome.is_criterion ? 1 : 0;
+      selection.matches += outcome.matched ? 1 : 0;
+    }
+    if (s.deferred_at[slot] < 0) {
+      // The pieces of AppendFieldPieces, each while it fits.
+      length = v.size();
+      if (cursor.Fits(around + length)) {
+        char* piece = cursor.Take(around + length);
+        if (quoted) *piece++ = '"';
+        CopyBytes(piece, v.data(), length);
+        piece += length;
+        if (quoted) *piece++ = '"';
+        CopyBytes(piece, delimiter.data(), delimiter.size());
+      } else {
+        if (quoted) cursor.Byte('"');
+        cursor.Text(v);
+        if (quoted) cursor.Byte('"');
+        cursor.Text(delimiter);
+      }
+    }
+    if (static_cast<std::int32_t>(length) > out.OutputFieldLongest[slot])
+      out.OutputFieldLongest[slot] = static_cast<std::int32_t>(length);
+  }
+  record.assign(s.laid_out.data(), cursor.At());
+}
+
 // Step 3 of the filter: whether the filter drops the record.
 bool FilteredOut(const BuildRequest& request, const InputTables& in, const OutputTables& out) {
   if (!request.filter) return false;
@@ -358,10 +485,10 @@ void SettleOutputValues(OutputTables& out) {
   const std::string& record = out.OutputRecord;
   for (int n = 1; n <= s.deferred_fields; ++n) {
     const auto slot = static_cast<std::size_t>(n);
+    if (s.deferred_at[slot] < 0) continue;
     const auto at = static_cast<std::size_t>(s.deferred_at[slot]);
-    const auto w =
-        static_cast<std::size_t>(std::min<int>(out.OutputFieldWidths[slot], kMaxFieldWidth));
-    out.OutputFieldValues[slot].assign(record, std::min(at, record.size()), w);
+    const auto length = static_cast<std::size_t>(s.deferred_length[slot]);
+    out.OutputFieldValues[slot].assign(record, std::min(at, record.size()), length);
   }
   s.deferred_fields = 0;
 }
@@ -526,9 +653,16 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   out.Scratch.deferred_fields = 0;
   const PlainLayout plain = request.writer->Plain();
   const bool takes_dates = request.writer->TakesDates();
-  const bool direct = request.defer_plain_values && batch && plain.allowed && plain_allowed &&
-                      BuildDirectRecord(plain, in, plans, count, out);
-  for (int n = 1; n <= count && !direct; ++n) {
+  const bool defer = request.defer_plain_values && batch && plain.allowed && plain_allowed;
+  const bool direct = defer && BuildDirectRecord(plain, in, plans, count, out);
+  if (defer && !direct) {
+    Selection selection;
+    PlaceLaidOutRun(plain, in, plans, count, dbase, context, selection, out);
+    any_marked = selection.any_marked;
+    criteria = selection.criteria;
+    matches = selection.matches;
+  }
+  for (int n = 1; n <= count && !defer; ++n) {
     const auto slot = static_cast<std::size_t>(n);
     const FieldPlan& plan = plans.fields[slot];
     std::string& v = out.OutputFieldValues[slot];
