@@ -251,63 +251,81 @@ void PlaceLaidOutRun(const PlainLayout& layout, const InputTables& in, const Fie
   s.deferred_fields = count;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
-    const FieldPlan& plan = plans.fields[slot];
+    // The plan's copy of the field: a run keeps the table as the plans were made from it.
+    const DirectField d = plans.direct_fields[slot];
     std::string& v = out.OutputFieldValues[slot];
-    const std::int16_t source = out.OutputFieldSource[slot];
     std::string_view raw;
-    if (source > 0) {
-      raw = InputValue(in, source);
-    } else if (source < 0 && -source < kGeneratedSourceCount) {
-      raw = out.GeneratedSourceValues[static_cast<std::size_t>(-source)];
+    if (d.source > 0) {
+      raw = InputValue(in, d.source);
+    } else if (d.source < 0 && -d.source < kGeneratedSourceCount) {
+      raw = out.GeneratedSourceValues[static_cast<std::size_t>(-d.source)];
     }
-    FieldSpec field;
-    field.source = source;
-    field.flags = out.OutputFieldFlags[slot];
-    field.width = out.OutputFieldWidths[slot];
-    field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
-    const bool quoted = layout.quote_text && !(field.flags & kFlagNumeric);
+    const bool quoted = layout.quote_text && d.quoted;
     const std::string_view delimiter = n >= count ? std::string_view() : layout.delimiter;
     const std::size_t around = (quoted ? 2 : 0) + delimiter.size();
-    s.deferred_at[slot] = -1;
+    bool placed = false;  // whole, straight from the source
     std::size_t length = 0;
-    if (plan.plain) {
-      const std::string_view text = PlainFieldText(raw, field);
-      const auto width = static_cast<std::size_t>(std::clamp(field.width, 0, kMaxFieldWidth));
-      const std::size_t w = width > 0 ? width : text.size();
+    const bool plain = plans.fields[slot].plain;
+    if (plain) {
+      // PlainFieldText from the plan's copy.
+      const char* from = raw.data();
+      std::size_t used = raw.size();
+      if (d.trim) {
+        while (used != 0 && *from == ' ') {
+          ++from;
+          --used;
+        }
+        while (used > 1 && static_cast<unsigned char>(from[used - 1]) <= 0x20) --used;
+      }
+      if (used == 0) {
+        from = plans.defaults[slot].data();
+        used = d.default_length;
+      }
+      const std::size_t w = d.columns > 0 ? d.columns : used;
       if (cursor.Fits(around + w)) {
         // What ConvertPlainValue makes, in place.
-        const std::size_t used = std::min(text.size(), w);
+        used = std::min(used, w);
         const std::size_t pad = w - used;
         char* piece = cursor.Take(around + w);
         if (quoted) *piece++ = '"';
         s.deferred_at[slot] = static_cast<std::int32_t>(piece - s.laid_out.data());
         s.deferred_length[slot] = static_cast<std::int32_t>(w);
-        if (!dbase && (field.flags & kFlagRightJustify) != 0) {
+        if (!dbase && d.right) {
           FillBytes(piece, ' ', pad);
-          CopyBytes(piece + pad, text.data(), used);
+          CopyBytes(piece + pad, from, used);
         } else {
-          CopyBytes(piece, text.data(), used);
+          CopyBytes(piece, from, used);
           FillBytes(piece + used, ' ', pad);
         }
         piece += w;
         if (quoted) *piece++ = '"';
         CopyBytes(piece, delimiter.data(), delimiter.size());
         length = w;
-      } else {
-        ConvertPlainValue(raw, field, dbase, v);
+        placed = true;
       }
-    } else {
-      field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
-      v.clear();
-      v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
-      const FieldOutcome outcome =
-          ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], s.number);
-      if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
-      selection.any_marked = selection.any_marked || outcome.marks_skip;
-      selection.criteria += outcome.is_criterion ? 1 : 0;
-      selection.matches += outcome.matched ? 1 : 0;
     }
-    if (s.deferred_at[slot] < 0) {
+    if (!placed) {
+      s.deferred_at[slot] = -1;
+      const std::int16_t source = out.OutputFieldSource[slot];
+      const FieldPlan& plan = plans.fields[slot];
+      FieldSpec field;
+      field.source = source;
+      field.flags = out.OutputFieldFlags[slot];
+      field.width = out.OutputFieldWidths[slot];
+      field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
+      field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
+      if (plain) {
+        ConvertPlainValue(raw, field, dbase, v);
+      } else {
+        v.clear();
+        v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
+        const FieldOutcome outcome =
+            ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], s.number);
+        if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
+        selection.any_marked = selection.any_marked || outcome.marks_skip;
+        selection.criteria += outcome.is_criterion ? 1 : 0;
+        selection.matches += outcome.matched ? 1 : 0;
+      }
       // The pieces of AppendFieldPieces, each while it fits.
       length = v.size();
       if (cursor.Fits(around + length)) {
