@@ -49,6 +49,17 @@ struct FieldPlans {
   std::array<std::array<char, 32>, kSlots> names{};
   std::array<FieldPlan, kSlots> fields{};
   std::bitset<kGeneratedSourceCount> needed;  // the generated sources this table needs
+  // Which steps have work for these sources, decided once with them.
+  struct Steps {
+    bool dates = false;
+    bool combinations = false;
+    bool city = false;
+    bool street = false;
+    bool phones = false;
+    bool splits = false;
+    bool name = false;
+    bool gender = false;
+  } steps;
   // The needed sources that every build empties first (EmptiedFirst in the builder).
   std::array<std::uint8_t, kGeneratedSourceCount> emptied{};
   int emptied_count = 0;

@@ -68,9 +68,9 @@ void ClampWidths(bool dbase, OutputTables& out) {
 // Steps 13 and 14: the personal name from the name row's slots, then the three genders from
 // the gender row (Gender 1 from the name itself when asked to).
 void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, const InputTables& in,
-                         const SourceSet& needed, OutputTables& out) {
-  const bool want_gender = AnyOf(needed, kGender1, kGender3);
-  if (!want_gender && !AnyOf(needed, kTitle, kStdName) && !needed.test(kSalutation)) return;
+                         const FieldPlans::Steps& steps, OutputTables& out) {
+  const bool want_gender = steps.gender;
+  if (!steps.name) return;
   static const GenderList kNoList{};
   const GenderList& genders = request.genders != nullptr ? *request.genders : kNoList;
   BuilderScratch& s = out.Scratch;
@@ -103,9 +103,9 @@ void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, co
 // Steps 9 and 10: the city line, then the street line (with the city split off it when the
 // street slots also feed the city).
 void ParseAddress(const BuildRequest& request, const WordLists& lists, const InputTables& in,
-                  const SourceSet& needed, OutputTables& out) {
-  const bool want_city = AnyOf(needed, kCity, kPostalZip);
-  const bool want_street = AnyOf(needed, kSuiteDesignator, kStdAddress);
+                  const FieldPlans::Steps& steps, OutputTables& out) {
+  const bool want_city = steps.city;
+  const bool want_street = steps.street;
   if (!want_city && !want_street) return;
   BuilderScratch& s = out.Scratch;
   const auto& city_row = out.SpecialSourceTable[kCityRow];
@@ -146,8 +146,8 @@ void ParseAddress(const BuildRequest& request, const WordLists& lists, const Inp
 }
 
 // Step 11: three phones from the pairs of street-like slots in the phone row.
-void ParsePhones(const InputTables& in, const SourceSet& needed, OutputTables& out) {
-  if (!AnyOf(needed, kAreaCode1, kPhone3)) return;
+void ParsePhones(const InputTables& in, const FieldPlans::Steps& steps, OutputTables& out) {
+  if (!steps.phones) return;
   constexpr int kAreaCodes[] = {kAreaCode1, kAreaCode2, kAreaCode3};
   constexpr int kPhones[] = {kPhone1, kPhone2, kPhone3};
   const auto& row = out.SpecialSourceTable[kPhoneRow];
@@ -449,6 +449,16 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
     d.quoted = !(flags & kFlagNumeric);
   }
   p.needed = NeededSources(out);
+  const SourceSet& needed = p.needed;
+  p.steps.dates = AnyOf(needed, kDate1, kJulianDate4);
+  p.steps.combinations = AnyOf(needed, kCombination1, kCombination4);
+  p.steps.city = AnyOf(needed, kCity, kPostalZip);
+  p.steps.street = AnyOf(needed, kSuiteDesignator, kStdAddress);
+  p.steps.phones = AnyOf(needed, kAreaCode1, kPhone3);
+  p.steps.splits =
+      AnyOf(needed, kSplit1A, kSplit3C) || AnyOf(needed, kDomainInSplit1, kDomainInSplit3);
+  p.steps.gender = AnyOf(needed, kGender1, kGender3);
+  p.steps.name = p.steps.gender || AnyOf(needed, kTitle, kStdName) || needed.test(kSalutation);
   const SourceSet written = WrittenSources(p.needed);
   p.emptied_count = 0;
   for (int k = 0; k < kGeneratedSourceCount; ++k) {
@@ -616,11 +626,11 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   // sums and copies of the combinations.
   const DateStepSetup dates{&request.dates, request.local_time, request.dbase_input_active,
                             request.dbase_field_types};
-  const bool want_dates = AnyOf(needed, kDate1, kJulianDate4);
+  const FieldPlans::Steps& steps = plans.steps;
+  const bool want_dates = steps.dates;
   if (want_dates) ReadTimeSources(dates, in, out);
   // The plug-in runs for every build while it is on, whether or not a field takes its answer.
-  if (request.plug_in != nullptr || AnyOf(needed, kCombination1, kCombination4))
-    CombineStep(request, in, out);
+  if (request.plug_in != nullptr || steps.combinations) CombineStep(request, in, out);
   if (request.plug_in != nullptr) PlugInStep(*request.plug_in, out);
   ConvertStep(needed, out);
   if (needed.test(kCombo1Alnum)) AlnumUpper(Source(out, kCombination1), Source(out, kCombo1Alnum));
@@ -632,11 +642,10 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   }
 
   // Steps 9 to 14: addresses, phones, splits, the personal name and the genders.
-  ParseAddress(request, lists, in, needed, out);
-  ParsePhones(in, needed, out);
-  if (AnyOf(needed, kSplit1A, kSplit3C) || AnyOf(needed, kDomainInSplit1, kDomainInSplit3))
-    SplitStep(request, in, out);
-  ParseNameAndGenders(request, lists, in, needed, out);
+  ParseAddress(request, lists, in, steps, out);
+  ParsePhones(in, steps, out);
+  if (steps.splits) SplitStep(request, in, out);
+  ParseNameAndGenders(request, lists, in, steps, out);
 
   // Step 17: today's texts.
   for (int k = kTodaysDate; k <= kTodaysYear; ++k) {
