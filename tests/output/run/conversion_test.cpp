@@ -12,7 +12,9 @@
 #include <string>
 #include <vector>
 
+#include "output/generated_sources.h"
 #include "output/writers/writers.h"
+#include "parsing/word_lists.h"
 #include "strings/fixed_text.h"
 
 namespace vt {
@@ -136,6 +138,61 @@ TEST(ConversionEngine, ValuesAtProgressPointsAndDecodedEntities) {
   EXPECT_EQ(observer.seen, (std::vector<std::string>{"100=r100|a&b|", "200=r200|a&b|"}));
   const std::string bytes = Bytes(out);
   EXPECT_EQ(bytes.substr(0, 25), "r1            \ta&b      \t");
+  fs::remove_all(dir);
+}
+
+// The parsers keep their list indexes between progress points; a list edited at one (as the
+// window's editors and a preference load may) is seen from the next record on.
+class EditsListsAtProgress : public RunObserver {
+ public:
+  explicit EditsListsAtProgress(WordLists& lists) : lists_(lists) {}
+  void Progress(std::int64_t read, BuildRequest&) override {
+    if (read != 100) return;
+    const std::size_t type = UsedSlots(lists_.StreetTypeWords);
+    SetSlot(lists_.StreetTypeWords[type], "XYZ");
+    SetSlot(lists_.StreetTypeSubstitutes[type], "XY");
+    const std::size_t title = UsedSlots(lists_.TitleWords);
+    SetSlot(lists_.TitleWords[title], "ZOG");
+    SetSlot(lists_.TitleSubstitutes[title], "Zg");
+  }
+
+ private:
+  WordLists& lists_;
+};
+
+TEST(ConversionEngine, ListsEditedAtAProgressPointAreSeenByTheNextRecord) {
+  const fs::path dir = fs::temp_directory_path() / ("vontrask-lists-" + std::to_string(::getpid()));
+  fs::create_directories(dir);
+  {
+    std::ofstream input(dir / "input.csv", std::ios::binary);
+    for (int r = 1; r <= 150; ++r) input << "Zog Alan Smith,12 Foo Xyz\r\n";
+  }
+  auto t = SampleTables(dir / "input.csv");
+  t->out.SpecialSourceTable[kNameRow][1] = 1;
+  t->out.SpecialSourceTable[kStreetRow][0] = 2;
+  const int sources[] = {kTitle, kFirstName, kStreetName, kStreetDesignator};
+  t->out.OutputFieldCount = 4;
+  for (std::size_t n = 1; n <= 4; ++n) {
+    t->out.OutputFieldSource[n] = static_cast<std::int16_t>(-sources[n - 1]);
+    t->out.OutputFieldWidths[n] = 0;
+    t->out.OutputFieldFlags[n] = 0;
+  }
+  RunPlan plan;
+  plan.format = OutputFormat::kTab;
+  plan.writer.delimiter = DelimiterOf(plan.format, "~");
+  EditsListsAtProgress observer(t->words);
+  const fs::path out = dir / "out.txt";
+  const RunResult result =
+      Convert(plan, t->in, t->out, t->words, std::fopen(out.string().c_str(), "wb"), observer);
+  EXPECT_TRUE(result.ok);
+  std::vector<std::string> lines;
+  std::ifstream written(out, std::ios::binary);
+  for (std::string line; std::getline(written, line);) lines.push_back(line);
+  ASSERT_EQ(lines.size(), 150u);
+  EXPECT_EQ(lines[99], lines[0]);
+  EXPECT_EQ(lines[0], "Mr\tZog\tFoo Xyz\t\r");
+  EXPECT_EQ(lines[100], "Zg\tAlan\tFoo\tXY\r");
+  EXPECT_EQ(lines[149], lines[100]);
   fs::remove_all(dir);
 }
 
