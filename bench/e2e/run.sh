@@ -49,17 +49,20 @@ timed() {
   peak=0
   for run in $(seq "$runs"); do
     rm -f "$output"
-    if ! /usr/bin/time -f "%e %M" -o "$work/time.txt" "$@" > "$work/$name.stdout" 2> "$work/$name.stderr"; then
+    # Wall time to the millisecond from the clock (time(1) gives hundredths).
+    start=$(date +%s%N)
+    if ! /usr/bin/time -f "%M" -o "$work/time.txt" "$@" > "$work/$name.stdout" 2> "$work/$name.stderr"; then
       echo "$name failed:" >&2
       tail -5 "$work/$name.stderr" >&2
       return 0
     fi
-    read -r seconds kib < "$work/time.txt"
+    seconds=$(echo "($(date +%s%N) - $start) / 1000000000" | bc -l)
+    read -r kib < "$work/time.txt"
     if [ -z "$best" ] || [ "$(echo "$seconds < $best" | bc -l)" = 1 ]; then best=$seconds; fi
     [ "$kib" -gt "$peak" ] && peak=$kib
   done
   echo "$name $best $peak" >> "$results"
-  printf '%-18s %8.2f s %10.0f rec/s %8d KiB peak\n' "$name" "$best" \
+  printf '%-18s %8.3f s %10.0f rec/s %8d KiB peak\n' "$name" "$best" \
     "$(echo "$records / ($best + 0.0001)" | bc -l)" "$peak"
 }
 
