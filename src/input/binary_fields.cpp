@@ -66,6 +66,8 @@ BinaryType ChosenBinaryType(std::int16_t bits) {
 }
 
 void ReadBinaryText(std::string_view bytes, std::string& out) {
+  // A field without bytes is an empty view, whose null pointer memchr must not be handed.
+  if (bytes.empty()) return out.clear();
   const void* nul = std::memchr(bytes.data(), 0, bytes.size());
   out.assign(bytes.data(), nul == nullptr ? bytes.size()
                                           : static_cast<std::size_t>(static_cast<const char*>(nul) -
