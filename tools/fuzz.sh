@@ -6,6 +6,7 @@
 #   tools/fuzz.sh --seconds N [target...]  fuzz each target (default: all) for N seconds
 #   tools/fuzz.sh --runs N [target...]     fuzz each target for N executions
 #   --workers J                            J processes per campaign (libFuzzer -fork=J)
+#   --no-build                             use the targets already built (parallel campaigns)
 #
 # Corpora grow in build-fuzz/corpus/<target>/ (seeded from fuzz/seeds/), findings go to
 # build-fuzz/findings/<target>/, and each campaign's log and final statistics (executions,
@@ -17,21 +18,25 @@ dir=${FUZZ_DIR:-build-fuzz}
 seconds=""
 runs=""
 workers=1
+build=1
 targets=()
 while [ $# -gt 0 ]; do
   case "$1" in
     --seconds) seconds=$2; shift 2 ;;
     --runs) runs=$2; shift 2 ;;
     --workers) workers=$2; shift 2 ;;
+    --no-build) build=0; shift ;;
     -*) echo "unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1"); shift ;;
   esac
 done
 
-CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVONTRASK_FUZZ=ON \
-  -DVONTRASK_TESTS=OFF -DVONTRASK_BENCH=OFF -DVONTRASK_GUI=OFF > "$dir.configure.log" ||
-  { cat "$dir.configure.log"; exit 1; }
-cmake --build "$dir" -j "${JOBS:-$(nproc)}"
+if [ $build = 1 ]; then
+  CC=clang CXX=clang++ cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release -DVONTRASK_FUZZ=ON \
+    -DVONTRASK_TESTS=OFF -DVONTRASK_BENCH=OFF -DVONTRASK_GUI=OFF > "$dir.configure.log" ||
+    { cat "$dir.configure.log"; exit 1; }
+  cmake --build "$dir" -j "${JOBS:-$(nproc)}"
+fi
 
 if [ ${#targets[@]} -eq 0 ]; then
   for exe in "$dir"/fuzz/*_fuzzer; do targets+=("$(basename "${exe%_fuzzer}")"); done
