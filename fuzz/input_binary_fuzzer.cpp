@@ -21,7 +21,8 @@
 namespace vt::fuzz {
 namespace {
 
-constexpr int kStepLimit = 300;
+// Records stepped: enough for every branch, few enough for thousands of runs a second.
+constexpr int kStepLimit = 64;
 
 // What a preference file may hold for binary input: length, header, dividers and type bits.
 void SetLayout(FuzzInput& fuzz, InputTables& in) {
@@ -56,6 +57,8 @@ void InputBinary(FuzzInput& fuzz) {
   setup.binary = {.high_byte_first = fuzz.Bool(), .ebcdic_source = setup.text.ebcdic};
   const InputTablesPtr in = MakeInputTables();
   SetLayout(fuzz, *in);
+  // The record length a later load leaves, which the window cuts the record in hand with.
+  const std::int32_t loaded_length = fuzz.Int<std::int32_t>();
   const std::string typed_length = fuzz.Text(8);
   const std::string typed_header = fuzz.Text(8);
   const std::string bytes = fuzz.Rest();
@@ -78,6 +81,9 @@ void InputBinary(FuzzInput& fuzz) {
   }
   // The last, short record as the sheet's Next shows it.
   if (ReadBinaryRecordBytes(*in, setup.text.ebcdic, true)) reader->Cut(*in);
+  in->BinaryRecordLength = loaded_length;
+  reader->Cut(*in);
+  ShowReadings(*in, setup.binary);
 }
 
 }  // namespace vt::fuzz

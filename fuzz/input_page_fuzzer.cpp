@@ -24,8 +24,10 @@ namespace {
 
 constexpr PageBreak kBreaks[] = {PageBreak::kFixedLength, PageBreak::kFormFeed, PageBreak::kTagText,
                                  PageBreak::kBlankLines};
-constexpr int kPageLimit = 40;
-constexpr int kStepLimit = 600;
+// Pages viewed and records stepped: enough for every branch, few enough for thousands of runs a
+// second.
+constexpr int kPageLimit = 16;
+constexpr int kStepLimit = 120;
 
 // The page geometry and dividers a preference file may hold.
 void SetGeometry(FuzzInput& fuzz, InputTables& in) {

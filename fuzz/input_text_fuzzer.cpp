@@ -24,7 +24,7 @@ namespace {
 constexpr InputKind kTextKinds[] = {InputKind::kComma, InputKind::kTab, InputKind::kSpecial,
                                     InputKind::kFixed, InputKind::kWebForm};
 // Records stepped per pass: enough for every branch, few enough for thousands of runs a second.
-constexpr int kStepLimit = 400;
+constexpr int kStepLimit = 80;
 
 // The first look at a file: the start block, the first line, the form-feed search.
 void OpenAsTheWindowDoes(InputTables& in, const std::string& bytes, const TextRecordOptions& text,
@@ -32,7 +32,8 @@ void OpenAsTheWindowDoes(InputTables& in, const std::string& bytes, const TextRe
   in.StartOfFileBuffer.fill('\0');
   const std::size_t n = std::min(bytes.size(), kStartBlockSize);
   std::copy_n(bytes.data(), n, in.StartOfFileBuffer.data());
-  if (text.ebcdic) TranslateEbcdicToAscii(in.StartOfFileBuffer.data(), kStartBlockSize);
+  // Zeros translate to zeros: only the file's bytes need it.
+  if (text.ebcdic) TranslateEbcdicToAscii(in.StartOfFileBuffer.data(), n);
   const StartBlockGuess guess = GuessFromStartBlock(in.StartOfFileBuffer.data());
   // The byte view only shows the block; rarely, since its 300 rows cost more than the rest.
   if (byte_view) (void)ByteViewRows(std::string_view(in.StartOfFileBuffer.data(), kStartBlockSize));

@@ -11,7 +11,7 @@ namespace vt {
 namespace {
 
 // Large writes: a run writes one record after another, and each write is a system call.
-constexpr std::size_t kSinkBuffer = 1 << 20;
+constexpr std::size_t kSinkBuffer = 1 << 16;
 
 }  // namespace
 
