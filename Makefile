@@ -1,5 +1,6 @@
 # The two commands of the README: `make run` and `make test`. Both install what they need first.
-# `make sanitize` runs the tests built with ASan and UBSan; `make fuzz` builds the fuzz targets.
+# `make test` runs the tests, then runs them again built with ASan and UBSan (`make sanitize`,
+# a few minutes more); `make fuzz` builds the fuzz targets.
 BUILD_DIR ?= build
 SANITIZE_DIR ?= build-sanitize
 JOBS ?= $(shell nproc)
@@ -17,6 +18,7 @@ build: deps
 
 test: build
 	@cd $(BUILD_DIR) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS) -LE slow
+	@$(MAKE) --no-print-directory sanitize
 
 # Every test, built with AddressSanitizer and UBSan (GCC); any report fails the test it is in.
 sanitize: deps
