@@ -1,9 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need; only those that are missing.
+# `install-deps.sh fuzz` adds clang and its libFuzzer and sanitizer runtimes for the fuzz targets.
 set -euo pipefail
 
 packages=(g++ make cmake ninja-build qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core)
+if [ "${1:-}" = fuzz ]; then
+  packages+=(clang libclang-rt-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do

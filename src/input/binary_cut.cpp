@@ -47,8 +47,14 @@ std::string_view BinaryFieldBytes(const InputTables& in, const BinaryFieldSpan& 
   const auto start = static_cast<std::size_t>(span.start);
   const auto width = static_cast<std::size_t>(span.width);
   if (start + width <= record.size()) return record.substr(start, width);
-  scratch.assign(width, '\0');
-  if (start < record.size()) record.copy(scratch.data(), record.size() - start, start);
+  // A loaded record length or divider may put the end of a field gigabytes past the record.
+  // Past two zeros and a full value's worth of bytes, more zeros change no reading (text stops
+  // at a zero, numbers other than packed have at most 8 bytes, a zero is a packed "00" and
+  // ends the zoned digits), so the zeros stop there.
+  const std::size_t present = start < record.size() ? record.size() - start : 0;
+  const std::size_t kept = std::min(width, std::max(present + 2, InputTables::kValueLimit + 1));
+  scratch.assign(kept, '\0');
+  if (present > 0) record.copy(scratch.data(), present, start);
   return scratch;
 }
 

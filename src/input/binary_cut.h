@@ -20,7 +20,7 @@ struct BinaryFieldSpan {
 BinaryFieldSpan BinaryFieldBounds(const InputTables& in, int f, int count);
 
 // The bytes of `span` in BinaryRecordCopy. Bytes past the end of a short record read as zeros,
-// copied into `scratch` only then.
+// copied into `scratch` only then, and only as many as can change a reading.
 std::string_view BinaryFieldBytes(const InputTables& in, const BinaryFieldSpan& span,
                                   std::string& scratch);
 

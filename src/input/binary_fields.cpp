@@ -66,6 +66,8 @@ BinaryType ChosenBinaryType(std::int16_t bits) {
 }
 
 void ReadBinaryText(std::string_view bytes, std::string& out) {
+  // A field without bytes is an empty view, whose null pointer memchr must not be handed.
+  if (bytes.empty()) return out.clear();
   const void* nul = std::memchr(bytes.data(), 0, bytes.size());
   out.assign(bytes.data(), nul == nullptr ? bytes.size()
                                           : static_cast<std::size_t>(static_cast<const char*>(nul) -
@@ -118,20 +120,24 @@ bool ReadBinaryFloat(std::string_view bytes, const BinaryOptions& options, std::
 }
 
 bool ReadPackedDecimal(std::string_view bytes, const BinaryOptions& options, std::string& out) {
-  out.assign(1, ' ');
   if (bytes.empty()) return Fail(out);
+  // The sign, two digits a byte and one for the last: sized once, as a field may be thousands
+  // of bytes wide.
+  out.resize(2 * bytes.size());
+  char* at = out.data();
+  *at++ = ' ';
   for (std::size_t i = 0; i < bytes.size(); ++i) {
     char c = bytes[i];
     if (options.ebcdic_source) c = AsciiToEbcdic(c);
     const auto b = static_cast<unsigned char>(c);
     if (b > 0x9F) return Fail(out);
-    out += static_cast<char>('0' + (b >> 4));
+    *at++ = static_cast<char>('0' + (b >> 4));
     const int low = b & 0xF;
     if (i + 1 == bytes.size()) {
       if (low == 0xD) out[0] = '-';
     } else {
       if (low > 9) return Fail(out);
-      out += static_cast<char>('0' + low);
+      *at++ = static_cast<char>('0' + low);
     }
   }
   return true;

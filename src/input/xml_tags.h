@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "input/tag_fields.h"
+
 namespace vt {
 
 struct XmlTag {
@@ -17,8 +19,6 @@ struct XmlTagList {
   std::string record_tag;    // the record element's opening tag (up to its first attribute)
   std::vector<XmlTag> tags;  // tag 1 first; at most 99
 };
-
-inline constexpr int kMaxTags = 99;
 
 // Lists the record tag, the fixed end tags, the child tags of the first record (repeats get
 // rising occurrences), the record's attributes, and what later records in the block add.

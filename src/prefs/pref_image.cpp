@@ -2,6 +2,7 @@
 #include "prefs/pref_image.h"
 
 #include <algorithm>
+#include <bit>
 #include <cstring>
 
 #include "prefs/byte_order.h"
@@ -18,9 +19,12 @@ constexpr std::int64_t kShortDecimalsUpTo = 47100;  // 50 decimal-places entries
 
 // The block's table as little-endian bytes, element by element.
 std::string Encode(const PrefBlock& block, const void* table) {
+  const auto* bytes = static_cast<const unsigned char*>(table);
+  // On a little-endian machine a table's memory is its bytes in the file.
+  if constexpr (std::endian::native == std::endian::little)
+    return std::string(reinterpret_cast<const char*>(bytes), block.size);
   std::string out;
   out.reserve(block.size);
-  const auto* bytes = static_cast<const unsigned char*>(table);
   for (std::size_t i = 0; i < block.count(); ++i) {
     const unsigned char* at = bytes + i * block.width;
     switch (block.element) {
@@ -54,6 +58,10 @@ std::string Encode(const PrefBlock& block, const void* table) {
 // The reverse of Encode: `bytes` (exactly the block's size) into the table.
 void Decode(const PrefBlock& block, std::string_view bytes, void* table) {
   auto* out = static_cast<unsigned char*>(table);
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, bytes.data(), block.size);
+    return;
+  }
   for (std::size_t i = 0; i < block.count(); ++i) {
     const char* in = bytes.data() + i * block.width;
     unsigned char* at = out + i * block.width;
@@ -112,6 +120,8 @@ class BlockReader {
 // A block as stored: the bytes present replace the first bytes of the table's image.
 void ReadAsStored(const PrefBlock& block, std::string_view present, void* table) {
   if (present.empty()) return;
+  // A whole block replaces the whole image: nothing of the table's own bytes is kept.
+  if (present.size() == block.size) return Decode(block, present, table);
   std::string image = Encode(block, table);
   image.replace(0, present.size(), present);
   Decode(block, image, table);

@@ -27,6 +27,20 @@ constexpr BinaryOptions kHi{.high_byte_first = true};
 constexpr BinaryOptions kEbcdicHi{.high_byte_first = true, .ebcdic_source = true};
 constexpr BinaryOptions kEbcdicLo{.ebcdic_source = true};
 
+// A field without bytes comes as an empty view, whose data pointer is null; every
+// reading of it is empty.
+TEST(BinaryFieldsTest, FieldWithoutBytesReadsAsNothing) {
+  std::string text = "stale";
+  ReadBinaryText(std::string_view(), text);
+  EXPECT_EQ(text, "");
+  std::string value = "stale";
+  ReadBinaryValue(std::string_view(), kBinaryText, kLo, value);
+  EXPECT_EQ(value, "");
+  const BinaryReadings r = ReadAllBinary(std::string_view(), kLo);
+  EXPECT_EQ(r.text, "");
+  EXPECT_FALSE(r.integer_usable || r.float_usable || r.packed_valid || r.zoned_valid);
+}
+
 TEST(BinaryFieldsTest, ValueByType) {
   const struct {
     const char* name;

@@ -72,5 +72,30 @@ TEST_F(BinaryCutTest, LoadedRowsOutsideTheRecordReadNothingAmiss) {
   EXPECT_EQ(in.InputFieldValues[100].substr(0, 4), "LAST");
 }
 
+// A loaded record length of 2^31 - 1 put the last field's end two gigabytes past a 4-byte record,
+// and each cut made that many zeros. The readings are those of the whole run of zeros.
+TEST_F(BinaryCutTest, FieldEndingFarPastTheRecordReadsAsItsZerosWould) {
+  in.BinaryRecordLength = 0x7FFFFFFF;
+  in.BinaryRecordCopy = "\x12\x34\x56\x78";
+  in.DividerMatrix[0][1] = 2;
+  std::string scratch;
+  EXPECT_LE(BinaryFieldBytes(in, BinaryFieldBounds(in, 2, 2), scratch).size(),
+            InputTables::kValueLimit + 1);
+  in.BinaryTypeBits(2) = kBinaryPacked;
+  ASSERT_EQ(CutBinaryFields(in, {}), 2);
+  EXPECT_EQ(in.InputFieldNames[2], "Col3_End");
+  EXPECT_EQ(in.InputFieldValues[2], " 5678" + std::string(InputTables::kValueLimit - 5, '0'));
+  in.BinaryTypeBits(2) = kBinaryZoned;
+  (void)CutBinaryFields(in, {});
+  EXPECT_EQ(in.InputFieldValues[2], "") << "a zero is no zoned digit";
+  in.BinaryTypeBits(2) = kBinarySigned;
+  (void)CutBinaryFields(in, {});
+  EXPECT_EQ(in.InputFieldValues[2], "") << "no integer is that wide";
+  in.BinaryTypeBits(2) = kBinaryText;
+  in.BinaryRecordCopy = "\x12\x34VW";
+  (void)CutBinaryFields(in, {});
+  EXPECT_EQ(in.InputFieldValues[2], "VW");
+}
+
 }  // namespace
 }  // namespace vt

@@ -11,19 +11,21 @@ namespace vt {
 namespace {
 
 // Large writes: a run writes one record after another, and each write is a system call.
-constexpr std::size_t kSinkBuffer = 1 << 20;
+constexpr std::size_t kSinkBuffer = 1 << 16;
 
 }  // namespace
 
-OutputSink::OutputSink(std::FILE* file) : file_(file), buffer_(kSinkBuffer) {}
+// Not zeroed: only the bytes written are ever read, and a short run touches few of them.
+OutputSink::OutputSink(std::FILE* file)
+    : file_(file), buffer_(std::make_unique_for_overwrite<char[]>(kSinkBuffer)) {}
 
 void OutputSink::Write(std::string_view bytes) {
-  if (bytes.size() > buffer_.size() - used_) Flush();
-  if (bytes.size() > buffer_.size()) {
+  if (bytes.size() > kSinkBuffer - used_) Flush();
+  if (bytes.size() > kSinkBuffer) {
     if (std::fwrite(bytes.data(), 1, bytes.size(), file_) != bytes.size()) failed_ = true;
     return;
   }
-  std::memcpy(buffer_.data() + used_, bytes.data(), bytes.size());
+  std::memcpy(buffer_.get() + used_, bytes.data(), bytes.size());
   used_ += bytes.size();
 }
 
@@ -39,7 +41,7 @@ void OutputSink::WriteReplacing(std::string_view bytes, char marker, std::string
 }
 
 void OutputSink::Flush() {
-  if (used_ != 0 && std::fwrite(buffer_.data(), 1, used_, file_) != used_) failed_ = true;
+  if (used_ != 0 && std::fwrite(buffer_.get(), 1, used_, file_) != used_) failed_ = true;
   used_ = 0;
 }
 

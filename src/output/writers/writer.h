@@ -7,7 +7,6 @@
 #include <memory>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "output/output_tables.h"
 
@@ -106,7 +105,7 @@ class OutputSink {
 
  private:
   std::FILE* file_;
-  std::vector<char> buffer_;
+  std::unique_ptr<char[]> buffer_;
   std::size_t used_ = 0;
   bool failed_ = false;
 };

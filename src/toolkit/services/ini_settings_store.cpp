@@ -133,7 +133,12 @@ std::string SetValue(std::string_view text, std::string_view section, std::strin
   out.reserve(text.size() + section.size() + key_line.size() + 4);
   for (std::size_t i = 0; i < lines.size(); ++i) {
     if (i == insert_at && replace_at == lines.size()) out.append(key_line).push_back('\n');
-    out.append(i == replace_at ? std::string_view(key_line) : lines[i]).push_back('\n');
+    const std::string_view line = i == replace_at ? std::string_view(key_line) : lines[i];
+    out.append(line);
+    // A line that keeps a CR of its own ("[\r\r\n" is "[\r") ends in CR LF, or its own CR
+    // would read as the line end and the line would change: "[" names another section.
+    if (!line.empty() && line.back() == '\r') out.push_back('\r');
+    out.push_back('\n');
   }
   if (header == lines.size()) out.append("[").append(section).append("]\n");
   if (insert_at == lines.size() && replace_at == lines.size()) out.append(key_line).push_back('\n');

@@ -1,10 +1,10 @@
 // Start-up and shut-down of the main window: buffers, paths, starting state, exit.
 #include <new>
 
+#include "output/gender_list_file.h"
 #include "output/generated_sources.h"
 #include "strings/fixed_text.h"
 #include "window/delim_choice_names.h"
-#include "window/gender_list_loader.h"
 #include "window/parse_view.h"
 
 namespace vt {

@@ -1,5 +1,5 @@
-// Gender list loader: line reading and cutting with the input reader's own rules.
-#include "window/gender_list_loader.h"
+// Gender list file: line reading and cutting with the input reader's own rules.
+#include "output/gender_list_file.h"
 
 #include <vector>
 

@@ -1,4 +1,4 @@
-// Gender list loader: reads the user's gender.txt into the gender list at start-up.
+// Gender list file: the user's gender.txt read into the gender list at start-up.
 #pragma once
 
 #include <cstdio>
