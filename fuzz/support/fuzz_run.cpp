@@ -45,14 +45,8 @@ RunResult RunConversion(SetUp& s, RunPlan plan, const RunOutput& output) {
   FixedObserver observer;
   const RunResult run = Convert(plan, s.in, s.out, s.words, file, observer);
   if (!run.ok || plan.writer.streams <= 1) return run;
-  InterleaveLayout layout;
-  layout.streams = plan.writer.streams;
-  layout.records_start = run.records_start;
-  layout.records_end = run.records_end;
-  if (plan.format == OutputFormat::kDbase && run.written > 0)
-    layout.record_length = (run.records_end - run.records_start) / run.written;
-  layout.terminator = s.out.RecordTerminator;
-  (void)InterleaveFile(path, ScratchPath("interleaved"), layout);
+  (void)InterleaveFile(path, ScratchPath("interleaved"),
+                       InterleaveLayoutOf(plan, run, s.out.RecordTerminator));
   return run;
 }
 

@@ -26,6 +26,17 @@ namespace {
 
 constexpr char kLineBreakMarker = '\x07';
 
+// Output field `slot` of the table as the value pipeline reads it.
+FieldSpec FieldSpecOf(const OutputTables& out, const FieldPlan& plan, std::size_t slot) {
+  FieldSpec field;
+  field.source = out.OutputFieldSource[slot];
+  field.flags = out.OutputFieldFlags[slot];
+  field.width = out.OutputFieldWidths[slot];
+  field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
+  field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
+  return field;
+}
+
 // The sources every build empties before it writes any: Convert 2..4 and the control
 // characters are left as they are.
 constexpr bool EmptiedFirst(int k) {
@@ -306,14 +317,7 @@ void PlaceLaidOutRun(const PlainLayout& layout, const InputTables& in, const Fie
     }
     if (!placed) {
       s.deferred_at[slot] = -1;
-      const std::int16_t source = out.OutputFieldSource[slot];
-      const FieldPlan& plan = plans.fields[slot];
-      FieldSpec field;
-      field.source = source;
-      field.flags = out.OutputFieldFlags[slot];
-      field.width = out.OutputFieldWidths[slot];
-      field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
-      field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
+      const FieldSpec field = FieldSpecOf(out, plans.fields[slot], slot);
       if (plain) {
         ConvertPlainValue(raw, field, dbase, v);
       } else {
@@ -700,12 +704,7 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
     } else if (source < 0 && -source < kGeneratedSourceCount) {
       raw = Source(out, -source);
     }
-    FieldSpec field;
-    field.source = source;
-    field.flags = out.OutputFieldFlags[slot];
-    field.width = out.OutputFieldWidths[slot];
-    field.default_text = {out.OutputFieldDefaults[slot].data(), plan.default_length};
-    field.decimals = {out.OutputFieldDecimals[slot].data(), plan.decimals_length};
+    const FieldSpec field = FieldSpecOf(out, plan, slot);
     if (plan.plain && plain_allowed) {
       ConvertPlainValue(raw, field, dbase, v);
     } else {

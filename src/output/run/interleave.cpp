@@ -197,4 +197,16 @@ bool InterleaveFile(const std::string& from, const std::string& to,
   return std::fclose(out.release()) == 0 && ok;
 }
 
+InterleaveLayout InterleaveLayoutOf(const RunPlan& plan, const RunResult& run,
+                                    std::string_view terminator) {
+  InterleaveLayout layout;
+  layout.streams = plan.writer.streams;
+  layout.records_start = run.records_start;
+  layout.records_end = run.records_end;
+  if (plan.format == OutputFormat::kDbase && run.written > 0)
+    layout.record_length = (run.records_end - run.records_start) / run.written;
+  layout.terminator = terminator;
+  return layout;
+}
+
 }  // namespace vt

@@ -4,6 +4,9 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
+
+#include "output/run/conversion.h"
 
 namespace vt {
 
@@ -15,6 +18,11 @@ struct InterleaveLayout {
   std::int64_t record_length = 0;  // fixed records (dBase); 0: each record is one line
   std::string terminator;          // what every line-break marker in a line becomes
 };
+
+// The layout of the file a run wrote: its streams, where its records lie, and (dBase) their
+// fixed length.
+InterleaveLayout InterleaveLayoutOf(const RunPlan& plan, const RunResult& run,
+                                    std::string_view terminator);
 
 // Writes `from` to the new file `to` with its T records in S streams of Q = T / S (rounded up):
 // position k after the header holds record (k mod S) x Q + (k div S) + 1. False when a file

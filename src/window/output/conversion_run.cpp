@@ -144,13 +144,7 @@ void TakeHeaderBlockInsteadOfNames(TParseView& v, OutputFormat format) {
 // The interleave pass over the finished file; the work file is the settings folder's.
 bool Interleave(TParseView& v, const std::string& finished, const RunPlan& plan,
                 const RunResult& run) {
-  InterleaveLayout layout;
-  layout.streams = plan.writer.streams;
-  layout.records_start = run.records_start;
-  layout.records_end = run.records_end;
-  if (plan.format == OutputFormat::kDbase && run.written > 0)
-    layout.record_length = (run.records_end - run.records_start) / run.written;
-  layout.terminator = v.RecordTerminator;
+  const InterleaveLayout layout = InterleaveLayoutOf(plan, run, v.RecordTerminator);
   v.StatusBar1.SetPanelText(2, "Interleaving records");
   return InterleavePass(finished, v.TempFilePath, layout);
 }
