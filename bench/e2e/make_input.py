@@ -65,20 +65,26 @@ def record(rng, n):
     return ",".join(fields)
 
 
-def main():
+def write_records(make_record, default_seed):
+    """Writes OUTPUT [RECORDS] [SEED] of the command line: make_record(rng, n) for n = 1.., CR LF
+    line ends, ten thousand lines per write."""
     path = sys.argv[1]
     count = int(sys.argv[2]) if len(sys.argv) > 2 else 1000000
-    seed = int(sys.argv[3]) if len(sys.argv) > 3 else 20240601
+    seed = int(sys.argv[3]) if len(sys.argv) > 3 else default_seed
     rng = random.Random(seed)
     with open(path, "w", encoding="ascii", newline="") as out:
         chunk = []
         for n in range(1, count + 1):
-            chunk.append(record(rng, n))
+            chunk.append(make_record(rng, n))
             if len(chunk) == 10000:
                 out.write("\r\n".join(chunk) + "\r\n")
                 chunk = []
         if chunk:
             out.write("\r\n".join(chunk) + "\r\n")
+
+
+def main():
+    write_records(record, 20240601)
 
 
 if __name__ == "__main__":

@@ -8,8 +8,8 @@ many writings.
 
 usage: make_parser_input.py OUTPUT [RECORDS] [SEED]
 """
-import random
-import sys
+
+from make_input import write_records
 
 TITLES = ["", "", "", "", "Mr", "Mr.", "Mrs", "Mrs.", "Ms", "Ms.", "Miss", "Dr", "Dr.", "Prof.",
           "Rev", "Capt", "Sgt", "Lt-Col", "MR", "mrs"]
@@ -214,19 +214,7 @@ def record(rng, n):
 
 
 def main():
-    path = sys.argv[1]
-    count = int(sys.argv[2]) if len(sys.argv) > 2 else 1000000
-    seed = int(sys.argv[3]) if len(sys.argv) > 3 else 20240917
-    rng = random.Random(seed)
-    with open(path, "w", encoding="ascii", newline="") as out:
-        chunk = []
-        for n in range(1, count + 1):
-            chunk.append(record(rng, n))
-            if len(chunk) == 10000:
-                out.write("\r\n".join(chunk) + "\r\n")
-                chunk = []
-        if chunk:
-            out.write("\r\n".join(chunk) + "\r\n")
+    write_records(record, 20240917)
 
 
 if __name__ == "__main__":
