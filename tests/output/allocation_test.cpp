@@ -8,6 +8,7 @@
 #include "output/writers/writers.h"
 #include "strings/fixed_text.h"
 #include "support/allocation_counter.h"
+#include "support/reserved_tables.h"
 
 namespace vt {
 namespace {
@@ -16,12 +17,7 @@ TEST(OutputAllocationTest, ARecordAllocatesNothingOnceWarm) {
   WordLists lists;
   InputTables in;
   OutputTables out;
-  in.InputFieldValues.assign(1501, std::string());
-  for (auto& v : in.InputFieldValues) v.reserve(1300);
-  out.OutputFieldValues.assign(100, std::string());
-  for (auto& v : out.OutputFieldValues) v.reserve(1300);
-  out.GeneratedSourceValues.assign(120, std::string());
-  for (auto& v : out.GeneratedSourceValues) v.reserve(1300);
+  ReserveValueSlots(in, out, 1501);
   const char* values[] = {"  10042 ", "Smith", "mary ann", "1234.567", "yes", "a<b&c", "\xE9t\xE9"};
   for (int f = 1; f <= 7; ++f) in.InputFieldValues[static_cast<std::size_t>(f)] = values[f - 1];
   in.InputFieldTotal = 7;

@@ -10,6 +10,7 @@
 #include "output/writers/writers.h"
 #include "strings/fixed_text.h"
 #include "support/allocation_counter.h"
+#include "support/reserved_tables.h"
 
 namespace vt {
 namespace {
@@ -27,12 +28,7 @@ TEST(SourceStepsAllocationTest, ARecordAllocatesNothingOnceWarm) {
   InputTables in;
   OutputTables out;
   UtcTime utc;
-  in.InputFieldValues.assign(10, std::string());
-  for (auto& v : in.InputFieldValues) v.reserve(1300);
-  out.OutputFieldValues.assign(100, std::string());
-  for (auto& v : out.OutputFieldValues) v.reserve(1300);
-  out.GeneratedSourceValues.assign(120, std::string());
-  for (auto& v : out.GeneratedSourceValues) v.reserve(1300);
+  ReserveValueSlots(in, out, 10);
   const char* values[] = {"10:30 PM December 8th, 2026", "889002367", "n=n+1",
                           "www.example.co.uk/a", "a,b,c"};
   for (int f = 1; f <= 5; ++f) in.InputFieldValues[static_cast<std::size_t>(f)] = values[f - 1];
