@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "output/input_value.h"
+#include "output/value_pipeline.h"
 #include "strings/byte_copy.h"
 
 namespace vt {
@@ -60,19 +61,10 @@ void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldP
     } else if (d.source < 0 && -d.source < kGeneratedSourceCount) {
       text = out.GeneratedSourceValues[static_cast<std::size_t>(-d.source)];
     }
-    const char* from = text.data();
+    if (d.trim) text = TrimPlainText(text);
+    if (text.empty()) text = {plans.defaults[slot].data(), d.default_length};
+    const char* const from = text.data();
     std::size_t length = text.size();
-    if (d.trim) {
-      while (length != 0 && *from == ' ') {
-        ++from;
-        --length;
-      }
-      while (length > 1 && static_cast<unsigned char>(from[length - 1]) <= 0x20) --length;
-    }
-    if (length == 0) {
-      from = plans.defaults[slot].data();
-      length = d.default_length;
-    }
     const std::size_t w = d.columns;
     length = std::min(length, w);
     bool quoted = false;

@@ -279,19 +279,10 @@ void PlaceLaidOutRun(const PlainLayout& layout, const InputTables& in, const Fie
     const bool plain = plans.fields[slot].plain;
     if (plain) {
       // PlainFieldText from the plan's copy.
-      const char* from = raw.data();
-      std::size_t used = raw.size();
-      if (d.trim) {
-        while (used != 0 && *from == ' ') {
-          ++from;
-          --used;
-        }
-        while (used > 1 && static_cast<unsigned char>(from[used - 1]) <= 0x20) --used;
-      }
-      if (used == 0) {
-        from = plans.defaults[slot].data();
-        used = d.default_length;
-      }
+      std::string_view text = d.trim ? TrimPlainText(raw) : raw;
+      if (text.empty()) text = {plans.defaults[slot].data(), d.default_length};
+      const char* const from = text.data();
+      std::size_t used = text.size();
       const std::size_t w = d.columns > 0 ? d.columns : used;
       if (cursor.Fits(around + w)) {
         // What ConvertPlainValue makes, in place.

@@ -72,6 +72,10 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
 // right-align at most, no case, number, Soundex, repeat, logic, skip or duplicate work.
 [[nodiscard]] bool IsPlainField(const FieldSpec& field, const PipelineContext& context);
 
+// `text` without its leading blanks and its trailing control characters and blanks, keeping at
+// least its first byte: the trim of TrimValue, on a view.
+inline std::string_view TrimPlainText(std::string_view text);
+
 // The text a plain field takes from its source before any padding: trimmed when asked to
 // (never "1403 Skip", which keeps its markers), the default text when that leaves nothing.
 inline std::string_view PlainFieldText(std::string_view source, const FieldSpec& field);
@@ -84,17 +88,20 @@ inline void ConvertPlainValue(std::string_view source, const FieldSpec& field, b
 
 // End of the interface; what follows is the inline part of the plain field functions.
 
+inline std::string_view TrimPlainText(std::string_view text) {
+  const char* from = text.data();
+  std::size_t length = text.size();
+  while (length != 0 && *from == ' ') {
+    ++from;
+    --length;
+  }
+  while (length > 1 && static_cast<unsigned char>(from[length - 1]) <= 0x20) --length;
+  return {from, length};
+}
+
 inline std::string_view PlainFieldText(std::string_view source, const FieldSpec& field) {
   std::string_view text = source;
-  // The trim of TrimValue, on the view.
-  if ((field.flags & kFlagRemoveBlanks) && field.source != -k1403Skip) {
-    std::size_t first = 0;
-    while (first < text.size() && text[first] == ' ') ++first;
-    text.remove_prefix(first);
-    std::size_t end = text.size();
-    while (end > 1 && static_cast<unsigned char>(text[end - 1]) <= 0x20) --end;
-    text = text.substr(0, end);
-  }
+  if ((field.flags & kFlagRemoveBlanks) && field.source != -k1403Skip) text = TrimPlainText(text);
   if (text.empty()) text = field.default_text;
   return text;
 }
