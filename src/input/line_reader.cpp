@@ -10,7 +10,7 @@ constexpr std::size_t kBufferSize = 1 << 18;
 }
 
 LineReader::LineReader(std::FILE* file, std::size_t limit)
-    : file_(file), limit_(limit == 0 ? 1 : limit), buffer_(kBufferSize) {}
+    : file_(file), limit_(limit == 0 ? 1 : limit) {}
 
 void LineReader::Reset(std::FILE* file) {
   file_ = file;
@@ -20,8 +20,9 @@ void LineReader::Reset(std::FILE* file) {
 bool LineReader::Fill() {
   if (begin_ < end_) return true;
   if (file_ == nullptr) return false;
+  if (buffer_ == nullptr) buffer_ = std::make_unique_for_overwrite<char[]>(kBufferSize);
   begin_ = 0;
-  end_ = std::fread(buffer_.data(), 1, buffer_.size(), file_);
+  end_ = std::fread(buffer_.get(), 1, kBufferSize, file_);
   return end_ != 0;
 }
 
@@ -34,7 +35,7 @@ bool LineReader::ReadLine(std::string& line, std::size_t limit) {
   line.clear();
   if (!Fill()) return false;
   while (Fill()) {
-    const char* start = buffer_.data() + begin_;
+    const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
     const void* lf = std::memchr(start, '\n', available);
     const std::size_t take =

@@ -2,8 +2,8 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
-#include <vector>
 
 namespace vt {
 
@@ -30,7 +30,8 @@ class LineReader {
 
   std::FILE* file_;
   std::size_t limit_;
-  std::vector<char> buffer_;
+  // Allocated on the first read and never cleared: a reader that is never read costs nothing.
+  std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
 };
