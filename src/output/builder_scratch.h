@@ -3,6 +3,7 @@
 
 #include <array>
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -110,7 +111,9 @@ struct BuilderScratch {
   std::array<std::int32_t, FieldPlans::kSlots> deferred_at{};
   std::array<std::int32_t, FieldPlans::kSlots> deferred_length{};
   // A run's record in a laid-out format, made here through a cursor and then copied into
-  // OutputRecord once: kRecordLimit bytes, sized once.
+  // OutputRecord once: kRecordLimit bytes and kLaidOutSpill more for the fixed-size moves that
+  // write past a short piece, sized once.
+  static constexpr std::size_t kLaidOutSpill = 32;
   std::string laid_out;
 };
 

@@ -248,6 +248,71 @@ class RecordCursor {
   std::size_t at_ = 0;
 };
 
+// A field of PlaceLaidOutRun that is not placed whole straight from its source: its value is
+// made by the pipeline, then its pieces are stored each while it fits. Out of line: few fields
+// take it.
+std::size_t PlaceFieldValue(std::string_view raw, bool quoted, std::string_view delimiter,
+                            std::size_t slot, bool dbase, const PipelineContext& context,
+                            Selection& selection, RecordCursor& cursor, OutputTables& out) {
+  BuilderScratch& s = out.Scratch;
+  const FieldPlans& plans = s.plans;
+  std::string& v = out.OutputFieldValues[slot];
+  s.deferred_at[slot] = -1;
+  const FieldSpec field = FieldSpecOf(out, plans.fields[slot], slot);
+  if (plans.fields[slot].plain) {
+    ConvertPlainValue(raw, field, dbase, v);
+  } else {
+    v.clear();
+    v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
+    const FieldOutcome outcome =
+        ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], s.number);
+    if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
+    selection.any_marked = selection.any_marked || outcome.marks_skip;
+    selection.criteria += outcome.is_criterion ? 1 : 0;
+    selection.matches += outcome.matched ? 1 : 0;
+  }
+  // The pieces of AppendFieldPieces, each while it fits.
+  const std::size_t length = v.size();
+  if (cursor.Fits((quoted ? 2 : 0) + delimiter.size() + length)) {
+    char* piece = cursor.Take((quoted ? 2 : 0) + delimiter.size() + length);
+    if (quoted) *piece++ = '"';
+    CopyBytes(piece, v.data(), length);
+    piece += length;
+    if (quoted) *piece++ = '"';
+    CopyBytes(piece, delimiter.data(), delimiter.size());
+  } else {
+    if (quoted) cursor.Byte('"');
+    cursor.Text(v);
+    if (quoted) cursor.Byte('"');
+    cursor.Text(delimiter);
+  }
+  return length;
+}
+
+// What follows a field's value in a laid-out record: its closing quote and the delimiter,
+// stored as one 8-byte move where they fit (the bytes past them are written over later).
+struct FieldEnd {
+  char bytes[8] = {};
+  std::size_t size = 0;
+};
+
+// The end of a field that is quoted or not and is the last field or not; false when the
+// delimiter is too long for one move.
+bool MakeFieldEnds(std::string_view delimiter, FieldEnd (&ends)[2][2]) {
+  if (delimiter.size() > 7) return false;
+  for (int quoted = 0; quoted < 2; ++quoted) {
+    for (int last = 0; last < 2; ++last) {
+      FieldEnd& end = ends[quoted][last];
+      if (quoted) end.bytes[end.size++] = '"';
+      if (!last) {
+        std::memcpy(end.bytes + end.size, delimiter.data(), delimiter.size());
+        end.size += delimiter.size();
+      }
+    }
+  }
+  return true;
+}
+
 // Step 19 of a run in a format whose fields are all placed by PlaceLaidOut: the same bytes,
 // made through a cursor in the scratch buffer and copied into OutputRecord once. A plain field
 // that fits whole is placed straight from its source and its value left for
@@ -255,92 +320,103 @@ class RecordCursor {
 void PlaceLaidOutRun(const PlainLayout& layout, const InputTables& in, const FieldPlans& plans,
                      int count, bool dbase, const PipelineContext& context, Selection& selection,
                      OutputTables& out) {
+  constexpr std::size_t kSpill = BuilderScratch::kLaidOutSpill;
   BuilderScratch& s = out.Scratch;
-  std::string& record = out.OutputRecord;
-  RecordCursor cursor(s.laid_out.data());
-  cursor.Text(record);  // empty: no step before this one writes the record
+  // Copies, not references: every store into the record may alias what they point into.
+  char* const start = s.laid_out.data();
+  const DirectField* const fields = plans.direct_fields.data();
+  const FieldPlan* const field_plans = plans.fields.data();
+  const std::string* const sources = out.GeneratedSourceValues.data();
+  std::int32_t* const placed_at = s.deferred_at.data();
+  std::int32_t* const placed_length = s.deferred_length.data();
+  std::int32_t* const longest = out.OutputFieldLongest.data();
+  const bool quote_text = layout.quote_text;
+  const std::string_view separator = layout.delimiter;
+  FieldEnd ends[2][2];
+  const bool short_ends = MakeFieldEnds(separator, ends);
+  // Input views point into the line, whose buffer may be read to its capacity.
+  const auto line = reinterpret_cast<std::uintptr_t>(in.InputLine.data());
+  const std::size_t line_readable = in.InputLine.capacity();
+  RecordCursor cursor(start);  // empty: no step before this one writes the record
   s.deferred_fields = count;
   for (int n = 1; n <= count; ++n) {
     const auto slot = static_cast<std::size_t>(n);
     // The plan's copy of the field: a run keeps the table as the plans were made from it.
-    const DirectField d = plans.direct_fields[slot];
-    std::string& v = out.OutputFieldValues[slot];
+    const DirectField d = fields[slot];
     std::string_view raw;
+    // One past the last byte of the buffer raw lies in that may be read.
+    std::uintptr_t readable_end = 0;
     if (d.source > 0) {
       raw = InputValue(in, d.source);
+      const auto from = reinterpret_cast<std::uintptr_t>(raw.data());
+      if (from - line <= line_readable) readable_end = line + line_readable;
     } else if (d.source < 0 && -d.source < kGeneratedSourceCount) {
-      raw = out.GeneratedSourceValues[static_cast<std::size_t>(-d.source)];
+      const std::string& source = sources[static_cast<std::size_t>(-d.source)];
+      raw = source;
+      // With its terminating NUL.
+      readable_end = reinterpret_cast<std::uintptr_t>(source.data()) + source.capacity() + 1;
     }
-    const bool quoted = layout.quote_text && d.quoted;
-    const std::string_view delimiter = n >= count ? std::string_view() : layout.delimiter;
+    const bool quoted = quote_text && d.quoted;
+    const bool last = n == count;
+    const std::string_view delimiter = last ? std::string_view() : separator;
     const std::size_t around = (quoted ? 2 : 0) + delimiter.size();
-    bool placed = false;  // whole, straight from the source
     std::size_t length = 0;
-    const bool plain = plans.fields[slot].plain;
-    if (plain) {
+    bool placed = false;  // whole, straight from the source
+    if (field_plans[slot].plain) {
       // PlainFieldText from the plan's copy.
       std::string_view text = d.trim ? TrimPlainText(raw) : raw;
-      if (text.empty()) text = {plans.defaults[slot].data(), d.default_length};
-      const char* const from = text.data();
+      if (text.empty()) {
+        text = {plans.defaults[slot].data(), d.default_length};
+        readable_end = reinterpret_cast<std::uintptr_t>(plans.defaults[slot].data()) +
+                       plans.defaults[slot].size();
+      }
       std::size_t used = text.size();
       const std::size_t w = d.columns > 0 ? d.columns : used;
       if (cursor.Fits(around + w)) {
         // What ConvertPlainValue makes, in place.
-        used = std::min(used, w);
-        const std::size_t pad = w - used;
+        const auto from = reinterpret_cast<std::uintptr_t>(text.data());
+        // A short string's own buffer holds 16 bytes: most values take the shorter move.
+        const bool spill16 = short_ends && used == w && used <= 16 && from + 16 <= readable_end;
+        const bool spill =
+            spill16 || (short_ends && used == w && used <= kSpill && from + kSpill <= readable_end);
         char* piece = cursor.Take(around + w);
         if (quoted) *piece++ = '"';
-        s.deferred_at[slot] = static_cast<std::int32_t>(piece - s.laid_out.data());
-        s.deferred_length[slot] = static_cast<std::int32_t>(w);
-        if (!dbase && d.right) {
-          FillBytes(piece, ' ', pad);
-          CopyBytes(piece + pad, from, used);
+        placed_at[slot] = static_cast<std::int32_t>(piece - start);
+        placed_length[slot] = static_cast<std::int32_t>(w);
+        if (spill) {
+          // The value and then its end, each in fixed-size moves that may run past it.
+          if (spill16) {
+            CopySpill<16>(piece, text.data());
+          } else {
+            CopySpill<kSpill>(piece, text.data());
+          }
+          CopySpill<sizeof ends[0][0].bytes>(piece + w, ends[quoted][last].bytes);
         } else {
-          CopyBytes(piece, from, used);
-          FillBytes(piece + used, ' ', pad);
+          used = std::min(used, w);
+          const std::size_t pad = w - used;
+          if (!dbase && d.right) {
+            FillBytes(piece, ' ', pad);
+            CopyBytes(piece + pad, text.data(), used);
+          } else {
+            CopyBytes(piece, text.data(), used);
+            FillBytes(piece + used, ' ', pad);
+          }
+          piece += w;
+          if (quoted) *piece++ = '"';
+          CopyBytes(piece, delimiter.data(), delimiter.size());
         }
-        piece += w;
-        if (quoted) *piece++ = '"';
-        CopyBytes(piece, delimiter.data(), delimiter.size());
         length = w;
         placed = true;
       }
     }
     if (!placed) {
-      s.deferred_at[slot] = -1;
-      const FieldSpec field = FieldSpecOf(out, plans.fields[slot], slot);
-      if (plain) {
-        ConvertPlainValue(raw, field, dbase, v);
-      } else {
-        v.clear();
-        v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
-        const FieldOutcome outcome =
-            ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], s.number);
-        if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
-        selection.any_marked = selection.any_marked || outcome.marks_skip;
-        selection.criteria += outcome.is_criterion ? 1 : 0;
-        selection.matches += outcome.matched ? 1 : 0;
-      }
-      // The pieces of AppendFieldPieces, each while it fits.
-      length = v.size();
-      if (cursor.Fits(around + length)) {
-        char* piece = cursor.Take(around + length);
-        if (quoted) *piece++ = '"';
-        CopyBytes(piece, v.data(), length);
-        piece += length;
-        if (quoted) *piece++ = '"';
-        CopyBytes(piece, delimiter.data(), delimiter.size());
-      } else {
-        if (quoted) cursor.Byte('"');
-        cursor.Text(v);
-        if (quoted) cursor.Byte('"');
-        cursor.Text(delimiter);
-      }
+      length =
+          PlaceFieldValue(raw, quoted, delimiter, slot, dbase, context, selection, cursor, out);
     }
-    if (static_cast<std::int32_t>(length) > out.OutputFieldLongest[slot])
-      out.OutputFieldLongest[slot] = static_cast<std::int32_t>(length);
+    if (static_cast<std::int32_t>(length) > longest[slot])
+      longest[slot] = static_cast<std::int32_t>(length);
   }
-  record.assign(s.laid_out.data(), cursor.At());
+  out.OutputRecord.assign(start, cursor.At());
 }
 
 // Step 3 of the filter: whether the filter drops the record.
