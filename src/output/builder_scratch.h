@@ -9,6 +9,7 @@
 
 #include "output/date_steps.h"
 #include "output/generated_sources.h"
+#include "parsing/capitalise.h"
 #include "parsing/city.h"
 #include "parsing/person_name.h"
 #include "parsing/phone.h"
@@ -104,6 +105,9 @@ struct BuilderScratch {
   // was not vouched for by BuildRequest::word_lists_unchanged.
   bool name_indexed = false;
   bool street_indexed = false;
+  // The capitalisation exceptions for proper case, indexed under the same rule.
+  CapitalIndex capitals;
+  bool capitals_indexed = false;
   // Fields 1..deferred_fields of the last build were placed straight into the record, at
   // deferred_at[n] for deferred_length[n] bytes, without their OutputFieldValues (see
   // SettleOutputValues); a field at -1 has its value already.

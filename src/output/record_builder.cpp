@@ -649,6 +649,7 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   if (!request.word_lists_unchanged) {
     out.Scratch.name_indexed = false;
     out.Scratch.street_indexed = false;
+    out.Scratch.capitals_indexed = false;
   }
   const SourceSet& needed = plans.needed;
   // Within a run whose sources were all emptied once, only the ones its steps write can hold
@@ -744,6 +745,9 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   context.dbase_output = dbase;
   context.record_number = in.RecordNumber;
   context.lists = &lists;
+  if (!out.Scratch.capitals_indexed) out.Scratch.capitals.Refresh(lists.CapitalExceptions);
+  out.Scratch.capitals_indexed = true;
+  context.capitals = &out.Scratch.capitals;
   const bool plain_allowed = !request.strip_accents && !request.strip_tags;
   bool any_marked = false;
   int criteria = 0;
