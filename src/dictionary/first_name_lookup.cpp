@@ -4,7 +4,6 @@
 #include <compare>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 #include "dictionary/first_name_table.h"
 #include "strings/char_class.h"
@@ -63,13 +62,13 @@ int GenderOfFirstName(std::string_view name) {
   // No entry is shorter or longer, and the copy below holds the longest one and its padding.
   if (name.size() < kFirstNameMinLength || name.size() > kFirstNameMaxLength) return 0;
 
+  // One pass a byte, with no call: the names are short.
   char word[kKeyWidth] = {};
-  std::memcpy(word, name.data(), name.size());
-  RemoveAccents(word, name.size());
   for (std::size_t i = 0; i < name.size(); ++i) {
+    const char c = RemoveAccent(name[i]);
     // A NUL would disappear into the padding and make "AL\0" match AL; no entry holds one.
-    if (word[i] == '\0') return 0;
-    word[i] = UpperAscii(word[i]);
+    if (c == '\0') return 0;
+    word[i] = UpperAscii(c);
   }
 
   // Only the names that begin with the same two characters are searched: a few dozen.
