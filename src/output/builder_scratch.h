@@ -37,6 +37,9 @@ struct DirectField {
   bool trim = false;    // leading blanks and trailing control characters go
   bool right = false;   // padded on the left
   bool quoted = false;  // a text field of a format that quotes text
+  // Plain, untrimmed and of free width, from a generated source: a laid-out run record takes
+  // its source's text as it is.
+  bool bare = false;
 };
 
 struct FieldPlans {
