@@ -617,9 +617,21 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
   p.steps.gender = AnyOf(needed, kGender1, kGender3);
   p.steps.name = p.steps.gender || AnyOf(needed, kTitle, kStdName) || needed.test(kSalutation);
   const SourceSet written = WrittenSources(p.needed);
+  // A source that its step writes in every build, and that no step before it reads, need not
+  // be emptied first (the street parts are not written for an empty street line).
+  SourceSet always_written;
+  auto mark = [&](bool step, int first, int last) {
+    for (int k = first; k <= last && step; ++k) always_written.set(static_cast<std::size_t>(k));
+  };
+  mark(p.steps.city || p.steps.street, kCity, kPostalZip);
+  mark(p.steps.name, kTitle, kStdName);
+  mark(p.steps.name, kSalutation, kSalutation);
+  mark(p.steps.gender, kGender1, kGender3);
+  mark(p.steps.phones, kAreaCode1, kPhone3);
   p.emptied_count = 0;
   for (int k = 0; k < kGeneratedSourceCount; ++k) {
-    if (EmptiedFirst(k) && written.test(static_cast<std::size_t>(k)))
+    const auto bit = static_cast<std::size_t>(k);
+    if (EmptiedFirst(k) && written.test(bit) && !always_written.test(bit))
       p.emptied[static_cast<std::size_t>(p.emptied_count++)] = static_cast<std::uint8_t>(k);
   }
   p.sources_clean = false;
