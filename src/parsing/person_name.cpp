@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "parsing/gender.h"
 #include "strings/char_class.h"
@@ -27,7 +28,7 @@ constexpr std::string_view kJointTitle = "Mr-Mrs";
 
 constexpr bool EveryJointFormBeginsWithMr() {
   for (std::string_view form : kJointForms) {
-    if (!form.starts_with("Mr")) return false;
+    if (!form.starts_with("Mr") || form.size() < 4) return false;
   }
   return true;
 }
@@ -86,6 +87,10 @@ bool MatchesAt(std::string_view text, std::size_t pos, std::string_view entry) {
 bool HasJointForm(std::string_view line) {
   for (std::size_t at = FindText(line, "Mr"); at != npos;) {
     for (std::string_view form : kJointForms) {
+      // The two bytes after "Mr" rule out most forms ("Mr John", "Mrs") before a compare.
+      if (line.size() - at < form.size() || line[at + 2] != form[2] ||
+          UpperAscii(line[at + 3]) != UpperAscii(form[3]))
+        continue;
       if (MatchesAt(line, at, form)) return true;
     }
     const std::size_t next = FindText(line.substr(at + 1), "Mr");
@@ -241,6 +246,16 @@ class Splitter {
 
   // n := a + " " + b; a and b may view n.
   void Join(std::string_view a, std::string_view b) {
+    const std::string_view n = s_.n;
+    // Mostly a and one blank and b already end n: then only its front goes.
+    const char* const end = n.data() + n.size();
+    const std::less_equal<const char*> le;
+    if (le(n.data(), a.data()) && le(a.data(), end) &&
+        static_cast<std::size_t>(end - a.data()) > a.size() && a.data()[a.size()] == ' ' &&
+        b.size() > 0 && b.data() == a.data() + a.size() + 1 && b.data() + b.size() == end) {
+      s_.n.erase(0, static_cast<std::size_t>(a.data() - n.data()));
+      return;
+    }
     std::string& joined = s_.joined;
     joined.assign(a);
     joined.push_back(' ');
