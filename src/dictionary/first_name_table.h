@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace vt {
 
@@ -42,6 +45,10 @@ inline constexpr std::size_t kFirstNameHashSlots = std::size_t{1} << kFirstNameH
 constexpr std::size_t FirstNameHash(const char* name) {
   auto half = [name](std::size_t at) {
     std::uint64_t word = 0;
+    if (!std::is_constant_evaluated() && std::endian::native == std::endian::little) {
+      std::memcpy(&word, name + at, 8);  // one load, the same word as below
+      return word;
+    }
     for (std::size_t i = 0; i < 8; ++i)
       word |= std::uint64_t{static_cast<unsigned char>(name[at + i])} << (8 * i);
     return word;
