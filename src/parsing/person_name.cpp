@@ -125,8 +125,11 @@ bool AnyNameStrip(std::string_view line, const ListIndex<kWordSlots, kWordWidth>
     const std::size_t size = std::min<std::size_t>(64, line.size() - block);
     std::uint64_t word = 0;
     for (std::size_t i = 0; i < size; ++i) {
-      const char c = line[block + i];
-      word |= static_cast<std::uint64_t>(IsWordChar(c) || c == '_') << i;
+      // A word character or an underscore, in one lookup.
+      constexpr std::uint8_t kStartBits =
+          strings_internal::kWordBits | strings_internal::kUnderscoreBit;
+      word |= static_cast<std::uint64_t>(strings_internal::HasClass(line[block + i], kStartBits))
+              << i;
     }
     std::uint64_t starts = word & ~((word << 1) | carry);
     carry = (word >> (size - 1)) & 1;
