@@ -190,11 +190,15 @@ void SplitCityLine(std::string_view line, const WordLists& lists, bool city_in_s
   CodePattern(o, pattern);
 
   // A Canadian postcode without its blank, and ZIP+4 written with a blank.
-  if (EndsWithPattern(pattern, "A9A9A9") > 0) {
+  constexpr std::string_view kJoinedCanadian = "A9A9A9";
+  constexpr std::string_view kZipWithBlank = " 99999 9999";
+  constexpr Tail kJoinedCanadianTail = TailOf(kJoinedCanadian);
+  constexpr Tail kZipWithBlankTail = TailOf(kZipWithBlank);
+  if (EndsWithShape(pattern, TailOf(pattern), kJoinedCanadian, kJoinedCanadianTail) > 0) {
     o.insert(o.size() - 3, 1, ' ');
     CodePattern(o, pattern);
   }
-  if (EndsWithPattern(pattern, " 99999 9999") > 0) {
+  if (EndsWithShape(pattern, TailOf(pattern), kZipWithBlank, kZipWithBlankTail) > 0) {
     o[o.size() - 5] = '-';
     CodePattern(o, pattern);
   }
