@@ -47,10 +47,18 @@ void AppendAfterBlank(std::string& text, std::string_view piece) {
   text.append(piece);
 }
 
+// Whether a slot's entry can equal word: its first byte, ASCII case ignored, rules out most
+// entries before their length is measured.
+template <std::size_t W>
+bool MayEqual(const char (&slot)[W], std::string_view word) {
+  return !word.empty() && UpperAscii(slot[0]) == UpperAscii(word[0]);
+}
+
 // A two-word surname prefix ("De La").
 bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_view second) {
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
     if (lists.SurnamePrefixSeconds[i][0] == '\0') continue;
+    if (!MayEqual(lists.SurnamePrefixes[i], first)) continue;
     if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixes[i]), first) &&
         EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), second)) {
       return true;
@@ -63,6 +71,7 @@ bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_vi
 bool IsPrefixSecond(const WordLists& lists, std::string_view word) {
   if (word.empty()) return false;  // an empty second word marks a one-word prefix
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
+    if (!MayEqual(lists.SurnamePrefixSeconds[i], word)) continue;
     if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), word)) return true;
   }
   return false;
@@ -72,6 +81,7 @@ bool IsPrefixSecond(const WordLists& lists, std::string_view word) {
 bool IsSinglePrefix(const WordLists& lists, std::string_view word) {
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
     if (lists.SurnamePrefixSeconds[i][0] != '\0') continue;
+    if (!MayEqual(lists.SurnamePrefixes[i], word)) continue;
     if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixes[i]), word)) return true;
   }
   return false;
