@@ -319,7 +319,9 @@ void MakeFieldEnds(LaidOutRecord& r) {
       FieldEnd& end = r.ends[quoted][last];
       if (quoted) end.bytes[end.size++] = '"';
       if (!last) {
-        std::memcpy(end.bytes + end.size, delimiter.data(), delimiter.size());
+        // An empty delimiter may have no bytes at all to copy from.
+        if (!delimiter.empty())
+          std::memcpy(end.bytes + end.size, delimiter.data(), delimiter.size());
         end.size += delimiter.size();
       }
     }
