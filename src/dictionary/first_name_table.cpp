@@ -2938,24 +2938,20 @@ constinit const std::span<const FirstNameIndexEntry> kFirstNameIndex = kIndex;
 
 namespace {
 
-// Where the names of each bucket begin in the index (FirstNameBucket), and one more entry for
-// the end; built while compiling, which also checks that the names are in byte order and
-// begin as the buckets expect.
-constexpr std::array<std::uint16_t, kFirstNameBuckets + 1> kBucketStarts = [] {
-  std::array<std::uint16_t, kFirstNameBuckets + 1> starts{};
-  std::size_t entry = 0;
-  for (std::size_t bucket = 0; bucket < kFirstNameBuckets; ++bucket) {
-    starts[bucket] = static_cast<std::uint16_t>(entry);
-    while (entry < std::size(kIndex) && FirstNameBucket(kIndex[entry].name) == bucket) ++entry;
+// The hash table of the index, built while compiling (FirstNameHash, linear probing).
+constexpr std::array<std::uint16_t, kFirstNameHashSlots> kHashTable = [] {
+  static_assert(std::size(kIndex) < kFirstNameHashSlots / 2, "the table stays at most half full");
+  std::array<std::uint16_t, kFirstNameHashSlots> slots{};
+  for (std::size_t entry = 0; entry < std::size(kIndex); ++entry) {
+    std::size_t slot = FirstNameHash(kIndex[entry].name);
+    while (slots[slot] != 0) slot = (slot + 1) % kFirstNameHashSlots;
+    slots[slot] = static_cast<std::uint16_t>(entry + 1);
   }
-  starts[kFirstNameBuckets] = static_cast<std::uint16_t>(entry);
-  if (entry != std::size(kIndex)) throw "the index names are not in bucket order";
-  return starts;
+  return slots;
 }();
 
 }  // namespace
 
-constinit const std::array<std::uint16_t, kFirstNameBuckets + 1>& kFirstNameBucketStarts =
-    kBucketStarts;
+constinit const std::array<std::uint16_t, kFirstNameHashSlots>& kFirstNameHashTable = kHashTable;
 
 }  // namespace vt

@@ -2,10 +2,13 @@
 #pragma once
 
 #include <array>
+#include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <span>
 #include <string_view>
+#include <type_traits>
 
 namespace vt {
 
@@ -32,19 +35,28 @@ struct FirstNameIndexEntry {
 // Every distinct name of the table once, in byte order, with the gender of its first entry.
 extern const std::span<const FirstNameIndexEntry> kFirstNameIndex;
 
-// The index in buckets by the first two characters: 27 per first letter "A" to "Z", the first
-// for a second character below "A" (a blank, an apostrophe, a hyphen), then one for each second
-// letter "A" to "Z". Bytes in byte order fall in bucket order; kFirstNameBuckets for a name that
-// no bucket holds (no index name is one).
-inline constexpr std::size_t kFirstNameBuckets = 26 * 27;
-constexpr std::size_t FirstNameBucket(const char* name) {
-  const auto first = static_cast<unsigned char>(name[0]);
-  const auto second = static_cast<unsigned char>(name[1]);
-  if (first < 'A' || first > 'Z' || second > 'Z' || second == '\0') return kFirstNameBuckets;
-  return (first - 'A') * 27u + (second < 'A' ? 0u : second - 'A' + 1u);
+// A hash table of the index: slot FirstNameHash(name) and those after it (wrapping round) hold
+// index positions + 1 up to an empty slot (0); the name is at one of them if it is in the index.
+inline constexpr std::size_t kFirstNameHashBits = 15;
+inline constexpr std::size_t kFirstNameHashSlots = std::size_t{1} << kFirstNameHashBits;
+
+// The hash of a zero-padded name of kFirstNameMaxLength + 1 bytes: its two eight-byte halves,
+// each multiplied by an odd constant, the top bits of their sum.
+constexpr std::size_t FirstNameHash(const char* name) {
+  auto half = [name](std::size_t at) {
+    std::uint64_t word = 0;
+    if (!std::is_constant_evaluated() && std::endian::native == std::endian::little) {
+      std::memcpy(&word, name + at, 8);  // one load, the same word as below
+      return word;
+    }
+    for (std::size_t i = 0; i < 8; ++i)
+      word |= std::uint64_t{static_cast<unsigned char>(name[at + i])} << (8 * i);
+    return word;
+  };
+  const std::uint64_t mixed = half(0) * 0x9E3779B97F4A7C15u + half(8) * 0xC2B2AE3D27D4EB4Fu;
+  return static_cast<std::size_t>(mixed >> (64 - kFirstNameHashBits));
 }
 
-// Where the index names of each bucket begin, and one more entry for the end of the index.
-extern const std::array<std::uint16_t, kFirstNameBuckets + 1>& kFirstNameBucketStarts;
+extern const std::array<std::uint16_t, kFirstNameHashSlots>& kFirstNameHashTable;
 
 }  // namespace vt

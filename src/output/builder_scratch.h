@@ -3,11 +3,13 @@
 
 #include <array>
 #include <bitset>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
 #include "output/date_steps.h"
 #include "output/generated_sources.h"
+#include "parsing/capitalise.h"
 #include "parsing/city.h"
 #include "parsing/person_name.h"
 #include "parsing/phone.h"
@@ -35,6 +37,9 @@ struct DirectField {
   bool trim = false;    // leading blanks and trailing control characters go
   bool right = false;   // padded on the left
   bool quoted = false;  // a text field of a format that quotes text
+  // Plain, untrimmed and of free width, from a generated source: a laid-out run record takes
+  // its source's text as it is.
+  bool bare = false;
 };
 
 struct FieldPlans {
@@ -103,6 +108,9 @@ struct BuilderScratch {
   // was not vouched for by BuildRequest::word_lists_unchanged.
   bool name_indexed = false;
   bool street_indexed = false;
+  // The capitalisation exceptions for proper case, indexed under the same rule.
+  CapitalIndex capitals;
+  bool capitals_indexed = false;
   // Fields 1..deferred_fields of the last build were placed straight into the record, at
   // deferred_at[n] for deferred_length[n] bytes, without their OutputFieldValues (see
   // SettleOutputValues); a field at -1 has its value already.
@@ -110,7 +118,9 @@ struct BuilderScratch {
   std::array<std::int32_t, FieldPlans::kSlots> deferred_at{};
   std::array<std::int32_t, FieldPlans::kSlots> deferred_length{};
   // A run's record in a laid-out format, made here through a cursor and then copied into
-  // OutputRecord once: kRecordLimit bytes, sized once.
+  // OutputRecord once: kRecordLimit bytes and kLaidOutSpill more for the fixed-size moves that
+  // write past a short piece, sized once.
+  static constexpr std::size_t kLaidOutSpill = 32;
   std::string laid_out;
 };
 

@@ -23,12 +23,6 @@ enum class Separation { kNone, kDelimiter, kQuotedText };
 // the field is written over by what follows, or lies in the kSpill bytes past the record.
 constexpr std::size_t kSpill = 32;
 
-inline void Copy32(char* to, const char* from) {
-  char bytes[kSpill];
-  std::memcpy(bytes, from, kSpill);
-  std::memcpy(to, bytes, kSpill);
-}
-
 inline void Blank32(char* to) {
   static constexpr char kBlanks[kSpill] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
                                            ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ', ' ',
@@ -78,11 +72,11 @@ void PlaceFields(std::string_view delimiter, const InputTables& in, const FieldP
     // Unsigned: a source before the line wraps to a large offset.
     const bool short_copy = w <= kSpill && readable >= kSpill && source - line <= readable - kSpill;
     if (short_copy && !d.right) {
-      Copy32(field, from);
+      CopySpill<kSpill>(field, from);
       Blank32(field + length);
     } else if (short_copy) {
       Blank32(field);
-      Copy32(field + pad, from);
+      CopySpill<kSpill>(field + pad, from);
     } else if (!d.right) {
       CopyBytes(field, from, length);
       FillBytes(field + length, ' ', pad);

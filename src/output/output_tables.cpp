@@ -10,7 +10,7 @@ BuilderScratch::BuilderScratch() {
   line.reserve(kValueBufferSize);
   street_line.reserve(kValueBufferSize);
   expression.reserve(kValueBufferSize);
-  laid_out.resize(kRecordLimit);
+  laid_out.resize(kRecordLimit + kLaidOutSpill);
 }
 
 OutputTables::OutputTables() {

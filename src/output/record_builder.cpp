@@ -248,6 +248,229 @@ class RecordCursor {
   std::size_t at_ = 0;
 };
 
+// A field of PlaceLaidOutRun that is not placed whole straight from its source: its value is
+// made by the pipeline, then its pieces are stored each while it fits. Out of line: few fields
+// take it.
+std::size_t PlaceFieldValue(std::string_view raw, bool quoted, std::string_view delimiter,
+                            std::size_t slot, bool dbase, const PipelineContext& context,
+                            Selection& selection, RecordCursor& cursor, OutputTables& out) {
+  BuilderScratch& s = out.Scratch;
+  const FieldPlans& plans = s.plans;
+  std::string& v = out.OutputFieldValues[slot];
+  s.deferred_at[slot] = -1;
+  const FieldSpec field = FieldSpecOf(out, plans.fields[slot], slot);
+  if (plans.fields[slot].plain) {
+    ConvertPlainValue(raw, field, dbase, v);
+  } else {
+    v.clear();
+    v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
+    const FieldOutcome outcome =
+        ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], s.number);
+    if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
+    selection.any_marked = selection.any_marked || outcome.marks_skip;
+    selection.criteria += outcome.is_criterion ? 1 : 0;
+    selection.matches += outcome.matched ? 1 : 0;
+  }
+  // The pieces of AppendFieldPieces, each while it fits.
+  const std::size_t length = v.size();
+  if (cursor.Fits((quoted ? 2 : 0) + delimiter.size() + length)) {
+    char* piece = cursor.Take((quoted ? 2 : 0) + delimiter.size() + length);
+    if (quoted) *piece++ = '"';
+    CopyBytes(piece, v.data(), length);
+    piece += length;
+    if (quoted) *piece++ = '"';
+    CopyBytes(piece, delimiter.data(), delimiter.size());
+  } else {
+    if (quoted) cursor.Byte('"');
+    cursor.Text(v);
+    if (quoted) cursor.Byte('"');
+    cursor.Text(delimiter);
+  }
+  return length;
+}
+
+// What follows a field's value in a laid-out record: its closing quote and the delimiter,
+// stored as one 8-byte move where they fit (the bytes past them are written over later).
+struct FieldEnd {
+  char bytes[8] = {};
+  std::size_t size = 0;
+};
+
+// What the fields of one laid-out run record share.
+struct LaidOutRecord {
+  const PlainLayout& layout;
+  const InputTables& in;
+  const FieldPlans& plans;
+  int count;
+  bool dbase;
+  const PipelineContext& context;
+  // The end of a field that is quoted or not and is the last field or not; short_ends is false
+  // when the delimiter is too long for one move.
+  FieldEnd ends[2][2];
+  bool short_ends = false;
+};
+
+void MakeFieldEnds(LaidOutRecord& r) {
+  const std::string_view delimiter = r.layout.delimiter;
+  r.short_ends = delimiter.size() <= 7;
+  if (!r.short_ends) return;
+  for (int quoted = 0; quoted < 2; ++quoted) {
+    for (int last = 0; last < 2; ++last) {
+      FieldEnd& end = r.ends[quoted][last];
+      if (quoted) end.bytes[end.size++] = '"';
+      if (!last) {
+        // An empty delimiter may have no bytes at all to copy from.
+        if (!delimiter.empty())
+          std::memcpy(end.bytes + end.size, delimiter.data(), delimiter.size());
+        end.size += delimiter.size();
+      }
+    }
+  }
+}
+
+// Field n of a laid-out run record, whatever it is: placed whole from its source when it is
+// plain and fits, else made by the pipeline. Out of line, so that the loop over the bare fields
+// keeps its values in registers.
+[[gnu::noinline]] void PlaceLaidOutField(const LaidOutRecord& r, int n, RecordCursor& cursor,
+                                         Selection& selection, OutputTables& out) {
+  constexpr std::size_t kSpill = BuilderScratch::kLaidOutSpill;
+  const auto slot = static_cast<std::size_t>(n);
+  const FieldPlans& plans = r.plans;
+  const InputTables& in = r.in;
+  BuilderScratch& s = out.Scratch;
+  const DirectField d = plans.direct_fields[slot];
+  const bool last = n == r.count;
+  std::string_view raw;
+  // One past the last byte of the buffer raw lies in that may be read.
+  std::uintptr_t readable_end = 0;
+  if (d.source > 0) {
+    raw = InputValue(in, d.source);
+    // Input views point into the line, whose buffer may be read to its capacity.
+    const auto line = reinterpret_cast<std::uintptr_t>(in.InputLine.data());
+    const auto from = reinterpret_cast<std::uintptr_t>(raw.data());
+    if (from - line <= in.InputLine.capacity()) readable_end = line + in.InputLine.capacity();
+  } else if (d.source < 0 && -d.source < kGeneratedSourceCount) {
+    const std::string& source = out.GeneratedSourceValues[static_cast<std::size_t>(-d.source)];
+    raw = source;
+    // With its terminating NUL.
+    readable_end = reinterpret_cast<std::uintptr_t>(source.data()) + source.capacity() + 1;
+  }
+  const bool quoted = r.layout.quote_text && d.quoted;
+  const std::string_view delimiter = last ? std::string_view() : r.layout.delimiter;
+  const std::size_t around = (quoted ? 2 : 0) + delimiter.size();
+  std::size_t length = 0;
+  bool placed = false;  // whole, straight from the source
+  if (plans.fields[slot].plain) {
+    // PlainFieldText from the plan's copy.
+    std::string_view text = d.trim ? TrimPlainText(raw) : raw;
+    if (text.empty()) {
+      text = {plans.defaults[slot].data(), d.default_length};
+      readable_end = reinterpret_cast<std::uintptr_t>(plans.defaults[slot].data()) +
+                     plans.defaults[slot].size();
+    }
+    std::size_t used = text.size();
+    const std::size_t w = d.columns > 0 ? d.columns : used;
+    if (cursor.Fits(around + w)) {
+      // What ConvertPlainValue makes, in place.
+      const auto from = reinterpret_cast<std::uintptr_t>(text.data());
+      const bool spill =
+          r.short_ends && used == w && used <= kSpill && from + kSpill <= readable_end;
+      char* piece = cursor.Take(around + w);
+      if (quoted) *piece++ = '"';
+      s.deferred_at[slot] = static_cast<std::int32_t>(piece - s.laid_out.data());
+      s.deferred_length[slot] = static_cast<std::int32_t>(w);
+      if (spill) {
+        // The value and then its end, each in fixed-size moves that may run past it.
+        CopySpill<kSpill>(piece, text.data());
+        CopySpill<sizeof r.ends[0][0].bytes>(piece + w, r.ends[quoted][last].bytes);
+      } else {
+        used = std::min(used, w);
+        const std::size_t pad = w - used;
+        if (!r.dbase && d.right) {
+          FillBytes(piece, ' ', pad);
+          CopyBytes(piece + pad, text.data(), used);
+        } else {
+          CopyBytes(piece, text.data(), used);
+          FillBytes(piece + used, ' ', pad);
+        }
+        piece += w;
+        if (quoted) *piece++ = '"';
+        CopyBytes(piece, delimiter.data(), delimiter.size());
+      }
+      length = w;
+      placed = true;
+    }
+  }
+  if (!placed) {
+    length =
+        PlaceFieldValue(raw, quoted, delimiter, slot, r.dbase, r.context, selection, cursor, out);
+  }
+  if (static_cast<std::int32_t>(length) > out.OutputFieldLongest[slot])
+    out.OutputFieldLongest[slot] = static_cast<std::int32_t>(length);
+}
+
+// Where the bare fields of a laid-out run record go. Copies, not references: every store into
+// the record may alias what they point into.
+struct BareFieldTargets {
+  char* start;
+  const DirectField* fields;
+  const std::array<char, 32>* defaults;
+  const std::string* sources;
+  std::int32_t* placed_at;
+  std::int32_t* placed_length;
+  std::int32_t* longest;
+};
+
+// Places field `slot` when it is bare and short: its source's text (or the default when that is
+// empty) in one fixed-size move from a buffer that holds kLaidOutSpill bytes (a source with its
+// NUL), then its end in another. False, with nothing done, for any other field.
+template <bool kQuoteText, bool kLast>
+inline bool PlaceBareField(const LaidOutRecord& r, const BareFieldTargets& t, std::size_t slot,
+                           RecordCursor& cursor) {
+  constexpr std::size_t kSpill = BuilderScratch::kLaidOutSpill;
+  // The plan's copy of the field: a run keeps the table as the plans were made from it.
+  const DirectField d = t.fields[slot];
+  if (!d.bare) return false;
+  const std::string& source = t.sources[static_cast<std::size_t>(-d.source)];
+  const char* text = source.data();
+  std::size_t used = source.size();
+  bool readable = source.capacity() >= kSpill - 1;
+  if (used == 0) {
+    text = t.defaults[slot].data();
+    used = d.default_length;
+    readable = t.defaults[slot].size() >= kSpill;
+  }
+  const bool quoted = kQuoteText && d.quoted;
+  const FieldEnd& end = r.ends[quoted ? 1 : 0][kLast ? 1 : 0];
+  const std::size_t whole = used + (quoted ? 1 : 0) + end.size;
+  if (used > kSpill || !readable || !cursor.Fits(whole)) return false;
+  char* piece = cursor.Take(whole);
+  *piece = '"';  // written over by the value when the field is not quoted
+  piece += quoted ? 1 : 0;
+  t.placed_at[slot] = static_cast<std::int32_t>(piece - t.start);
+  t.placed_length[slot] = static_cast<std::int32_t>(used);
+  CopySpill<kSpill>(piece, text);
+  CopySpill<sizeof end.bytes>(piece + used, end.bytes);
+  if (static_cast<std::int32_t>(used) > t.longest[slot])
+    t.longest[slot] = static_cast<std::int32_t>(used);
+  return true;
+}
+
+// The fields of a laid-out run record in order, the last one apart so that no field tests
+// whether it is the last.
+template <bool kQuoteText>
+void PlaceLaidOutFields(const LaidOutRecord& r, const BareFieldTargets& t, RecordCursor& cursor,
+                        Selection& selection, OutputTables& out) {
+  for (int n = 1; n < r.count; ++n) {
+    const auto slot = static_cast<std::size_t>(n);
+    if (!PlaceBareField<kQuoteText, false>(r, t, slot, cursor))
+      PlaceLaidOutField(r, n, cursor, selection, out);
+  }
+  const auto slot = static_cast<std::size_t>(r.count);
+  if (!PlaceBareField<kQuoteText, true>(r, t, slot, cursor))
+    PlaceLaidOutField(r, r.count, cursor, selection, out);
+}
+
 // Step 19 of a run in a format whose fields are all placed by PlaceLaidOut: the same bytes,
 // made through a cursor in the scratch buffer and copied into OutputRecord once. A plain field
 // that fits whole is placed straight from its source and its value left for
@@ -256,91 +479,30 @@ void PlaceLaidOutRun(const PlainLayout& layout, const InputTables& in, const Fie
                      int count, bool dbase, const PipelineContext& context, Selection& selection,
                      OutputTables& out) {
   BuilderScratch& s = out.Scratch;
-  std::string& record = out.OutputRecord;
-  RecordCursor cursor(s.laid_out.data());
-  cursor.Text(record);  // empty: no step before this one writes the record
   s.deferred_fields = count;
-  for (int n = 1; n <= count; ++n) {
-    const auto slot = static_cast<std::size_t>(n);
-    // The plan's copy of the field: a run keeps the table as the plans were made from it.
-    const DirectField d = plans.direct_fields[slot];
-    std::string& v = out.OutputFieldValues[slot];
-    std::string_view raw;
-    if (d.source > 0) {
-      raw = InputValue(in, d.source);
-    } else if (d.source < 0 && -d.source < kGeneratedSourceCount) {
-      raw = out.GeneratedSourceValues[static_cast<std::size_t>(-d.source)];
-    }
-    const bool quoted = layout.quote_text && d.quoted;
-    const std::string_view delimiter = n >= count ? std::string_view() : layout.delimiter;
-    const std::size_t around = (quoted ? 2 : 0) + delimiter.size();
-    bool placed = false;  // whole, straight from the source
-    std::size_t length = 0;
-    const bool plain = plans.fields[slot].plain;
-    if (plain) {
-      // PlainFieldText from the plan's copy.
-      std::string_view text = d.trim ? TrimPlainText(raw) : raw;
-      if (text.empty()) text = {plans.defaults[slot].data(), d.default_length};
-      const char* const from = text.data();
-      std::size_t used = text.size();
-      const std::size_t w = d.columns > 0 ? d.columns : used;
-      if (cursor.Fits(around + w)) {
-        // What ConvertPlainValue makes, in place.
-        used = std::min(used, w);
-        const std::size_t pad = w - used;
-        char* piece = cursor.Take(around + w);
-        if (quoted) *piece++ = '"';
-        s.deferred_at[slot] = static_cast<std::int32_t>(piece - s.laid_out.data());
-        s.deferred_length[slot] = static_cast<std::int32_t>(w);
-        if (!dbase && d.right) {
-          FillBytes(piece, ' ', pad);
-          CopyBytes(piece + pad, from, used);
-        } else {
-          CopyBytes(piece, from, used);
-          FillBytes(piece + used, ' ', pad);
-        }
-        piece += w;
-        if (quoted) *piece++ = '"';
-        CopyBytes(piece, delimiter.data(), delimiter.size());
-        length = w;
-        placed = true;
-      }
-    }
-    if (!placed) {
-      s.deferred_at[slot] = -1;
-      const FieldSpec field = FieldSpecOf(out, plans.fields[slot], slot);
-      if (plain) {
-        ConvertPlainValue(raw, field, dbase, v);
-      } else {
-        v.clear();
-        v.append(raw.data(), raw.size());  // raw never views v: no overlap handling
-        const FieldOutcome outcome =
-            ConvertFieldValue(v, field, context, out.OutputFieldPrevious[slot], s.number);
-        if (outcome.width_set_to_one) out.OutputFieldWidths[slot] = 1;
-        selection.any_marked = selection.any_marked || outcome.marks_skip;
-        selection.criteria += outcome.is_criterion ? 1 : 0;
-        selection.matches += outcome.matched ? 1 : 0;
-      }
-      // The pieces of AppendFieldPieces, each while it fits.
-      length = v.size();
-      if (cursor.Fits(around + length)) {
-        char* piece = cursor.Take(around + length);
-        if (quoted) *piece++ = '"';
-        CopyBytes(piece, v.data(), length);
-        piece += length;
-        if (quoted) *piece++ = '"';
-        CopyBytes(piece, delimiter.data(), delimiter.size());
-      } else {
-        if (quoted) cursor.Byte('"');
-        cursor.Text(v);
-        if (quoted) cursor.Byte('"');
-        cursor.Text(delimiter);
-      }
-    }
-    if (static_cast<std::int32_t>(length) > out.OutputFieldLongest[slot])
-      out.OutputFieldLongest[slot] = static_cast<std::int32_t>(length);
+  if (count < 1) {
+    out.OutputRecord.clear();
+    return;
   }
-  record.assign(s.laid_out.data(), cursor.At());
+  LaidOutRecord r{layout, in, plans, count, dbase, context, {}, false};
+  MakeFieldEnds(r);
+  const BareFieldTargets t{s.laid_out.data(),
+                           plans.direct_fields.data(),
+                           plans.defaults.data(),
+                           out.GeneratedSourceValues.data(),
+                           s.deferred_at.data(),
+                           s.deferred_length.data(),
+                           out.OutputFieldLongest.data()};
+  RecordCursor cursor(t.start);  // empty: no step before this one writes the record
+  if (!r.short_ends) {
+    // Bare fields are placed apart only where their ends take one move.
+    for (int n = 1; n <= count; ++n) PlaceLaidOutField(r, n, cursor, selection, out);
+  } else if (layout.quote_text) {
+    PlaceLaidOutFields<true>(r, t, cursor, selection, out);
+  } else {
+    PlaceLaidOutFields<false>(r, t, cursor, selection, out);
+  }
+  out.OutputRecord.assign(t.start, cursor.At());
 }
 
 // Step 3 of the filter: whether the filter drops the record.
@@ -442,6 +604,8 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
     d.trim = (flags & kFlagRemoveBlanks) && d.source != -k1403Skip;
     d.right = (flags & kFlagRightJustify) != 0;
     d.quoted = !(flags & kFlagNumeric);
+    d.bare = plan.plain && !d.trim && plan.columns == 0 && d.source < 0 &&
+             -d.source < kGeneratedSourceCount;
   }
   p.needed = NeededSources(out);
   const SourceSet& needed = p.needed;
@@ -455,9 +619,21 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
   p.steps.gender = AnyOf(needed, kGender1, kGender3);
   p.steps.name = p.steps.gender || AnyOf(needed, kTitle, kStdName) || needed.test(kSalutation);
   const SourceSet written = WrittenSources(p.needed);
+  // A source that its step writes in every build, and that no step before it reads, need not
+  // be emptied first (the street parts are not written for an empty street line).
+  SourceSet always_written;
+  auto mark = [&](bool step, int first, int last) {
+    for (int k = first; k <= last && step; ++k) always_written.set(static_cast<std::size_t>(k));
+  };
+  mark(p.steps.city || p.steps.street, kCity, kPostalZip);
+  mark(p.steps.name, kTitle, kStdName);
+  mark(p.steps.name, kSalutation, kSalutation);
+  mark(p.steps.gender, kGender1, kGender3);
+  mark(p.steps.phones, kAreaCode1, kPhone3);
   p.emptied_count = 0;
   for (int k = 0; k < kGeneratedSourceCount; ++k) {
-    if (EmptiedFirst(k) && written.test(static_cast<std::size_t>(k)))
+    const auto bit = static_cast<std::size_t>(k);
+    if (EmptiedFirst(k) && written.test(bit) && !always_written.test(bit))
       p.emptied[static_cast<std::size_t>(p.emptied_count++)] = static_cast<std::uint8_t>(k);
   }
   p.sources_clean = false;
@@ -573,6 +749,7 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   if (!request.word_lists_unchanged) {
     out.Scratch.name_indexed = false;
     out.Scratch.street_indexed = false;
+    out.Scratch.capitals_indexed = false;
   }
   const SourceSet& needed = plans.needed;
   // Within a run whose sources were all emptied once, only the ones its steps write can hold
@@ -668,6 +845,9 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   context.dbase_output = dbase;
   context.record_number = in.RecordNumber;
   context.lists = &lists;
+  if (!out.Scratch.capitals_indexed) out.Scratch.capitals.Refresh(lists.CapitalExceptions);
+  out.Scratch.capitals_indexed = true;
+  context.capitals = &out.Scratch.capitals;
   const bool plain_allowed = !request.strip_accents && !request.strip_tags;
   bool any_marked = false;
   int criteria = 0;

@@ -178,6 +178,8 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
     UpperCaseLatin1(v);
   } else if (flags & kFlagLowerCase) {
     LowerCaseLatin1(v);
+  } else if ((flags & kFlagProperCase) && context.capitals != nullptr) {
+    CapitaliseName(v, *context.capitals);
   } else if ((flags & kFlagProperCase) && context.lists != nullptr) {
     CapitaliseName(v, *context.lists);
   }

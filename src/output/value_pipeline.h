@@ -11,6 +11,7 @@
 
 #include "output/generated_sources.h"
 #include "output/output_tables.h"
+#include "parsing/capitalise.h"
 #include "parsing/word_lists.h"
 #include "strings/byte_copy.h"
 
@@ -32,6 +33,8 @@ struct PipelineContext {
   bool dbase_output = false;
   std::int32_t record_number = 0;
   const WordLists* lists = nullptr;  // for proper case
+  // An index of lists' capitalisation exceptions made by the caller; none: one per value.
+  const CapitalIndex* capitals = nullptr;
 };
 
 // Removes every "<...>" run; a "<" without a ">" after it cuts the text there.

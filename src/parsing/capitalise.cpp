@@ -1,7 +1,9 @@
 // Proper case for names, with the capitalisation exceptions of the word lists.
 #include "parsing/capitalise.h"
 
+#include <bit>
 #include <cstddef>
+#include <cstdint>
 #include <cstring>
 #include <string_view>
 
@@ -18,15 +20,15 @@ bool IsInWord(char c) {
   return IsWordChar(c) || c == '\'' || c == '_';
 }
 
-// True when text at pos equals entry over the entry's whole length, ignoring ASCII case.
-bool MatchesAt(std::string_view text, std::size_t pos, std::string_view entry) {
-  return text.size() - pos >= entry.size() &&
-         EqualsIgnoringCase(text.substr(pos, entry.size()), entry);
-}
-
 }  // namespace
 
 void CapitaliseName(std::string& text, const WordLists& lists) {
+  CapitalIndex exceptions;
+  exceptions.Refresh(lists.CapitalExceptions);
+  CapitaliseName(text, exceptions);
+}
+
+void CapitaliseName(std::string& text, const CapitalIndex& exceptions) {
   // The blank lets entries that end in one ("III ") match a word at the end of the text.
   text.push_back(' ');
   // Through locals, so that the bytes written are not taken for the string's own length.
@@ -37,12 +39,13 @@ void CapitaliseName(std::string& text, const WordLists& lists) {
   std::size_t pos = 0;
   while (pos < size && !IsWordStart(bytes[pos])) ++pos;
   while (pos < size) {
-    const char first = UpperAscii(bytes[pos]);
-    for (std::size_t i = 0; i < kWordSlots && lists.CapitalExceptions[i][0] != '\0'; ++i) {
-      // The first byte rules out most entries before their length is measured.
-      if (UpperAscii(lists.CapitalExceptions[i][0]) != first) continue;
-      const std::string_view entry = SlotText(lists.CapitalExceptions[i]);
-      if (!MatchesAt(view, pos, entry)) continue;
+    // The entries in slot order, only those whose first two bytes can stand here.
+    for (std::uint64_t candidates = exceptions.MayStandAt(view, pos); candidates != 0;
+         candidates &= candidates - 1) {
+      const std::string_view entry =
+          exceptions.Entry(static_cast<std::size_t>(std::countr_zero(candidates)));
+      if (size - pos < entry.size() || !EqualsIgnoringCase(view.substr(pos, entry.size()), entry))
+        continue;
       // The entry as it is spelt, over as many bytes.
       std::memcpy(bytes + pos, entry.data(), entry.size());
       pos += entry.size();

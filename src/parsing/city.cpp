@@ -2,9 +2,12 @@
 // part from a street line that holds both.
 #include "parsing/city.h"
 
+#include <array>
 #include <bit>
 #include <bitset>
 #include <cstddef>
+#include <cstdint>
+#include <iterator>
 
 #include "parsing/address_words.h"
 #include "strings/char_class.h"
@@ -27,6 +30,38 @@ constexpr std::string_view kEndShapes[] = {
     " AA-99 999", " AA-999 99", " AAA-99999",  " AA-999",  " AA99A 9AA", " AA99 9AA",
     " AA9A 9AA",  " AA9 9AA",   " A99 9AA",    " A9A 9AA", " A9 9AA",
 };
+
+// The last bytes of a text, up to eight, as one word (the last byte lowest), with a mask of
+// the bytes that stand for the text: a shape can end a pattern only if its tail is the
+// pattern's under the shape's mask.
+struct Tail {
+  std::uint64_t bytes = 0;
+  std::uint64_t mask = 0;
+};
+
+constexpr Tail TailOf(std::string_view text) {
+  Tail tail;
+  const std::size_t count = text.size() < 8 ? text.size() : 8;
+  for (std::size_t i = 0; i < count; ++i) {
+    const auto byte = static_cast<unsigned char>(text[text.size() - 1 - i]);
+    tail.bytes |= std::uint64_t{byte} << (8 * i);
+    tail.mask |= std::uint64_t{0xFF} << (8 * i);
+  }
+  return tail;
+}
+
+constexpr auto kEndShapeTails = [] {
+  std::array<Tail, std::size(kEndShapes)> tails{};
+  for (std::size_t i = 0; i < tails.size(); ++i) tails[i] = TailOf(kEndShapes[i]);
+  return tails;
+}();
+
+// EndsWithPattern for a shape whose tail is known: most shapes fail on it at once.
+std::size_t EndsWithShape(std::string_view pattern, const Tail& pattern_tail,
+                          std::string_view shape, const Tail& shape_tail) {
+  if ((pattern_tail.bytes & shape_tail.mask) != shape_tail.bytes) return 0;
+  return EndsWithPattern(pattern, shape);
+}
 
 // Leading postcodes whose two words are joined by a hyphen.
 constexpr std::string_view kHyphenStartShapes[] = {
@@ -62,8 +97,9 @@ void JoinTwo(std::string& line, const std::string& a, const std::string& b) {
 
 // Postcode at the end: the first shape whose first occurrence ends the pattern after its start.
 void TakeEndPostcode(std::string& o, const std::string& pattern, std::string& postal) {
-  for (std::string_view shape : kEndShapes) {
-    const std::size_t at = EndsWithPattern(pattern, shape);
+  const Tail tail = TailOf(pattern);
+  for (std::size_t i = 0; i < std::size(kEndShapes); ++i) {
+    const std::size_t at = EndsWithShape(pattern, tail, kEndShapes[i], kEndShapeTails[i]);
     if (at == 0) continue;
     postal.assign(o, SkipBlanks(o, at));
     o.resize(at);
@@ -154,11 +190,15 @@ void SplitCityLine(std::string_view line, const WordLists& lists, bool city_in_s
   CodePattern(o, pattern);
 
   // A Canadian postcode without its blank, and ZIP+4 written with a blank.
-  if (EndsWithPattern(pattern, "A9A9A9") > 0) {
+  constexpr std::string_view kJoinedCanadian = "A9A9A9";
+  constexpr std::string_view kZipWithBlank = " 99999 9999";
+  constexpr Tail kJoinedCanadianTail = TailOf(kJoinedCanadian);
+  constexpr Tail kZipWithBlankTail = TailOf(kZipWithBlank);
+  if (EndsWithShape(pattern, TailOf(pattern), kJoinedCanadian, kJoinedCanadianTail) > 0) {
     o.insert(o.size() - 3, 1, ' ');
     CodePattern(o, pattern);
   }
-  if (EndsWithPattern(pattern, " 99999 9999") > 0) {
+  if (EndsWithShape(pattern, TailOf(pattern), kZipWithBlank, kZipWithBlankTail) > 0) {
     o[o.size() - 5] = '-';
     CodePattern(o, pattern);
   }

@@ -5,6 +5,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 #include "parsing/gender.h"
 #include "strings/char_class.h"
@@ -27,7 +28,7 @@ constexpr std::string_view kJointTitle = "Mr-Mrs";
 
 constexpr bool EveryJointFormBeginsWithMr() {
   for (std::string_view form : kJointForms) {
-    if (!form.starts_with("Mr")) return false;
+    if (!form.starts_with("Mr") || form.size() < 4) return false;
   }
   return true;
 }
@@ -46,10 +47,18 @@ void AppendAfterBlank(std::string& text, std::string_view piece) {
   text.append(piece);
 }
 
+// Whether a slot's entry can equal word: its first byte, ASCII case ignored, rules out most
+// entries before their length is measured.
+template <std::size_t W>
+bool MayEqual(const char (&slot)[W], std::string_view word) {
+  return !word.empty() && UpperAscii(slot[0]) == UpperAscii(word[0]);
+}
+
 // A two-word surname prefix ("De La").
 bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_view second) {
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
     if (lists.SurnamePrefixSeconds[i][0] == '\0') continue;
+    if (!MayEqual(lists.SurnamePrefixes[i], first)) continue;
     if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixes[i]), first) &&
         EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), second)) {
       return true;
@@ -62,6 +71,7 @@ bool IsPrefixPair(const WordLists& lists, std::string_view first, std::string_vi
 bool IsPrefixSecond(const WordLists& lists, std::string_view word) {
   if (word.empty()) return false;  // an empty second word marks a one-word prefix
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
+    if (!MayEqual(lists.SurnamePrefixSeconds[i], word)) continue;
     if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixSeconds[i]), word)) return true;
   }
   return false;
@@ -71,6 +81,7 @@ bool IsPrefixSecond(const WordLists& lists, std::string_view word) {
 bool IsSinglePrefix(const WordLists& lists, std::string_view word) {
   for (std::size_t i = 0; i < kWordSlots && lists.SurnamePrefixes[i][0] != '\0'; ++i) {
     if (lists.SurnamePrefixSeconds[i][0] != '\0') continue;
+    if (!MayEqual(lists.SurnamePrefixes[i], word)) continue;
     if (EqualsIgnoringCase(SlotText(lists.SurnamePrefixes[i]), word)) return true;
   }
   return false;
@@ -86,6 +97,10 @@ bool MatchesAt(std::string_view text, std::size_t pos, std::string_view entry) {
 bool HasJointForm(std::string_view line) {
   for (std::size_t at = FindText(line, "Mr"); at != npos;) {
     for (std::string_view form : kJointForms) {
+      // The two bytes after "Mr" rule out most forms ("Mr John", "Mrs") before a compare.
+      if (line.size() - at < form.size() || line[at + 2] != form[2] ||
+          UpperAscii(line[at + 3]) != UpperAscii(form[3]))
+        continue;
       if (MatchesAt(line, at, form)) return true;
     }
     const std::size_t next = FindText(line.substr(at + 1), "Mr");
@@ -120,8 +135,11 @@ bool AnyNameStrip(std::string_view line, const ListIndex<kWordSlots, kWordWidth>
     const std::size_t size = std::min<std::size_t>(64, line.size() - block);
     std::uint64_t word = 0;
     for (std::size_t i = 0; i < size; ++i) {
-      const char c = line[block + i];
-      word |= static_cast<std::uint64_t>(IsWordChar(c) || c == '_') << i;
+      // A word character or an underscore, in one lookup.
+      constexpr std::uint8_t kStartBits =
+          strings_internal::kWordBits | strings_internal::kUnderscoreBit;
+      word |= static_cast<std::uint64_t>(strings_internal::HasClass(line[block + i], kStartBits))
+              << i;
     }
     std::uint64_t starts = word & ~((word << 1) | carry);
     carry = (word >> (size - 1)) & 1;
@@ -241,6 +259,16 @@ class Splitter {
 
   // n := a + " " + b; a and b may view n.
   void Join(std::string_view a, std::string_view b) {
+    const std::string_view n = s_.n;
+    // Mostly a and one blank and b already end n: then only its front goes.
+    const char* const end = n.data() + n.size();
+    const std::less_equal<const char*> le;
+    if (le(n.data(), a.data()) && le(a.data(), end) &&
+        static_cast<std::size_t>(end - a.data()) > a.size() && a.data()[a.size()] == ' ' &&
+        b.size() > 0 && b.data() == a.data() + a.size() + 1 && b.data() + b.size() == end) {
+      s_.n.erase(0, static_cast<std::size_t>(a.data() - n.data()));
+      return;
+    }
     std::string& joined = s_.joined;
     joined.assign(a);
     joined.push_back(' ');

@@ -31,22 +31,22 @@ void SoundexCode(std::string_view text, std::string& code) {
 
   // Merge equal neighbours, then drop zeros after the first place, then merge again. The second
   // merge is what joins codes that were kept apart only by vowels or separators. The three
-  // trailing blanks of the text code as zeros, so they vanish in the drop.
-  char merged[kSoundexInputLimit];
-  std::size_t count = 0;
-  for (char c : text) {
-    char digit = CodeOf(c);
-    if (count == 0 || merged[count - 1] != digit) merged[count++] = digit;
-  }
-  char kept[kSoundexInputLimit];
+  // trailing blanks of the text code as zeros, so they vanish in the drop. One pass does all
+  // three, and stops once the code's four places are known.
+  char kept[4];
   std::size_t kept_count = 0;
-  for (std::size_t i = 0; i < count; ++i) {
-    if (i > 0 && merged[i] == '0') continue;
-    if (kept_count > 0 && kept[kept_count - 1] == merged[i]) continue;
-    kept[kept_count++] = merged[i];
+  char merged_last = '\0';  // the last code of the first merge; none yet
+  for (std::size_t i = 0; i < text.size() && kept_count < 4; ++i) {
+    const char digit = CodeOf(text[i]);
+    if (i > 0 && digit == merged_last) continue;
+    merged_last = digit;
+    if (i > 0 && digit == '0') continue;
+    if (kept_count > 0 && kept[kept_count - 1] == digit) continue;
+    kept[kept_count++] = digit;
   }
-  code.push_back(UpperLatin1(text[0]));
-  for (std::size_t i = 1; i < 4; ++i) code.push_back(i < kept_count ? kept[i] : '0');
+  const char result[4] = {UpperLatin1(text[0]), kept_count > 1 ? kept[1] : '0',
+                          kept_count > 2 ? kept[2] : '0', kept_count > 3 ? kept[3] : '0'};
+  code.assign(result, 4);
 }
 
 }  // namespace vt

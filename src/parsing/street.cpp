@@ -94,14 +94,16 @@ bool IsStreetType(const StreetParts::Scratch& s, std::string_view word) {
   return s.type_substitutes.Find(word) >= 0 || s.type_words.Find(word) >= 0;
 }
 
-// Non-civic phrases ("PO Box 12", "RR 3"...), repeated until a pass changes nothing.
-void TakeNonCivic(const WordLists& lists, StreetParts& p) {
+// Non-civic phrases ("PO Box 12", "RR 3"...), repeated until a pass changes nothing. Returns
+// whether the line changed.
+bool TakeNonCivic(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
   // The first occurrence of every phrase that counts (at the start or after a blank), found
   // again whenever the line changes.
   std::array<std::size_t, kWordSlots> found;
   std::uint64_t hits = s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
+  bool any_change = false;
   bool changed = true;
   while (changed) {
     changed = false;
@@ -148,29 +150,34 @@ void TakeNonCivic(const WordLists& lists, StreetParts& p) {
       hits = s.non_civic.FindEach(o, FirstOccurrence::kAnywhereIfLed, found);
       rows = hits & (~std::uint64_t{0} << i << 1);  // the rows after this one, on the new line
       changed = true;
+      any_change = true;
     }
   }
+  return any_change;
 }
 
-// A suite word inside the line ("100 King St Ste 5 Rear").
-void TakeInnerSuite(const WordLists& lists, StreetParts& p) {
+// A suite word inside the line ("100 King St Ste 5 Rear"). Returns whether the line changed.
+bool TakeInnerSuite(const WordLists& lists, StreetParts& p) {
   std::string& o = p.scratch.line;
   StreetParts::Scratch& s = p.scratch;
   const std::size_t used = s.suites.Used();
   std::array<std::size_t, kWordSlots> found;
   s.suites.FindEach(o, FirstOccurrence::kAfterBlank, found);
+  bool changed = false;
   for (std::size_t j = 0; j < used; ++j) {
     const std::size_t pos = found[j];
     if (pos == npos) continue;
     SplitWords(std::string_view(o).substr(pos), s.first, s.second, s.rest);
-    if (s.second.empty() || IsStreetType(s, s.second)) return;
+    if (s.second.empty() || IsStreetType(s, s.second)) return changed;
     p.suite_designator = SlotText(lists.SuiteSubstitutes[j]);
     p.suite_number = s.second;
     AppendWithBlank(p.non_civic, s.rest);
     o.resize(pos);
     TrimTrailing(o);
+    changed = true;
     s.suites.FindEach(o, FirstOccurrence::kAfterBlank, found);
   }
+  return changed;
 }
 
 void TakeTrailingDirection(StreetParts& p) {
@@ -318,7 +325,9 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
 
   // A leading suite ("Apt 4 123 Main St").
   const WordViews lead = SplitWordViews(o);
+  bool changed = false;  // since lead was split
   if (!lead.second.empty() && s.suites.Find(lead.first) >= 0) {
+    changed = true;
     SplitWords(o, s.first, s.second, s.rest);
     // Every entry equal to the first word, in slot order: the last one's substitute stays.
     for (int i = s.suites.Find(s.first); i >= 0; i = s.suites.Find(s.first, i)) {
@@ -328,10 +337,11 @@ void SplitStreetLine(std::string_view line, const WordLists& lists, StreetParts&
     }
   }
 
-  TakeNonCivic(lists, p);
-  TakeInnerSuite(lists, p);
+  changed = TakeNonCivic(lists, p) || changed;
+  changed = TakeInnerSuite(lists, p) || changed;
 
-  const WordViews words = SplitWordViews(o);
+  // The words of the line as lead split them, unless a step above changed it.
+  const WordViews words = changed ? SplitWordViews(o) : lead;
   s.second_word.assign(words.second);
   if (IsOneOf(words.first, {"GEN", "GENERAL"}) && IsOneOf(words.second, {"DEL", "DELIVERY"})) {
     AppendWithBlank(p.non_civic, "GENERAL DELIVERY");

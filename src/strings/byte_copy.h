@@ -54,6 +54,15 @@ inline void CopyBytes(char* to, const char* from, std::size_t count) {
   to[count - 1] = last;
 }
 
+// Copies exactly `kCount` bytes, in fixed-size moves: for a caller that may read and write
+// that many bytes whatever the length it needs, and lets the bytes past it be written over.
+template <std::size_t kCount>
+inline void CopySpill(char* to, const char* from) {
+  char bytes[kCount];
+  std::memcpy(bytes, from, kCount);
+  std::memcpy(to, bytes, kCount);
+}
+
 // Sets `count` bytes to `byte`, the same way.
 inline void FillBytes(char* to, char byte, std::size_t count) {
   if (count >= 8) {

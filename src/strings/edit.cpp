@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstring>
 
+#include "strings/blank_mask.h"
 #include "strings/char_class.h"
 #include "strings/search.h"
 
@@ -44,12 +45,7 @@ std::size_t ReplaceForward(std::string& text, std::size_t read, std::size_t writ
   }
 }
 
-// 0x80 in every byte of w that is a blank, 0 in every other byte.
-std::uint64_t BlankBytes(std::uint64_t w) {
-  constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7FULL;
-  const std::uint64_t x = w ^ 0x2020202020202020ULL;
-  return ~(((x & kLow7) + kLow7) | x | kLow7);
-}
+using blank_mask_internal::BlankBytes;
 
 // The first i with bytes[i - 1] and bytes[i] both blanks, or size when there is none. Eight
 // places at a time on little-endian machines: a branch per byte costs more than the bytes.

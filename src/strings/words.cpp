@@ -28,7 +28,7 @@ bool Overlaps(std::string_view view, const std::string& s) {
   return le(s.data(), view.data()) && le(view.data(), s.data() + s.size());
 }
 
-// Where a split of source with words of run_bits cuts it: the first word ends at first_end,
+// Where a split of source with words of kRunBits cuts it: the first word ends at first_end,
 // the second stands at [second_begin, second_end), the rest begins at rest_begin.
 struct Cuts {
   std::size_t first_end;
@@ -37,18 +37,19 @@ struct Cuts {
   std::size_t rest_begin;
 };
 
-Cuts CutWords(std::string_view source, std::uint8_t run_bits) {
+template <std::uint8_t kRunBits>
+Cuts CutWords(std::string_view source) {
   Cuts c;
-  c.first_end = SkipWhile(source, 0, run_bits, true);
-  c.second_begin = SkipWhile(source, c.first_end, kWordStartBits, false);
-  c.second_end = SkipWhile(source, c.second_begin, run_bits, true);
-  c.rest_begin = SkipWhile(source, c.second_end, kWordStartBits, false);
+  c.first_end = SkipWhile<kRunBits, true>(source, 0);
+  c.second_begin = SkipWhile<kWordStartBits, false>(source, c.first_end);
+  c.second_end = SkipWhile<kRunBits, true>(source, c.second_begin);
+  c.rest_begin = SkipWhile<kWordStartBits, false>(source, c.second_end);
   return c;
 }
 
-void Split(std::string_view source, std::uint8_t run_bits, std::string& first, std::string& second,
-           std::string& rest) {
-  const auto [first_end, second_begin, second_end, rest_begin] = CutWords(source, run_bits);
+template <std::uint8_t kRunBits>
+void Split(std::string_view source, std::string& first, std::string& second, std::string& rest) {
+  const auto [first_end, second_begin, second_end, rest_begin] = CutWords<kRunBits>(source);
 
   struct Cut {
     std::string* dest;
@@ -87,8 +88,9 @@ std::size_t WordBeforeLast(std::string_view source, int times, std::string& dest
   return start;
 }
 
-WordViews ViewsOf(std::string_view source, std::uint8_t run_bits) {
-  const Cuts c = CutWords(source, run_bits);
+template <std::uint8_t kRunBits>
+WordViews ViewsOf(std::string_view source) {
+  const Cuts c = CutWords<kRunBits>(source);
   return {source.substr(0, c.first_end),
           source.substr(c.second_begin, c.second_end - c.second_begin),
           source.substr(c.rest_begin)};
@@ -98,20 +100,20 @@ WordViews ViewsOf(std::string_view source, std::uint8_t run_bits) {
 
 void SplitWords(std::string_view source, std::string& first, std::string& second,
                 std::string& rest) {
-  Split(source, kWordRunBits, first, second, rest);
+  Split<kWordRunBits>(source, first, second, rest);
 }
 
 WordViews SplitWordViews(std::string_view source) {
-  return ViewsOf(source, kWordRunBits);
+  return ViewsOf<kWordRunBits>(source);
 }
 
 WordViews SplitHyphenWordViews(std::string_view source) {
-  return ViewsOf(source, kHyphenRunBits);
+  return ViewsOf<kHyphenRunBits>(source);
 }
 
 void SplitHyphenWords(std::string_view source, std::string& first, std::string& second,
                       std::string& rest) {
-  Split(source, kHyphenRunBits, first, second, rest);
+  Split<kHyphenRunBits>(source, first, second, rest);
 }
 
 std::size_t SplitLastWord(std::string_view source, std::string& dest) {

@@ -45,6 +45,9 @@ class Engine {
     in_.InputLine.clear();
     in_.BinaryRecordCopy.clear();
     in_.InputLine.reserve(InputTables::kLineLimit + 1);
+    // Laid-out records copy a short source in one fixed-size move, when its buffer holds one.
+    for (std::string& source : out_.GeneratedSourceValues)
+      source.reserve(BuilderScratch::kLaidOutSpill);
     if (writer_->TakesBlocks()) sink_.Write(plan_.header_block);
     if (plan_.field_names_record && writer_->TakesFieldNames() && !plan_.append)
       writer_->FieldNames(sink_);
