@@ -9,11 +9,8 @@
 
 #include "output/date_steps.h"
 #include "output/generated_sources.h"
+#include "output/record_parse.h"
 #include "parsing/capitalise.h"
-#include "parsing/city.h"
-#include "parsing/person_name.h"
-#include "parsing/phone.h"
-#include "parsing/street.h"
 
 namespace vt {
 
@@ -79,36 +76,21 @@ struct FieldPlans {
   std::array<DirectField, kSlots> direct_fields{};
 };
 
-// The lines the parsers read, kept by a build outside a run for the parser sheets to show.
-struct ParsedLines {
-  std::string city;
-  std::string street;  // as joined, before a city is split off it
-  std::string name;
-  std::array<std::string, 3> phones;
-};
-
 // Reserved once; a warmed-up build reuses every buffer and allocates nothing.
 struct BuilderScratch {
   BuilderScratch();
   std::string number;   // numeric formatting
   std::string code;     // Soundex code
   std::string escaped;  // XML escaping
-  std::string line;     // joined parser lines
-  std::string street_line;
-  CityParts city;
-  StreetParts street;
-  PhoneParts phone;
-  std::string name_line;
-  PersonName name;
+  RecordParse parse;    // the parsers' step
+  // Set by a build handed a parse made ahead that was not of its record.
+  bool parse_ahead_missed = false;
   ParsedLines shown;  // not written during a run
   DateScratch dates;
   std::string expression;  // a combination being evaluated
   FieldPlans plans;
-  // Whether the name and street parsers made their list indexes since the last build that
-  // was not vouched for by BuildRequest::word_lists_unchanged.
-  bool name_indexed = false;
-  bool street_indexed = false;
-  // The capitalisation exceptions for proper case, indexed under the same rule.
+  // The capitalisation exceptions for proper case, indexed when the parsers' indexes are (see
+  // RecordParse).
   CapitalIndex capitals;
   bool capitals_indexed = false;
   // Fields 1..deferred_fields of the last build were placed straight into the record, at

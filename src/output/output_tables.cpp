@@ -7,8 +7,8 @@ BuilderScratch::BuilderScratch() {
   number.reserve(2 * kValueBufferSize);
   code.reserve(kValueBufferSize);
   escaped.reserve(8 * kValueBufferSize);
-  line.reserve(kValueBufferSize);
-  street_line.reserve(kValueBufferSize);
+  parse.city_line.reserve(kValueBufferSize);
+  parse.street_line.reserve(kValueBufferSize);
   expression.reserve(kValueBufferSize);
   laid_out.resize(kRecordLimit + kLaidOutSpill);
 }

@@ -76,100 +76,33 @@ void ClampWidths(bool dbase, OutputTables& out) {
   }
 }
 
-// Steps 13 and 14: the personal name from the name row's slots, then the three genders from
-// the gender row (Gender 1 from the name itself when asked to).
-void ParseNameAndGenders(const BuildRequest& request, const WordLists& lists, const InputTables& in,
-                         const FieldPlans::Steps& steps, OutputTables& out) {
-  const bool want_gender = steps.gender;
-  if (!steps.name) return;
-  static const GenderList kNoList{};
-  const GenderList& genders = request.genders != nullptr ? *request.genders : kNoList;
-  BuilderScratch& s = out.Scratch;
-  std::array<std::string_view, 5> values;
-  for (std::size_t slot = 1; slot <= 5; ++slot)
-    values[slot - 1] = InputValue(in, out.SpecialSourceTable[kNameRow][slot]);
-  JoinNameValues(values, s.name_line);
-  if (out.BatchRun == 0) s.shown.name.assign(s.name_line);
-  ParsePersonName(s.name_line, request.name_options, lists, genders, s.name, s.name_indexed);
-  s.name_indexed = true;
-  const std::pair<int, const std::string*> parts[] = {
-      {kTitle, &s.name.title},   {kFirstName, &s.name.first},   {kMiddleNames, &s.name.middle},
-      {kLastName, &s.name.last}, {kNameSuffix, &s.name.suffix}, {kStdName, &s.name.standard}};
-  for (const auto& [k, part] : parts) Source(out, k).assign(*part);
-  Source(out, kSalutation).assign(s.name.salutation);
-  if (!want_gender) return;
-  GenderStepInput g;
-  g.gender_from_title = request.gender_from_title;
-  g.title = s.name.title;
-  g.first = s.name.first;
-  g.middle = s.name.middle;
-  g.male_title = request.name_options.male_title;
-  g.female_title = request.name_options.female_title;
-  for (std::size_t i = 0; i < 3; ++i)
-    g.source_values[i] = InputValue(in, out.SpecialSourceTable[kGenderSplitRow][i]);
-  const auto texts = GenderSourceTexts(g, genders, lists);
-  for (int i = 0; i < 3; ++i) Source(out, kGender1 + i).assign(texts[static_cast<std::size_t>(i)]);
-}
-
-// Steps 9 and 10: the city line, then the street line (with the city split off it when the
-// street slots also feed the city).
-void ParseAddress(const BuildRequest& request, const WordLists& lists, const InputTables& in,
-                  const FieldPlans::Steps& steps, OutputTables& out) {
-  const bool want_city = steps.city;
-  const bool want_street = steps.street;
-  if (!want_city && !want_street) return;
-  BuilderScratch& s = out.Scratch;
-  const auto& city_row = out.SpecialSourceTable[kCityRow];
-  const auto& street_row = out.SpecialSourceTable[kStreetRow];
-
-  s.city.city.clear();
-  s.city.state.clear();
-  s.city.postal.clear();
-  std::array<std::string_view, 5> city_values;
-  for (std::size_t i = 0; i < 5; ++i) city_values[i] = InputValue(in, city_row[i + 1]);
-  JoinCityValues(city_values, s.line);
-  if (out.BatchRun == 0) s.shown.city.assign(s.line);
-  if (!s.line.empty()) SplitCityLine(s.line, lists, request.city_in_street, s.city);
-
-  std::array<std::string_view, 6> street_values;
-  for (std::size_t i = 0; i < 6; ++i) street_values[i] = InputValue(in, street_row[i]);
-  JoinStreetValues(street_values, s.street_line);
-  if (out.BatchRun == 0) s.shown.street.assign(s.street_line);
-  bool city_in_street = street_row[0] != 0;
-  for (std::size_t i = 0; i < 5; ++i)
-    city_in_street = city_in_street && street_row[i] == city_row[i + 1];
-  if (city_in_street) SplitCityInStreet(lists, request.city_in_street, s.city, s.street_line);
-
-  Source(out, kCity).assign(s.city.city);
-  Source(out, kStateProvince).assign(s.city.state);
-  Source(out, kPostalZip).assign(s.city.postal);
-
-  if (!want_street || s.street_line.empty()) return;
-  SplitStreetLine(s.street_line, lists, s.street, s.street_indexed);
-  s.street_indexed = true;
-  const std::pair<int, const std::string*> parts[] = {
-      {kSuiteDesignator, &s.street.suite_designator},   {kSuiteNumber, &s.street.suite_number},
-      {kStreetNumber, &s.street.street_number},         {kStreetName, &s.street.street_name},
-      {kStreetDesignator, &s.street.street_designator}, {kStreetDirection, &s.street.direction},
-      {kNonCivicAddress, &s.street.non_civic},          {kOddEven, &s.street.odd_even}};
-  for (const auto& [k, part] : parts) Source(out, k).assign(*part);
-  BuildStandardAddress(s.street, request.street_order, Source(out, kStdAddress));
-}
-
-// Step 11: three phones from the pairs of street-like slots in the phone row.
-void ParsePhones(const InputTables& in, const FieldPlans::Steps& steps, OutputTables& out) {
-  if (!steps.phones) return;
-  constexpr int kAreaCodes[] = {kAreaCode1, kAreaCode2, kAreaCode3};
-  constexpr int kPhones[] = {kPhone1, kPhone2, kPhone3};
-  const auto& row = out.SpecialSourceTable[kPhoneRow];
-  for (std::size_t j = 0; j < 3; ++j) {
-    const std::string_view a = InputValue(in, row[2 * j]);
-    const std::string_view b = InputValue(in, row[2 * j + 1]);
-    if (out.BatchRun == 0) JoinPhoneFields(a, b, out.Scratch.shown.phones[j]);
-    SplitPhoneFields(a, b, out.Scratch.phone);
-    Source(out, kAreaCodes[j]).assign(out.Scratch.phone.area_code);
-    Source(out, kPhones[j]).assign(out.Scratch.phone.phone);
+// Steps 9 to 14 less the splits: the city line, the street line (with the city split off it
+// when the street slots also feed the city), the phones, the personal name and the genders.
+// A run may hand a parse made ahead of the build; it is taken only when it was made of the
+// same values with the same steps.
+void ParseStep(const BuildRequest& request, const WordLists& lists, const InputTables& in,
+               const FieldPlans::Steps& plan_steps, OutputTables& out) {
+  const ParseSteps steps = ParseStepsOf(plan_steps, out);
+  if (!steps.Any()) return;
+  const ParseValues values = GatherParseValues(in, out);
+  const ParsedRecord* ahead = request.parsed_ahead;
+  if (ahead != nullptr) {
+    if (ahead->Matches(steps, values)) {
+      WriteParsedSources(steps, ahead->Texts(), ahead->genders, out);
+      return;
+    }
+    out.Scratch.parse_ahead_missed = true;
   }
+  ParseSetup setup;
+  setup.lists = &lists;
+  setup.genders = request.genders;
+  setup.name_options = &request.name_options;
+  setup.street_order = &request.street_order;
+  setup.city_in_street = request.city_in_street;
+  setup.gender_from_title = request.gender_from_title;
+  RecordParse& parse = out.Scratch.parse;
+  ParseRecord(setup, steps, values, parse, out.BatchRun == 0 ? &out.Scratch.shown : nullptr);
+  WriteParsedSources(steps, TextsOf(steps, parse), parse.genders, out);
 }
 
 // The dBase date number of a field (0 when its source gives no date); 32-bit arithmetic.
@@ -642,6 +575,21 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
 
 }  // namespace
 
+ParseSteps ParseStepsOf(const FieldPlans::Steps& steps, const OutputTables& out) {
+  ParseSteps p;
+  p.city = steps.city;
+  p.street = steps.street;
+  p.phones = steps.phones;
+  p.name = steps.name;
+  p.gender = steps.gender;
+  const auto& city_row = out.SpecialSourceTable[kCityRow];
+  const auto& street_row = out.SpecialSourceTable[kStreetRow];
+  p.city_in_street_slots = street_row[0] != 0;
+  for (std::size_t i = 0; i < 5; ++i)
+    p.city_in_street_slots = p.city_in_street_slots && street_row[i] == city_row[i + 1];
+  return p;
+}
+
 SourceSet NeededSources(const OutputTables& out) {
   SourceSet needed;
   if (!out.BatchRun) return needed.set();
@@ -747,8 +695,8 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
       request.field_table_unchanged && kept.count == count && kept.batch == out.BatchRun;
   FieldPlans& plans = trusted ? kept : CurrentPlans(out, count);
   if (!request.word_lists_unchanged) {
-    out.Scratch.name_indexed = false;
-    out.Scratch.street_indexed = false;
+    out.Scratch.parse.name_indexed = false;
+    out.Scratch.parse.street_indexed = false;
     out.Scratch.capitals_indexed = false;
   }
   const SourceSet& needed = plans.needed;
@@ -814,10 +762,8 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   }
 
   // Steps 9 to 14: addresses, phones, splits, the personal name and the genders.
-  ParseAddress(request, lists, in, steps, out);
-  ParsePhones(in, steps, out);
+  ParseStep(request, lists, in, steps, out);
   if (steps.splits) SplitStep(request, in, out);
-  ParseNameAndGenders(request, lists, in, steps, out);
 
   // Step 17: today's texts.
   for (int k = kTodaysDate; k <= kTodaysYear; ++k) {

@@ -53,6 +53,10 @@ struct BuildRequest {
   // between its progress points): the parsers then keep the list indexes an earlier build of
   // theirs made, without comparing them with the lists.
   bool word_lists_unchanged = false;
+  // Set by a run that parses records ahead: the parse of the record in hand, taken when it was
+  // made of the values and with the steps this build parses (else the build parses, and sets
+  // Scratch.parse_ahead_missed).
+  const ParsedRecord* parsed_ahead = nullptr;
   // Set by a run: a record whose fields are all plain and have widths, in a format other than
   // XML and dBase, is made straight into OutputRecord, and OutputFieldValues are filled only by
   // SettleOutputValues.
@@ -73,6 +77,9 @@ using SourceSet = std::bitset<kGeneratedSourceCount>;
 // The generated sources a run must compute: those the output fields take, and what those need.
 // Outside a run every source is computed, since the preview lists them all.
 [[nodiscard]] SourceSet NeededSources(const OutputTables& out);
+
+// The parsers a build with these steps runs, with the street slots of `out`.
+[[nodiscard]] ParseSteps ParseStepsOf(const FieldPlans::Steps& steps, const OutputTables& out);
 
 // Builds OutputRecord, OutputFieldValues, the generated sources and RecordSkip. Decodes the
 // input values in place once per cut when asked to (InputValuesDecoded guards the repeat).

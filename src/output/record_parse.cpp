@@ -1,0 +1,185 @@
+// Record parse: the city, street, phone, name and gender steps of one record.
+#include "output/record_parse.h"
+
+#include "output/generated_sources.h"
+#include "output/input_value.h"
+#include "output/output_tables.h"
+#include "parsing/gender.h"
+
+namespace vt {
+
+namespace {
+
+// Where each group of values starts in ParseValues.
+constexpr std::size_t kNameValues = 0;
+constexpr std::size_t kGenderValues = 5;
+constexpr std::size_t kCityValues = 8;
+constexpr std::size_t kStreetValues = 13;
+constexpr std::size_t kPhoneValues = 19;
+
+template <std::size_t N>
+std::array<std::string_view, N> Group(const ParseValues& values, std::size_t first) {
+  std::array<std::string_view, N> group;
+  for (std::size_t i = 0; i < N; ++i) group[i] = values[first + i];
+  return group;
+}
+
+constexpr std::size_t TextIndex(int source) {
+  return source == kSalutation ? kParsedSourceCount - 1
+                               : static_cast<std::size_t>(source - kFirstParsedSource);
+}
+
+int SourceOfText(std::size_t i) {
+  return i == kParsedSourceCount - 1 ? kSalutation : kFirstParsedSource + static_cast<int>(i);
+}
+
+void ParseAddress(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
+                  RecordParse& p, ParsedLines* shown) {
+  const WordLists& lists = *setup.lists;
+  p.city.city.clear();
+  p.city.state.clear();
+  p.city.postal.clear();
+  JoinCityValues(Group<5>(values, kCityValues), p.city_line);
+  if (shown != nullptr) shown->city.assign(p.city_line);
+  if (!p.city_line.empty()) SplitCityLine(p.city_line, lists, setup.city_in_street, p.city);
+
+  JoinStreetValues(Group<6>(values, kStreetValues), p.street_line);
+  if (shown != nullptr) shown->street.assign(p.street_line);
+  if (steps.city_in_street_slots)
+    SplitCityInStreet(lists, setup.city_in_street, p.city, p.street_line);
+
+  p.street_split = steps.street && !p.street_line.empty();
+  if (!p.street_split) return;
+  SplitStreetLine(p.street_line, lists, p.street, p.street_indexed);
+  p.street_indexed = true;
+  BuildStandardAddress(p.street, *setup.street_order, p.std_address);
+}
+
+void ParseName(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
+               RecordParse& p, ParsedLines* shown) {
+  static const GenderList kNoList{};
+  const GenderList& genders = setup.genders != nullptr ? *setup.genders : kNoList;
+  const PersonNameOptions& options = *setup.name_options;
+  JoinNameValues(Group<5>(values, kNameValues), p.name_line);
+  if (shown != nullptr) shown->name.assign(p.name_line);
+  ParsePersonName(p.name_line, options, *setup.lists, genders, p.name, p.name_indexed);
+  p.name_indexed = true;
+  if (!steps.gender) return;
+  GenderStepInput g;
+  g.gender_from_title = setup.gender_from_title;
+  g.title = p.name.title;
+  g.first = p.name.first;
+  g.middle = p.name.middle;
+  g.male_title = options.male_title;
+  g.female_title = options.female_title;
+  g.source_values = Group<3>(values, kGenderValues);
+  p.genders = GenderSourceTexts(g, genders, *setup.lists);
+}
+
+}  // namespace
+
+ParseValues GatherParseValues(const InputTables& in, const OutputTables& out) {
+  const auto& table = out.SpecialSourceTable;
+  ParseValues values;
+  for (std::size_t i = 0; i < 5; ++i) {
+    values[kNameValues + i] = InputValue(in, table[kNameRow][i + 1]);
+    values[kCityValues + i] = InputValue(in, table[kCityRow][i + 1]);
+  }
+  for (std::size_t i = 0; i < 3; ++i)
+    values[kGenderValues + i] = InputValue(in, table[kGenderSplitRow][i]);
+  for (std::size_t i = 0; i < 6; ++i) {
+    values[kStreetValues + i] = InputValue(in, table[kStreetRow][i]);
+    values[kPhoneValues + i] = InputValue(in, table[kPhoneRow][i]);
+  }
+  return values;
+}
+
+void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
+                 RecordParse& parse, ParsedLines* shown) {
+  if (steps.city || steps.street) ParseAddress(setup, steps, values, parse, shown);
+  if (steps.phones) {
+    for (std::size_t j = 0; j < 3; ++j) {
+      const std::string_view a = values[kPhoneValues + 2 * j];
+      const std::string_view b = values[kPhoneValues + 2 * j + 1];
+      if (shown != nullptr) JoinPhoneFields(a, b, shown->phones[j]);
+      SplitPhoneFields(a, b, parse.phones[j]);
+    }
+  }
+  if (steps.name) ParseName(setup, steps, values, parse, shown);
+}
+
+ParsedTexts TextsOf(const ParseSteps& steps, const RecordParse& parse) {
+  ParsedTexts t{};
+  if (steps.city || steps.street) {
+    t[TextIndex(kCity)] = &parse.city.city;
+    t[TextIndex(kStateProvince)] = &parse.city.state;
+    t[TextIndex(kPostalZip)] = &parse.city.postal;
+  }
+  if (parse.street_split && (steps.city || steps.street)) {
+    const StreetParts& s = parse.street;
+    t[TextIndex(kSuiteDesignator)] = &s.suite_designator;
+    t[TextIndex(kSuiteNumber)] = &s.suite_number;
+    t[TextIndex(kStreetNumber)] = &s.street_number;
+    t[TextIndex(kStreetName)] = &s.street_name;
+    t[TextIndex(kStreetDesignator)] = &s.street_designator;
+    t[TextIndex(kStreetDirection)] = &s.direction;
+    t[TextIndex(kNonCivicAddress)] = &s.non_civic;
+    t[TextIndex(kOddEven)] = &s.odd_even;
+    t[TextIndex(kStdAddress)] = &parse.std_address;
+  }
+  if (steps.phones) {
+    for (std::size_t j = 0; j < 3; ++j) {
+      t[TextIndex(kAreaCode1) + 2 * j] = &parse.phones[j].area_code;
+      t[TextIndex(kPhone1) + 2 * j] = &parse.phones[j].phone;
+    }
+  }
+  if (steps.name) {
+    const PersonName& n = parse.name;
+    t[TextIndex(kTitle)] = &n.title;
+    t[TextIndex(kFirstName)] = &n.first;
+    t[TextIndex(kMiddleNames)] = &n.middle;
+    t[TextIndex(kLastName)] = &n.last;
+    t[TextIndex(kNameSuffix)] = &n.suffix;
+    t[TextIndex(kStdName)] = &n.standard;
+    t[TextIndex(kSalutation)] = &n.salutation;
+  }
+  return t;
+}
+
+void ParsedRecord::Take(const ParseSteps& made_with, const ParseValues& from,
+                        const RecordParse& parse) {
+  steps = made_with;
+  for (std::size_t i = 0; i < kParseValueCount; ++i) values[i].assign(from[i]);
+  const ParsedTexts made = TextsOf(made_with, parse);
+  for (std::size_t i = 0; i < kParsedSourceCount; ++i) {
+    written[i] = made[i] != nullptr;
+    if (written[i]) texts[i].assign(*made[i]);
+  }
+  genders = parse.genders;
+}
+
+bool ParsedRecord::Matches(const ParseSteps& wanted, const ParseValues& of) const {
+  if (!(steps == wanted)) return false;
+  for (std::size_t i = 0; i < kParseValueCount; ++i) {
+    if (values[i] != of[i]) return false;
+  }
+  return true;
+}
+
+ParsedTexts ParsedRecord::Texts() const {
+  ParsedTexts t{};
+  for (std::size_t i = 0; i < kParsedSourceCount; ++i) t[i] = written[i] ? &texts[i] : nullptr;
+  return t;
+}
+
+void WriteParsedSources(const ParseSteps& steps, const ParsedTexts& texts,
+                        const std::array<std::string_view, 3>& genders, OutputTables& out) {
+  for (std::size_t i = 0; i < kParsedSourceCount; ++i) {
+    if (texts[i] != nullptr)
+      out.GeneratedSourceValues[static_cast<std::size_t>(SourceOfText(i))].assign(*texts[i]);
+  }
+  if (!steps.name || !steps.gender) return;
+  for (std::size_t i = 0; i < 3; ++i) out.GeneratedSourceValues[kGender1 + i].assign(genders[i]);
+}
+
+}  // namespace vt
