@@ -11,6 +11,10 @@ void PrepareTextLine(std::string& line, const TextRecordOptions& options) {
   if (options.strip_control) RemoveControlChars(line);
 }
 
+TextInput::TextInput(const TextInput& other) : path_(other.path_) {
+  if (other.IsOpen()) (void)Open(path_);
+}
+
 bool TextInput::Open(const std::string& path) {
   Close();
   path_ = path;
@@ -62,8 +66,13 @@ bool TextInput::ReadRecord(std::string& record, const TextRecordOptions& options
   return true;
 }
 
+DataInput::DataInput(const DataInput& other) : path_(other.path_) {
+  if (other.IsOpen()) (void)Open(path_);
+}
+
 bool DataInput::Open(const std::string& path) {
   Close();
+  path_ = path;
   file_ = std::fopen(path.c_str(), "rb");
   return file_ != nullptr;
 }

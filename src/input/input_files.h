@@ -23,13 +23,16 @@ class TextInput {
  public:
   TextInput() = default;
   ~TextInput() { Close(); }
-  TextInput(const TextInput&) = delete;
+  // A copy reads the same file on its own, from the start: opened anew when the original is
+  // open (closed when that fails), else closed.
+  TextInput(const TextInput& other);
   TextInput& operator=(const TextInput&) = delete;
 
   // Opens the file "rb" (closing any other); false when it cannot be opened.
   bool Open(const std::string& path);
   void Close();
   bool IsOpen() const { return file_ != nullptr; }
+  const std::string& Path() const { return path_; }
   // Back to the first line (reopens the file when it was closed); false when that fails.
   bool Rewind();
   // True when nothing is left to read (also when no file is open).
@@ -61,12 +64,14 @@ class DataInput {
  public:
   DataInput() = default;
   ~DataInput() { Close(); }
-  DataInput(const DataInput&) = delete;
+  // As TextInput's copy: the same file opened anew, at offset 0.
+  DataInput(const DataInput& other);
   DataInput& operator=(const DataInput&) = delete;
 
   bool Open(const std::string& path);
   void Close();
   bool IsOpen() const { return file_ != nullptr; }
+  const std::string& Path() const { return path_; }
   // Reads up to `size` bytes; returns how many were read.
   std::size_t Read(void* buffer, std::size_t size);
   // Moves to an absolute offset; false when that is not possible.
@@ -75,6 +80,7 @@ class DataInput {
   bool AtEnd();
 
  private:
+  std::string path_;
   std::FILE* file_ = nullptr;
 };
 

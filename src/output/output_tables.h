@@ -69,7 +69,7 @@ struct OutputTables {
   std::array<std::array<char, 3>, kSlots> OutputFieldDecimals{};
   std::int32_t OutputFieldCount = 0;
   // Indexed by the rows and slots named above.
-  std::array<std::array<std::int32_t, 6>, 10> SpecialSourceTable{};
+  SpecialSources SpecialSourceTable{};
   std::array<std::array<std::array<char, 4>, 6>, 10> CombinationDividers{};
   // Elements 1-4: input fields of dates 1-4; 5-8: of times 1-4.
   std::array<std::int32_t, 30> DateTimeSources{};

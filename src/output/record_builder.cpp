@@ -84,7 +84,7 @@ void ParseStep(const BuildRequest& request, const WordLists& lists, const InputT
                const FieldPlans::Steps& plan_steps, OutputTables& out) {
   const ParseSteps steps = ParseStepsOf(plan_steps, out);
   if (!steps.Any()) return;
-  const ParseValues values = GatherParseValues(in, out);
+  const ParseValues values = GatherParseValues(in, out.SpecialSourceTable);
   const ParsedRecord* ahead = request.parsed_ahead;
   if (ahead != nullptr) {
     if (ahead->Matches(steps, values)) {
@@ -575,6 +575,14 @@ FieldPlans& CurrentPlans(OutputTables& out, int count) {
 
 }  // namespace
 
+void DecodeInputValues(InputTables& in) {
+  in.SettleInputValues();  // decoded in place
+  const auto last = std::min<std::size_t>(static_cast<std::size_t>(std::max(in.InputFieldTotal, 0)),
+                                          in.InputFieldValues.size() - 1);
+  for (std::size_t f = 1; f <= last && !in.InputFieldValues.empty(); ++f)
+    DecodeEntities(in.InputFieldValues[f]);
+}
+
 ParseSteps ParseStepsOf(const FieldPlans::Steps& steps, const OutputTables& out) {
   ParseSteps p;
   p.city = steps.city;
@@ -708,11 +716,7 @@ void BuildFullRecord(const BuildRequest& request, const WordLists& lists, InputT
   out.OutputRecord.clear();
   if (request.xml_translate &&
       (!in.InputValuesDecoded || in.DecodedRecordNumber != in.RecordNumber)) {
-    in.SettleInputValues();  // decoded in place
-    const auto last = std::min<std::size_t>(
-        static_cast<std::size_t>(std::max(in.InputFieldTotal, 0)), in.InputFieldValues.size() - 1);
-    for (std::size_t f = 1; f <= last && !in.InputFieldValues.empty(); ++f)
-      DecodeEntities(in.InputFieldValues[f]);
+    DecodeInputValues(in);
     in.InputValuesDecoded = true;
     in.DecodedRecordNumber = in.RecordNumber;
   }

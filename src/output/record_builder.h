@@ -78,6 +78,10 @@ using SourceSet = std::bitset<kGeneratedSourceCount>;
 // Outside a run every source is computed, since the preview lists them all.
 [[nodiscard]] SourceSet NeededSources(const OutputTables& out);
 
+// Decodes the character entities of the current cut's values in place (a build asked to
+// translate them does this once per cut).
+void DecodeInputValues(InputTables& in);
+
 // The parsers a build with these steps runs, with the street slots of `out`.
 [[nodiscard]] ParseSteps ParseStepsOf(const FieldPlans::Steps& steps, const OutputTables& out);
 

@@ -78,8 +78,7 @@ void ParseName(const ParseSetup& setup, const ParseSteps& steps, const ParseValu
 
 }  // namespace
 
-ParseValues GatherParseValues(const InputTables& in, const OutputTables& out) {
-  const auto& table = out.SpecialSourceTable;
+ParseValues GatherParseValues(const InputTables& in, const SpecialSources& table) {
   ParseValues values;
   for (std::size_t i = 0; i < 5; ++i) {
     values[kNameValues + i] = InputValue(in, table[kNameRow][i + 1]);
@@ -109,39 +108,43 @@ void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseVa
 }
 
 ParsedTexts TextsOf(const ParseSteps& steps, const RecordParse& parse) {
-  ParsedTexts t{};
+  ParsedTexts t;
+  auto set = [&t](int source, const std::string& text) {
+    t.text[TextIndex(source)] = text;
+    t.written[TextIndex(source)] = true;
+  };
   if (steps.city || steps.street) {
-    t[TextIndex(kCity)] = &parse.city.city;
-    t[TextIndex(kStateProvince)] = &parse.city.state;
-    t[TextIndex(kPostalZip)] = &parse.city.postal;
+    set(kCity, parse.city.city);
+    set(kStateProvince, parse.city.state);
+    set(kPostalZip, parse.city.postal);
   }
   if (parse.street_split && (steps.city || steps.street)) {
     const StreetParts& s = parse.street;
-    t[TextIndex(kSuiteDesignator)] = &s.suite_designator;
-    t[TextIndex(kSuiteNumber)] = &s.suite_number;
-    t[TextIndex(kStreetNumber)] = &s.street_number;
-    t[TextIndex(kStreetName)] = &s.street_name;
-    t[TextIndex(kStreetDesignator)] = &s.street_designator;
-    t[TextIndex(kStreetDirection)] = &s.direction;
-    t[TextIndex(kNonCivicAddress)] = &s.non_civic;
-    t[TextIndex(kOddEven)] = &s.odd_even;
-    t[TextIndex(kStdAddress)] = &parse.std_address;
+    set(kSuiteDesignator, s.suite_designator);
+    set(kSuiteNumber, s.suite_number);
+    set(kStreetNumber, s.street_number);
+    set(kStreetName, s.street_name);
+    set(kStreetDesignator, s.street_designator);
+    set(kStreetDirection, s.direction);
+    set(kNonCivicAddress, s.non_civic);
+    set(kOddEven, s.odd_even);
+    set(kStdAddress, parse.std_address);
   }
   if (steps.phones) {
-    for (std::size_t j = 0; j < 3; ++j) {
-      t[TextIndex(kAreaCode1) + 2 * j] = &parse.phones[j].area_code;
-      t[TextIndex(kPhone1) + 2 * j] = &parse.phones[j].phone;
+    for (int j = 0; j < 3; ++j) {
+      set(kAreaCode1 + 2 * j, parse.phones[static_cast<std::size_t>(j)].area_code);
+      set(kPhone1 + 2 * j, parse.phones[static_cast<std::size_t>(j)].phone);
     }
   }
   if (steps.name) {
     const PersonName& n = parse.name;
-    t[TextIndex(kTitle)] = &n.title;
-    t[TextIndex(kFirstName)] = &n.first;
-    t[TextIndex(kMiddleNames)] = &n.middle;
-    t[TextIndex(kLastName)] = &n.last;
-    t[TextIndex(kNameSuffix)] = &n.suffix;
-    t[TextIndex(kStdName)] = &n.standard;
-    t[TextIndex(kSalutation)] = &n.salutation;
+    set(kTitle, n.title);
+    set(kFirstName, n.first);
+    set(kMiddleNames, n.middle);
+    set(kLastName, n.last);
+    set(kNameSuffix, n.suffix);
+    set(kStdName, n.standard);
+    set(kSalutation, n.salutation);
   }
   return t;
 }
@@ -149,34 +152,44 @@ ParsedTexts TextsOf(const ParseSteps& steps, const RecordParse& parse) {
 void ParsedRecord::Take(const ParseSteps& made_with, const ParseValues& from,
                         const RecordParse& parse) {
   steps = made_with;
-  for (std::size_t i = 0; i < kParseValueCount; ++i) values[i].assign(from[i]);
+  bytes.clear();
+  std::size_t n = 0;
+  auto add = [&](std::string_view piece) {
+    bytes.append(piece);
+    ends[n++] = static_cast<std::uint32_t>(bytes.size());
+  };
+  for (const std::string_view value : from) add(value);
   const ParsedTexts made = TextsOf(made_with, parse);
-  for (std::size_t i = 0; i < kParsedSourceCount; ++i) {
-    written[i] = made[i] != nullptr;
-    if (written[i]) texts[i].assign(*made[i]);
-  }
+  for (const std::string_view text : made.text) add(text);
+  written = made.written;
   genders = parse.genders;
+}
+
+std::string_view ParsedRecord::Piece(std::size_t i) const {
+  const std::uint32_t begin = i == 0 ? 0 : ends[i - 1];
+  return std::string_view(bytes).substr(begin, ends[i] - begin);
 }
 
 bool ParsedRecord::Matches(const ParseSteps& wanted, const ParseValues& of) const {
   if (!(steps == wanted)) return false;
   for (std::size_t i = 0; i < kParseValueCount; ++i) {
-    if (values[i] != of[i]) return false;
+    if (Piece(i) != of[i]) return false;
   }
   return true;
 }
 
 ParsedTexts ParsedRecord::Texts() const {
-  ParsedTexts t{};
-  for (std::size_t i = 0; i < kParsedSourceCount; ++i) t[i] = written[i] ? &texts[i] : nullptr;
+  ParsedTexts t;
+  for (std::size_t i = 0; i < kParsedSourceCount; ++i) t.text[i] = Piece(kParseValueCount + i);
+  t.written = written;
   return t;
 }
 
 void WriteParsedSources(const ParseSteps& steps, const ParsedTexts& texts,
                         const std::array<std::string_view, 3>& genders, OutputTables& out) {
   for (std::size_t i = 0; i < kParsedSourceCount; ++i) {
-    if (texts[i] != nullptr)
-      out.GeneratedSourceValues[static_cast<std::size_t>(SourceOfText(i))].assign(*texts[i]);
+    if (texts.written[i])
+      out.GeneratedSourceValues[static_cast<std::size_t>(SourceOfText(i))].assign(texts.text[i]);
   }
   if (!steps.name || !steps.gender) return;
   for (std::size_t i = 0; i < 3; ++i) out.GeneratedSourceValues[kGender1 + i].assign(genders[i]);

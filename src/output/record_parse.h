@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -46,7 +47,10 @@ struct ParseSteps {
 inline constexpr std::size_t kParseValueCount = 25;
 using ParseValues = std::array<std::string_view, kParseValueCount>;
 
-[[nodiscard]] ParseValues GatherParseValues(const InputTables& in, const OutputTables& out);
+// The input fields that feed each special parse (OutputTables::SpecialSourceTable).
+using SpecialSources = std::array<std::array<std::int32_t, 6>, 10>;
+
+[[nodiscard]] ParseValues GatherParseValues(const InputTables& in, const SpecialSources& table);
 
 // What the parsers read besides the values. The pointers must outlive the parse.
 struct ParseSetup {
@@ -86,15 +90,20 @@ struct RecordParse {
 void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
                  RecordParse& parse, ParsedLines* shown = nullptr);
 
-// The texts a parse gives its sources, in the order above; null where the steps write none.
-using ParsedTexts = std::array<const std::string*, kParsedSourceCount>;
+// The texts a parse gives its sources, in the order above; `written` is false where the steps
+// write none.
+struct ParsedTexts {
+  std::array<std::string_view, kParsedSourceCount> text;
+  std::array<bool, kParsedSourceCount> written{};
+};
 [[nodiscard]] ParsedTexts TextsOf(const ParseSteps& steps, const RecordParse& parse);
 
-// A parse made away from the build, with the values it was made from.
+// A parse made away from the build, with the values it was made from, all in one buffer: the
+// build reads it from another core, so it is kept to as few cache lines as will hold it.
 struct ParsedRecord {
   ParseSteps steps;
-  std::array<std::string, kParseValueCount> values;
-  std::array<std::string, kParsedSourceCount> texts;
+  std::string bytes;  // the values, then the texts, end to end
+  std::array<std::uint32_t, kParseValueCount + kParsedSourceCount> ends{};
   std::array<bool, kParsedSourceCount> written{};
   std::array<std::string_view, 3> genders;
 
@@ -102,6 +111,9 @@ struct ParsedRecord {
   // Whether it is the parse a build with these steps would make of these values.
   [[nodiscard]] bool Matches(const ParseSteps& wanted, const ParseValues& of) const;
   [[nodiscard]] ParsedTexts Texts() const;
+
+ private:
+  [[nodiscard]] std::string_view Piece(std::size_t i) const;
 };
 
 // Writes the parsed texts and the genders (when the steps take them) into the sources.

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "input/readers/readers.h"
+#include "output/run/parse_ahead.h"
 
 namespace vt {
 
@@ -56,11 +57,22 @@ class Engine {
 
     count_rest_ = in_.CutCountRest();
     in_.CutIntoViews = true;
+    CopyTablesForWorkers();
     bool have = reader_->Read(in_);
     if (have && reader_->SkipsNamesRecord()) have = reader_->Read(in_);
     std::int64_t read = 0;
     while (have && !observer_.Stopped()) {
+      if (ahead_ != nullptr) {
+        request_.parsed_ahead = ahead_->Wait(read);
+        if (request_.parsed_ahead == nullptr) ahead_.reset();
+      }
       Convert();
+      request_.parsed_ahead = nullptr;
+      if (ahead_ != nullptr) {
+        ahead_->Release(read);
+        if (out_.Scratch.parse_ahead_missed) ahead_.reset();
+      }
+      if (read == 0) StartParseAhead();
       if (++read % kProgressEvery == 0) {
         in_.SettleInputValues();
         SettleOutputValues(out_);
@@ -73,11 +85,14 @@ class Engine {
         request_.defer_plain_values = true;
         request_.field_table_unchanged = false;
         request_.word_lists_unchanged = false;
+        if (ahead_ != nullptr && !ahead_->Current(request_, lists_)) ahead_.reset();
       }
       if (plan_.limit_1000 && in_.RecordNumber > kTestLimit) break;
       in_.InputLine.clear();
       have = reader_->Read(in_);
     }
+    ahead_.reset();
+    copies_.clear();
     // The views point into a line read over since; the window reads the input again.
     in_.CutIntoViews = false;
     in_.InputRecordCut();
@@ -112,6 +127,32 @@ class Engine {
     writer_->Record(sink_, out_.OutputRecord);
   }
 
+  // The input tables as they are before the first read, for the workers of a parse ahead: the
+  // first build decides whether the run parses at all.
+  void CopyTablesForWorkers() {
+    const int workers = ParseAheadWorkers();
+    if (workers < 1 || !Rereadable(in_)) return;
+    for (int w = 0; w < workers; ++w) copies_.push_back(std::make_unique<InputTables>(in_));
+  }
+
+  // After the first build, whose plans tell which parsers the run's records take.
+  void StartParseAhead() {
+    out_.Scratch.parse_ahead_missed = false;
+    const ParseSteps steps = ParseStepsOf(out_.Scratch.plans.steps, out_);
+    if (copies_.empty() || !steps.Any() || out_.Scratch.plans.batch != out_.BatchRun) return;
+    ParseAhead::Setup setup;
+    setup.plan = &plan_;
+    setup.request = &request_;
+    setup.lists = &lists_;
+    setup.steps = steps;
+    setup.table = out_.SpecialSourceTable;
+    setup.first = 1;
+    setup.settle_every = kProgressEvery;
+    setup.workers = static_cast<int>(copies_.size());
+    ahead_ = ParseAhead::Start(setup, std::move(copies_));
+    copies_.clear();
+  }
+
   // Interleave padding: records built from empty input values until the count is a multiple
   // of the streams, so that every stream is as long as the others. Never skipped.
   bool Pad() {
@@ -144,6 +185,8 @@ class Engine {
   std::unique_ptr<RecordReader> reader_;
   std::unique_ptr<RecordWriter> writer_;
   BuildRequest request_;
+  ParseAhead::TableCopies copies_;
+  std::unique_ptr<ParseAhead> ahead_;
   std::int64_t count_rest_ = 0;  // CutCountRest, read again after every progress point
 };
 

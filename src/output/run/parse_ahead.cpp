@@ -1,0 +1,258 @@
+// Parse ahead: the workers, their ring of slots and the run's side of it.
+#include "output/run/parse_ahead.h"
+
+#include <algorithm>
+#include <chrono>
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#if defined(__linux__)
+#include <sched.h>
+#endif
+
+#include "input/readers/readers.h"
+#include "output/run/conversion.h"
+
+namespace vt {
+
+namespace {
+
+// Records in flight between the workers and the run: enough for a worker to sleep a while
+// without the run running dry, few enough to stay in the caches.
+constexpr std::int64_t kSlots = 256;
+constexpr int kMaxWorkers = 3;
+
+// Waits a little longer each round: spins first (a slot is usually moments away), then gives
+// the core away.
+void Pause(int& round) {
+  if (round < 64) {
+    ++round;
+  } else if (round < 128) {
+    ++round;
+    std::this_thread::yield();
+  } else {
+    std::this_thread::sleep_for(std::chrono::microseconds(20));
+  }
+}
+
+template <class T>
+bool SameBytes(const T& a, const T& b) {
+  return std::memcmp(&a, &b, sizeof(T)) == 0;
+}
+
+}  // namespace
+
+bool Rereadable(const InputTables& in) {
+  std::error_code error;
+  auto regular = [&](bool open, const std::string& path) {
+    return !open || std::filesystem::is_regular_file(path, error);
+  };
+  return (in.InputTextStream.IsOpen() || in.InputDataFile.IsOpen()) &&
+         regular(in.InputTextStream.IsOpen(), in.InputTextStream.Path()) &&
+         regular(in.InputDataFile.IsOpen(), in.InputDataFile.Path());
+}
+
+// The cores this process may run on (its affinity mask, where the system tells it).
+int UsableCores() {
+#if defined(__linux__)
+  cpu_set_t set;
+  CPU_ZERO(&set);
+  if (sched_getaffinity(0, sizeof(set), &set) == 0) return CPU_COUNT(&set);
+#endif
+  return static_cast<int>(std::thread::hardware_concurrency());
+}
+
+int ParseAheadWorkers() {
+  // Measured: on two cores two workers still beat none (the run mostly waits on them); from
+  // three on, a worker per spare core, up to where the run itself becomes the slow part.
+  const int cores = UsableCores();
+  if (cores < 2) return 0;
+  if (cores == 2) return 2;
+  return std::min(cores - 1, kMaxWorkers);
+}
+
+struct ParseAhead::Slot {
+  std::atomic<std::int64_t> ready{-1};  // the record whose parse the slot holds
+  ParsedRecord record;
+};
+
+struct ParseAhead::Worker {
+  int index = 0;
+  std::unique_ptr<InputTables> in;
+  std::unique_ptr<RecordReader> reader;
+  RecordParse parse;
+  std::atomic<bool> ended{false};
+  std::thread thread;
+};
+
+struct ParseAhead::Snapshot {
+  ParseSteps steps;
+  SpecialSources table{};
+  std::int64_t first = 0;
+  int settle_every = 0;
+  bool xml_translate = false;
+  const RunPlan* plan = nullptr;
+  WordLists lists;
+  std::unique_ptr<GenderList> genders;  // null: none
+  PersonNameOptions name_options;
+  StreetAddressOrder street_order;
+  // The texts the options view.
+  std::string male_title, female_title, joint_title, default_title, default_suite;
+  ParseSetup setup;
+
+  explicit Snapshot(const ParseAhead::Setup& s) {
+    const BuildRequest& r = *s.request;
+    steps = s.steps;
+    table = s.table;
+    first = s.first;
+    settle_every = s.settle_every;
+    xml_translate = r.xml_translate;
+    plan = s.plan;
+    std::memcpy(&lists, s.lists, sizeof(WordLists));
+    if (r.genders != nullptr) {
+      genders = std::make_unique<GenderList>();
+      std::memcpy(genders.get(), r.genders, sizeof(GenderList));
+    }
+    name_options = r.name_options;
+    male_title = r.name_options.male_title;
+    female_title = r.name_options.female_title;
+    joint_title = r.name_options.joint_title;
+    default_title = r.name_options.default_title;
+    name_options.male_title = male_title;
+    name_options.female_title = female_title;
+    name_options.joint_title = joint_title;
+    name_options.default_title = default_title;
+    street_order = r.street_order;
+    default_suite = r.street_order.default_suite;
+    street_order.default_suite = default_suite;
+    setup.lists = &lists;
+    setup.genders = genders.get();
+    setup.name_options = &name_options;
+    setup.street_order = &street_order;
+    setup.city_in_street = r.city_in_street;
+    setup.gender_from_title = r.gender_from_title;
+  }
+
+  bool Current(const BuildRequest& r, const WordLists& now) const {
+    const PersonNameOptions& n = r.name_options;
+    const bool same_genders = r.genders == nullptr
+                                  ? genders == nullptr
+                                  : genders != nullptr && SameBytes(*genders, *r.genders);
+    return same_genders && SameBytes(lists, now) && r.xml_translate == xml_translate &&
+           r.city_in_street == setup.city_in_street &&
+           r.gender_from_title == setup.gender_from_title && n.incoming == name_options.incoming &&
+           n.standard == name_options.standard && n.guess_title == name_options.guess_title &&
+           n.male_title == male_title && n.female_title == female_title &&
+           n.joint_title == joint_title && n.default_title == default_title &&
+           r.street_order.positions == street_order.positions &&
+           r.street_order.use_default_suite == street_order.use_default_suite &&
+           r.street_order.default_suite == default_suite;
+  }
+};
+
+ParseAhead::ParseAhead(const Setup& setup)
+    : snapshot_(std::make_unique<Snapshot>(setup)), slots_(kSlots), released_(setup.first) {}
+
+std::unique_ptr<ParseAhead> ParseAhead::Start(const Setup& setup, TableCopies copies) {
+  if (copies.empty() || setup.workers < 1) return nullptr;
+  std::unique_ptr<ParseAhead> ahead(new ParseAhead(setup));
+  const int count = std::min<int>(setup.workers, static_cast<int>(copies.size()));
+  for (int w = 0; w < count; ++w) {
+    auto worker = std::make_unique<Worker>();
+    worker->index = w;
+    worker->in = std::move(copies[static_cast<std::size_t>(w)]);
+    worker->reader = ReaderFor(setup.plan->input).make(setup.plan->reader);
+    ahead->workers_.push_back(std::move(worker));
+  }
+  for (auto& worker : ahead->workers_) {
+    try {
+      worker->thread = std::thread([raw = ahead.get(), w = worker.get()] { raw->Run(*w); });
+    } catch (const std::system_error&) {
+      return nullptr;  // the destructor stops the ones that started
+    }
+  }
+  return ahead;
+}
+
+ParseAhead::~ParseAhead() {
+  stop_.store(true, std::memory_order_release);
+  for (auto& worker : workers_) {
+    if (worker->thread.joinable()) worker->thread.join();
+  }
+}
+
+bool ParseAhead::WaitForSlot(std::int64_t k) {
+  int round = 0;
+  while (k - released_.load(std::memory_order_acquire) >= kSlots) {
+    if (stop_.load(std::memory_order_acquire)) return false;
+    Pause(round);
+  }
+  return !stop_.load(std::memory_order_acquire);
+}
+
+// The run's reading, as Engine::Run does it, with the parse of this worker's records.
+void ParseAhead::Run(Worker& worker) {
+  const Snapshot& s = *snapshot_;
+  const auto workers = static_cast<std::int64_t>(workers_.size());
+  try {
+    InputTables& in = *worker.in;
+    RecordReader& reader = *worker.reader;
+    reader.Rewind(in);
+    in.RecordNumber = 1;
+    in.PagesRead = 0;
+    in.InputLine.clear();
+    in.BinaryRecordCopy.clear();
+    in.InputLine.reserve(InputTables::kLineLimit + 1);
+    std::int64_t count_rest = in.CutCountRest();
+    in.CutIntoViews = true;
+    in.InputRecordCut();
+    bool have = reader.Read(in);
+    if (have && reader.SkipsNamesRecord()) have = reader.Read(in);
+    for (std::int64_t k = 0; have && !stop_.load(std::memory_order_relaxed); ++k) {
+      reader.Cut(in);
+      if (reader.CutChangesOtherCounts()) count_rest = in.CutCountRest();
+      in.InputFieldTotal = in.CountedFields(count_rest + in.InputFieldCounts[0]);
+      if (k >= s.first && k % workers == worker.index) {
+        if (!WaitForSlot(k)) break;
+        if (s.xml_translate) DecodeInputValues(in);
+        const ParseValues values = GatherParseValues(in, s.table);
+        ParseRecord(s.setup, s.steps, values, worker.parse);
+        Slot& slot = slots_[static_cast<std::size_t>(k % kSlots)];
+        slot.record.Take(s.steps, values, worker.parse);
+        slot.ready.store(k, std::memory_order_release);
+      }
+      if (s.settle_every > 0 && (k + 1) % s.settle_every == 0) in.SettleInputValues();
+      in.InputLine.clear();
+      have = reader.Read(in);
+    }
+  } catch (...) {
+    failed_.store(true, std::memory_order_release);
+  }
+  worker.ended.store(true, std::memory_order_release);
+}
+
+const ParsedRecord* ParseAhead::Wait(std::int64_t k) {
+  const Slot& slot = slots_[static_cast<std::size_t>(k % kSlots)];
+  const Worker& worker = *workers_[static_cast<std::size_t>(k % std::ssize(workers_))];
+  int round = 0;
+  for (;;) {
+    if (slot.ready.load(std::memory_order_acquire) == k) return &slot.record;
+    if (failed_.load(std::memory_order_acquire)) return nullptr;
+    if (worker.ended.load(std::memory_order_acquire)) {
+      // It may have filled the slot just before it ended.
+      return slot.ready.load(std::memory_order_acquire) == k ? &slot.record : nullptr;
+    }
+    Pause(round);
+  }
+}
+
+void ParseAhead::Release(std::int64_t k) {
+  released_.store(k + 1, std::memory_order_release);
+}
+
+bool ParseAhead::Current(const BuildRequest& request, const WordLists& lists) const {
+  return snapshot_->Current(request, lists);
+}
+
+}  // namespace vt
