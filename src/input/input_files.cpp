@@ -1,6 +1,9 @@
 // Input files: opening, rewinding and record reads of the text and byte inputs.
 #include "input/input_files.h"
 
+#include <filesystem>
+#include <system_error>
+
 #include "input/ebcdic.h"
 #include "strings/edit.h"
 
@@ -29,12 +32,21 @@ void TextInput::Close() {
   reader_.Reset(nullptr);
 }
 
+bool IsRegularFile(const std::string& path) {
+  std::error_code error;
+  return std::filesystem::is_regular_file(path, error);
+}
+
 bool TextInput::Rewind() {
-  if (file_ == nullptr) return !path_.empty() && Open(path_);
+  if (file_ == nullptr) return IsRegularFile(path_) && Open(path_);
   if (std::fseek(file_, 0, SEEK_SET) != 0) return false;
   std::clearerr(file_);
   reader_.Reset(file_);
   return true;
+}
+
+void TextInput::RewindOrOpen(const std::string& path) {
+  if (!Rewind() && IsRegularFile(path)) (void)Open(path);
 }
 
 void TextInput::ReadPiece(std::string& line, const TextRecordOptions& options) {

@@ -35,6 +35,9 @@ class TextInput {
   const std::string& Path() const { return path_; }
   // Back to the first line (reopens the file when it was closed); false when that fails.
   bool Rewind();
+  // Rewind, else the file at `path` opened anew. A pipe is never opened again: its open waits
+  // for a writer, and what was read of it is gone; its reading goes on where it is.
+  void RewindOrOpen(const std::string& path);
   // True when nothing is left to read (also when no file is open).
   bool AtEnd() { return reader_.AtEnd(); }
 
@@ -54,6 +57,9 @@ class TextInput {
   LineReader reader_;
   std::string piece_;
 };
+
+// Whether `path` names a regular file, one that can be opened and read again from its start.
+[[nodiscard]] bool IsRegularFile(const std::string& path);
 
 // Applies the translation and stripping of `options` to one line, in that order: stripping
 // first would delete every EBCDIC letter (they are bytes above 127).

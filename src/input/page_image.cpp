@@ -90,8 +90,7 @@ void AppendPageText(std::string& page_text, std::string_view line) {
 }
 
 void RewindPages(InputTables& in) {
-  if (!in.InputTextStream.Rewind() && !in.InputFileName.empty())
-    (void)in.InputTextStream.Open(in.InputFileName);
+  in.InputTextStream.RewindOrOpen(in.InputFileName);
   in.PageLineBuffer.clear();
   in.PageLinePending = 0;
   in.PagesRead = 0;

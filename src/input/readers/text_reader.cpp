@@ -12,8 +12,7 @@ void ClearCutValues(InputTables& in) {
 }
 
 void TextReader::Rewind(InputTables& in) {
-  if (!in.InputTextStream.Rewind() && !in.InputFileName.empty())
-    (void)in.InputTextStream.Open(in.InputFileName);
+  in.InputTextStream.RewindOrOpen(in.InputFileName);
 }
 
 bool TextReader::Read(InputTables& in) {

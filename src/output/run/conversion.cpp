@@ -130,7 +130,7 @@ class Engine {
   // The input tables as they are before the first read, for the workers of a parse ahead: the
   // first build decides whether the run parses at all.
   void CopyTablesForWorkers() {
-    const int workers = ParseAheadWorkers();
+    const int workers = plan_.parse_workers < 0 ? ParseAheadWorkers() : plan_.parse_workers;
     if (workers < 1 || !Rereadable(in_)) return;
     for (int w = 0; w < workers; ++w) copies_.push_back(std::make_unique<InputTables>(in_));
   }

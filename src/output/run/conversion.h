@@ -28,6 +28,8 @@ struct RunPlan {
   std::string header_block;
   std::string trailer_block;
   bool limit_1000 = false;  // "1,000 record test": stop after 1,000 written records
+  // Threads that parse records ahead of the builds: -1 as many as the machine can spare, 0 none.
+  int parse_workers = -1;
   BuildRequest build;
 };
 

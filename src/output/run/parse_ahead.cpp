@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
-#include <filesystem>
 #include <system_error>
 
 #if defined(__linux__)
@@ -44,13 +43,10 @@ bool SameBytes(const T& a, const T& b) {
 }  // namespace
 
 bool Rereadable(const InputTables& in) {
-  std::error_code error;
-  auto regular = [&](bool open, const std::string& path) {
-    return !open || std::filesystem::is_regular_file(path, error);
-  };
-  return (in.InputTextStream.IsOpen() || in.InputDataFile.IsOpen()) &&
-         regular(in.InputTextStream.IsOpen(), in.InputTextStream.Path()) &&
-         regular(in.InputDataFile.IsOpen(), in.InputDataFile.Path());
+  const bool text = in.InputTextStream.IsOpen();
+  const bool data = in.InputDataFile.IsOpen();
+  return (text || data) && (!text || IsRegularFile(in.InputTextStream.Path())) &&
+         (!data || IsRegularFile(in.InputDataFile.Path()));
 }
 
 // The cores this process may run on (its affinity mask, where the system tells it).

@@ -20,11 +20,6 @@ namespace {
 
 constexpr std::size_t kMarkerLength = 32767;
 
-bool IsRegularFile(const std::string& path) {
-  std::error_code error;
-  return std::filesystem::is_regular_file(path, error);
-}
-
 // The last four characters, when the name has that many.
 bool HasExtension(const std::string& name, std::string_view extension) {
   return name.size() >= extension.size() &&
