@@ -9,8 +9,8 @@
 #        WORK_DIR   where the files go (default: a new folder under /tmp, removed at the end)
 #        KEEP=1     keep WORK_DIR
 #        RUNS       timed runs over the same input, the best one reported (default 3)
-# bench/e2e/run.sh runs it too, after its own timings. For steady numbers pin it to one quiet
-# core: RUNS=5 taskset -c N bench/e2e/run_parsers.sh
+# bench/e2e/run.sh runs it too, after its own timings. The run parses ahead on the cores it may
+# use: RUNS=5 taskset -c 4-7 bench/e2e/run_parsers.sh for four cores, taskset -c N for one.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)

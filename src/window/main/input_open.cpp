@@ -1,7 +1,6 @@
 // Opening an input file: the name, the refusals, the type guess, dBase headers, XML tags,
 // the clipboard as input, and Close Input File.
 #include <cstdio>
-#include <filesystem>
 #include <fstream>
 #include <system_error>
 
