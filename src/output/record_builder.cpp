@@ -88,7 +88,7 @@ void ParseStep(const BuildRequest& request, const WordLists& lists, const InputT
   const ParsedRecord* ahead = request.parsed_ahead;
   if (ahead != nullptr) {
     if (ahead->Matches(steps, values)) {
-      WriteParsedSources(steps, ahead->Texts(), ahead->genders, out);
+      ahead->WriteSources(out);
       return;
     }
     out.Scratch.parse_ahead_missed = true;
@@ -102,7 +102,7 @@ void ParseStep(const BuildRequest& request, const WordLists& lists, const InputT
   setup.gender_from_title = request.gender_from_title;
   RecordParse& parse = out.Scratch.parse;
   ParseRecord(setup, steps, values, parse, out.BatchRun == 0 ? &out.Scratch.shown : nullptr);
-  WriteParsedSources(steps, TextsOf(steps, parse), parse.genders, out);
+  WriteParsedSources(steps, parse, out);
 }
 
 // The dBase date number of a field (0 when its source gives no date); 32-bit arithmetic.

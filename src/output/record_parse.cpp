@@ -24,15 +24,6 @@ std::array<std::string_view, N> Group(const ParseValues& values, std::size_t fir
   return group;
 }
 
-constexpr std::size_t TextIndex(int source) {
-  return source == kSalutation ? kParsedSourceCount - 1
-                               : static_cast<std::size_t>(source - kFirstParsedSource);
-}
-
-int SourceOfText(std::size_t i) {
-  return i == kParsedSourceCount - 1 ? kSalutation : kFirstParsedSource + static_cast<int>(i);
-}
-
 void ParseAddress(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
                   RecordParse& p, ParsedLines* shown) {
   const WordLists& lists = *setup.lists;
@@ -107,46 +98,59 @@ void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseVa
   if (steps.name) ParseName(setup, steps, values, parse, shown);
 }
 
-ParsedTexts TextsOf(const ParseSteps& steps, const RecordParse& parse) {
-  ParsedTexts t;
-  auto set = [&t](int source, const std::string& text) {
-    t.text[TextIndex(source)] = text;
-    t.written[TextIndex(source)] = true;
-  };
-  if (steps.city || steps.street) {
-    set(kCity, parse.city.city);
-    set(kStateProvince, parse.city.state);
-    set(kPostalZip, parse.city.postal);
-  }
+namespace {
+
+// Calls f(source, text) for every source the steps take from the parse, in source order.
+template <class F>
+void ForEachParsedText(const ParseSteps& steps, const RecordParse& parse, F&& f) {
   if (parse.street_split && (steps.city || steps.street)) {
     const StreetParts& s = parse.street;
-    set(kSuiteDesignator, s.suite_designator);
-    set(kSuiteNumber, s.suite_number);
-    set(kStreetNumber, s.street_number);
-    set(kStreetName, s.street_name);
-    set(kStreetDesignator, s.street_designator);
-    set(kStreetDirection, s.direction);
-    set(kNonCivicAddress, s.non_civic);
-    set(kOddEven, s.odd_even);
-    set(kStdAddress, parse.std_address);
+    f(kSuiteDesignator, s.suite_designator);
+    f(kSuiteNumber, s.suite_number);
+    f(kStreetNumber, s.street_number);
+    f(kStreetName, s.street_name);
+    f(kStreetDesignator, s.street_designator);
+    f(kStreetDirection, s.direction);
+    f(kNonCivicAddress, s.non_civic);
+    f(kOddEven, s.odd_even);
+    f(kStdAddress, parse.std_address);
   }
-  if (steps.phones) {
-    for (int j = 0; j < 3; ++j) {
-      set(kAreaCode1 + 2 * j, parse.phones[static_cast<std::size_t>(j)].area_code);
-      set(kPhone1 + 2 * j, parse.phones[static_cast<std::size_t>(j)].phone);
-    }
+  if (steps.city || steps.street) {
+    f(kCity, parse.city.city);
+    f(kStateProvince, parse.city.state);
+    f(kPostalZip, parse.city.postal);
   }
   if (steps.name) {
     const PersonName& n = parse.name;
-    set(kTitle, n.title);
-    set(kFirstName, n.first);
-    set(kMiddleNames, n.middle);
-    set(kLastName, n.last);
-    set(kNameSuffix, n.suffix);
-    set(kStdName, n.standard);
-    set(kSalutation, n.salutation);
+    f(kTitle, n.title);
+    f(kFirstName, n.first);
+    f(kMiddleNames, n.middle);
+    f(kLastName, n.last);
+    f(kNameSuffix, n.suffix);
+    f(kStdName, n.standard);
   }
-  return t;
+  if (steps.phones) {
+    for (std::size_t j = 0; j < 3; ++j) {
+      f(kAreaCode1 + 2 * static_cast<int>(j), parse.phones[j].area_code);
+      f(kPhone1 + 2 * static_cast<int>(j), parse.phones[j].phone);
+    }
+  }
+  if (steps.name) f(kSalutation, parse.name.salutation);
+}
+
+void WriteGenders(const ParseSteps& steps, const std::array<std::string_view, 3>& genders,
+                  OutputTables& out) {
+  if (!steps.name || !steps.gender) return;
+  for (std::size_t i = 0; i < 3; ++i) out.GeneratedSourceValues[kGender1 + i].assign(genders[i]);
+}
+
+}  // namespace
+
+void WriteParsedSources(const ParseSteps& steps, const RecordParse& parse, OutputTables& out) {
+  ForEachParsedText(steps, parse, [&out](int source, const std::string& text) {
+    out.GeneratedSourceValues[static_cast<std::size_t>(source)].assign(text);
+  });
+  WriteGenders(steps, parse.genders, out);
 }
 
 void ParsedRecord::Take(const ParseSteps& made_with, const ParseValues& from,
@@ -159,9 +163,11 @@ void ParsedRecord::Take(const ParseSteps& made_with, const ParseValues& from,
     ends[n++] = static_cast<std::uint32_t>(bytes.size());
   };
   for (const std::string_view value : from) add(value);
-  const ParsedTexts made = TextsOf(made_with, parse);
-  for (const std::string_view text : made.text) add(text);
-  written = made.written;
+  written = 0;
+  ForEachParsedText(made_with, parse, [&](int source, const std::string& text) {
+    sources[written++] = static_cast<std::uint8_t>(source);
+    add(text);
+  });
   genders = parse.genders;
 }
 
@@ -178,21 +184,12 @@ bool ParsedRecord::Matches(const ParseSteps& wanted, const ParseValues& of) cons
   return true;
 }
 
-ParsedTexts ParsedRecord::Texts() const {
-  ParsedTexts t;
-  for (std::size_t i = 0; i < kParsedSourceCount; ++i) t.text[i] = Piece(kParseValueCount + i);
-  t.written = written;
-  return t;
-}
-
-void WriteParsedSources(const ParseSteps& steps, const ParsedTexts& texts,
-                        const std::array<std::string_view, 3>& genders, OutputTables& out) {
-  for (std::size_t i = 0; i < kParsedSourceCount; ++i) {
-    if (texts.written[i])
-      out.GeneratedSourceValues[static_cast<std::size_t>(SourceOfText(i))].assign(texts.text[i]);
+void ParsedRecord::WriteSources(OutputTables& out) const {
+  for (std::size_t i = 0; i < written; ++i) {
+    out.GeneratedSourceValues[static_cast<std::size_t>(sources[i])].assign(
+        Piece(kParseValueCount + i));
   }
-  if (!steps.name || !steps.gender) return;
-  for (std::size_t i = 0; i < 3; ++i) out.GeneratedSourceValues[kGender1 + i].assign(genders[i]);
+  WriteGenders(steps, genders, out);
 }
 
 }  // namespace vt

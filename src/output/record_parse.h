@@ -62,9 +62,8 @@ struct ParseSetup {
   bool gender_from_title = false;
 };
 
-// The parsed sources, one text each, at source - kFirstParsedSource for Suite Designator ..
-// Phone 3, and Salutation last.
-inline constexpr int kFirstParsedSource = 18;  // kSuiteDesignator
+// The parsed sources a record's parse writes, one text each: Suite Designator .. Phone 3, then
+// Salutation.
 inline constexpr std::size_t kParsedSourceCount = 25;
 
 // One record's parse. The parsers' working texts and list indexes stay for the next record.
@@ -90,34 +89,27 @@ struct RecordParse {
 void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
                  RecordParse& parse, ParsedLines* shown = nullptr);
 
-// The texts a parse gives its sources, in the order above; `written` is false where the steps
-// write none.
-struct ParsedTexts {
-  std::array<std::string_view, kParsedSourceCount> text;
-  std::array<bool, kParsedSourceCount> written{};
-};
-[[nodiscard]] ParsedTexts TextsOf(const ParseSteps& steps, const RecordParse& parse);
+// Writes the sources the steps take from the parse.
+void WriteParsedSources(const ParseSteps& steps, const RecordParse& parse, OutputTables& out);
 
 // A parse made away from the build, with the values it was made from, all in one buffer: the
 // build reads it from another core, so it is kept to as few cache lines as will hold it.
 struct ParsedRecord {
   ParseSteps steps;
-  std::string bytes;  // the values, then the texts, end to end
+  std::string bytes;  // the values, then the texts of the sources written, end to end
   std::array<std::uint32_t, kParseValueCount + kParsedSourceCount> ends{};
-  std::array<bool, kParsedSourceCount> written{};
+  std::array<std::uint8_t, kParsedSourceCount> sources{};  // of the texts; as many as written
+  std::size_t written = 0;
   std::array<std::string_view, 3> genders;
 
   void Take(const ParseSteps& made_with, const ParseValues& from, const RecordParse& parse);
   // Whether it is the parse a build with these steps would make of these values.
   [[nodiscard]] bool Matches(const ParseSteps& wanted, const ParseValues& of) const;
-  [[nodiscard]] ParsedTexts Texts() const;
+  // As WriteParsedSources of the parse it took.
+  void WriteSources(OutputTables& out) const;
 
  private:
   [[nodiscard]] std::string_view Piece(std::size_t i) const;
 };
-
-// Writes the parsed texts and the genders (when the steps take them) into the sources.
-void WriteParsedSources(const ParseSteps& steps, const ParsedTexts& texts,
-                        const std::array<std::string_view, 3>& genders, OutputTables& out);
 
 }  // namespace vt
