@@ -84,6 +84,13 @@ ParseValues GatherParseValues(const InputTables& in, const SpecialSources& table
   return values;
 }
 
+bool TakesParsedSources(const std::bitset<kGeneratedSourceCount>& sources) {
+  for (int k = kSuiteDesignator; k <= kGender3; ++k) {
+    if (sources.test(static_cast<std::size_t>(k))) return true;
+  }
+  return sources.test(kSalutation);
+}
+
 void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
                  RecordParse& parse, ParsedLines* shown) {
   if (steps.city || steps.street) ParseAddress(setup, steps, values, parse, shown);

@@ -4,12 +4,14 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "input/input_tables.h"
+#include "output/generated_sources.h"
 #include "parsing/city.h"
 #include "parsing/gender_list.h"
 #include "parsing/person_name.h"
@@ -65,6 +67,9 @@ struct ParseSetup {
 // The parsed sources a record's parse writes, one text each: Suite Designator .. Phone 3, then
 // Salutation.
 inline constexpr std::size_t kParsedSourceCount = 25;
+
+// Whether any of these generated sources comes from the parsers.
+[[nodiscard]] bool TakesParsedSources(const std::bitset<kGeneratedSourceCount>& sources);
 
 // One record's parse. The parsers' working texts and list indexes stay for the next record.
 struct RecordParse {

@@ -131,7 +131,7 @@ class Engine {
   // first build decides whether the run parses at all.
   void CopyTablesForWorkers() {
     const int workers = plan_.parse_workers < 0 ? ParseAheadWorkers() : plan_.parse_workers;
-    if (workers < 1 || !Rereadable(in_)) return;
+    if (workers < 1 || !TakesParsedSources(NeededSources(out_)) || !Rereadable(in_)) return;
     for (int w = 0; w < workers; ++w) copies_.push_back(std::make_unique<InputTables>(in_));
   }
 
