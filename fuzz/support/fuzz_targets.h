@@ -16,6 +16,7 @@ void InputPage(FuzzInput& fuzz);
 void InputBinary(FuzzInput& fuzz);
 void InputDbase(FuzzInput& fuzz);
 void Conversion(FuzzInput& fuzz);
+void ConversionParallel(FuzzInput& fuzz);
 void Street(FuzzInput& fuzz);
 void City(FuzzInput& fuzz);
 void PersonName(FuzzInput& fuzz);
