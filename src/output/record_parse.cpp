@@ -67,46 +67,6 @@ void ParseName(const ParseSetup& setup, const ParseSteps& steps, const ParseValu
   p.genders = GenderSourceTexts(g, genders, *setup.lists);
 }
 
-}  // namespace
-
-ParseValues GatherParseValues(const InputTables& in, const SpecialSources& table) {
-  ParseValues values;
-  for (std::size_t i = 0; i < 5; ++i) {
-    values[kNameValues + i] = InputValue(in, table[kNameRow][i + 1]);
-    values[kCityValues + i] = InputValue(in, table[kCityRow][i + 1]);
-  }
-  for (std::size_t i = 0; i < 3; ++i)
-    values[kGenderValues + i] = InputValue(in, table[kGenderSplitRow][i]);
-  for (std::size_t i = 0; i < 6; ++i) {
-    values[kStreetValues + i] = InputValue(in, table[kStreetRow][i]);
-    values[kPhoneValues + i] = InputValue(in, table[kPhoneRow][i]);
-  }
-  return values;
-}
-
-bool TakesParsedSources(const std::bitset<kGeneratedSourceCount>& sources) {
-  for (int k = kSuiteDesignator; k <= kGender3; ++k) {
-    if (sources.test(static_cast<std::size_t>(k))) return true;
-  }
-  return sources.test(kSalutation);
-}
-
-void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
-                 RecordParse& parse, ParsedLines* shown) {
-  if (steps.city || steps.street) ParseAddress(setup, steps, values, parse, shown);
-  if (steps.phones) {
-    for (std::size_t j = 0; j < 3; ++j) {
-      const std::string_view a = values[kPhoneValues + 2 * j];
-      const std::string_view b = values[kPhoneValues + 2 * j + 1];
-      if (shown != nullptr) JoinPhoneFields(a, b, shown->phones[j]);
-      SplitPhoneFields(a, b, parse.phones[j]);
-    }
-  }
-  if (steps.name) ParseName(setup, steps, values, parse, shown);
-}
-
-namespace {
-
 // Calls f(source, text) for every source the steps take from the parse, in source order.
 template <class F>
 void ForEachParsedText(const ParseSteps& steps, const RecordParse& parse, F&& f) {
@@ -152,6 +112,42 @@ void WriteGenders(const ParseSteps& steps, const std::array<std::string_view, 3>
 }
 
 }  // namespace
+
+ParseValues GatherParseValues(const InputTables& in, const SpecialSources& table) {
+  ParseValues values;
+  for (std::size_t i = 0; i < 5; ++i) {
+    values[kNameValues + i] = InputValue(in, table[kNameRow][i + 1]);
+    values[kCityValues + i] = InputValue(in, table[kCityRow][i + 1]);
+  }
+  for (std::size_t i = 0; i < 3; ++i)
+    values[kGenderValues + i] = InputValue(in, table[kGenderSplitRow][i]);
+  for (std::size_t i = 0; i < 6; ++i) {
+    values[kStreetValues + i] = InputValue(in, table[kStreetRow][i]);
+    values[kPhoneValues + i] = InputValue(in, table[kPhoneRow][i]);
+  }
+  return values;
+}
+
+bool TakesParsedSources(const std::bitset<kGeneratedSourceCount>& sources) {
+  for (int k = kSuiteDesignator; k <= kGender3; ++k) {
+    if (sources.test(static_cast<std::size_t>(k))) return true;
+  }
+  return sources.test(kSalutation);
+}
+
+void ParseRecord(const ParseSetup& setup, const ParseSteps& steps, const ParseValues& values,
+                 RecordParse& parse, ParsedLines* shown) {
+  if (steps.city || steps.street) ParseAddress(setup, steps, values, parse, shown);
+  if (steps.phones) {
+    for (std::size_t j = 0; j < 3; ++j) {
+      const std::string_view a = values[kPhoneValues + 2 * j];
+      const std::string_view b = values[kPhoneValues + 2 * j + 1];
+      if (shown != nullptr) JoinPhoneFields(a, b, shown->phones[j]);
+      SplitPhoneFields(a, b, parse.phones[j]);
+    }
+  }
+  if (steps.name) ParseName(setup, steps, values, parse, shown);
+}
 
 void WriteParsedSources(const ParseSteps& steps, const RecordParse& parse, OutputTables& out) {
   ForEachParsedText(steps, parse, [&out](int source, const std::string& text) {
