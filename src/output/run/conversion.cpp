@@ -147,7 +147,6 @@ class Engine {
     setup.steps = steps;
     setup.table = out_.SpecialSourceTable;
     setup.first = 1;
-    setup.settle_every = kProgressEvery;
     setup.workers = static_cast<int>(copies_.size());
     ahead_ = ParseAhead::Start(setup, std::move(copies_));
     copies_.clear();

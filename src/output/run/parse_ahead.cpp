@@ -22,9 +22,9 @@ namespace {
 constexpr std::int64_t kSlots = 256;
 constexpr int kMaxWorkers = 3;
 
-// Waits a little longer each round: spins first (a slot is usually moments away), then gives
-// the core away.
-void Pause(int& round) {
+// A worker waiting for a free slot: spins first (the run frees one every few microseconds),
+// then sleeps, since the ring holds enough records to keep the run busy meanwhile.
+void PauseWorker(int& round) {
   if (round < 64) {
     ++round;
   } else if (round < 128) {
@@ -32,6 +32,16 @@ void Pause(int& round) {
     std::this_thread::yield();
   } else {
     std::this_thread::sleep_for(std::chrono::microseconds(20));
+  }
+}
+
+// The run waiting for a parse: never sleeps, since a sleep takes longer than the records it
+// waits for; yields the core to a worker that may need it.
+void PauseRun(int& round) {
+  if (round < 64) {
+    ++round;
+  } else {
+    std::this_thread::yield();
   }
 }
 
@@ -86,7 +96,6 @@ struct ParseAhead::Snapshot {
   ParseSteps steps;
   SpecialSources table{};
   std::int64_t first = 0;
-  int settle_every = 0;
   bool xml_translate = false;
   const RunPlan* plan = nullptr;
   WordLists lists;
@@ -102,7 +111,6 @@ struct ParseAhead::Snapshot {
     steps = s.steps;
     table = s.table;
     first = s.first;
-    settle_every = s.settle_every;
     xml_translate = r.xml_translate;
     plan = s.plan;
     std::memcpy(&lists, s.lists, sizeof(WordLists));
@@ -182,12 +190,12 @@ bool ParseAhead::WaitForSlot(std::int64_t k) {
   int round = 0;
   while (k - released_.load(std::memory_order_acquire) >= kSlots) {
     if (stop_.load(std::memory_order_acquire)) return false;
-    Pause(round);
+    PauseWorker(round);
   }
   return !stop_.load(std::memory_order_acquire);
 }
 
-// The run's reading, as Engine::Run does it, with the parse of this worker's records.
+// The run's reading, as Engine::Run does it, with the cut and parse of this worker's records.
 void ParseAhead::Run(Worker& worker) {
   const Snapshot& s = *snapshot_;
   const auto workers = static_cast<std::int64_t>(workers_.size());
@@ -206,10 +214,12 @@ void ParseAhead::Run(Worker& worker) {
     bool have = reader.Read(in);
     if (have && reader.SkipsNamesRecord()) have = reader.Read(in);
     for (std::int64_t k = 0; have && !stop_.load(std::memory_order_relaxed); ++k) {
-      reader.Cut(in);
-      if (reader.CutChangesOtherCounts()) count_rest = in.CutCountRest();
-      in.InputFieldTotal = in.CountedFields(count_rest + in.InputFieldCounts[0]);
+      // Only this worker's records are cut: a read never depends on the cut before it, and
+      // the cut is most of the reading.
       if (k >= s.first && k % workers == worker.index) {
+        reader.Cut(in);
+        if (reader.CutChangesOtherCounts()) count_rest = in.CutCountRest();
+        in.InputFieldTotal = in.CountedFields(count_rest + in.InputFieldCounts[0]);
         if (!WaitForSlot(k)) break;
         if (s.xml_translate) DecodeInputValues(in);
         const ParseValues values = GatherParseValues(in, s.table);
@@ -218,7 +228,6 @@ void ParseAhead::Run(Worker& worker) {
         slot.record.Take(s.steps, values, worker.parse);
         slot.ready.store(k, std::memory_order_release);
       }
-      if (s.settle_every > 0 && (k + 1) % s.settle_every == 0) in.SettleInputValues();
       in.InputLine.clear();
       have = reader.Read(in);
     }
@@ -239,7 +248,7 @@ const ParsedRecord* ParseAhead::Wait(std::int64_t k) {
       // It may have filled the slot just before it ended.
       return slot.ready.load(std::memory_order_acquire) == k ? &slot.record : nullptr;
     }
-    Pause(round);
+    PauseRun(round);
   }
 }
 

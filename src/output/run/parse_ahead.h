@@ -37,7 +37,6 @@ class ParseAhead {
     ParseSteps steps;
     SpecialSources table{};
     std::int64_t first = 0;  // the first record (counted from 0 as read) to parse
-    int settle_every = 0;    // the run settles its input values after every this many reads
     int workers = 1;
   };
   // Copies of the input tables, taken before the run's first read, one per worker.
