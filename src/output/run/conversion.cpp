@@ -2,6 +2,7 @@
 #include "output/run/conversion.h"
 
 #include <algorithm>
+#include <chrono>
 
 #include "input/readers/readers.h"
 #include "output/run/parse_ahead.h"
@@ -12,6 +13,9 @@ namespace {
 
 constexpr int kProgressEvery = 100;
 constexpr std::int64_t kTestLimit = 1000;
+// Records between two checks of whether parsing ahead pays: long enough that a moment's
+// preemption does not decide it.
+constexpr std::int64_t kWorthCheckEvery = 2000;
 
 class Engine {
  public:
@@ -86,6 +90,7 @@ class Engine {
         request_.field_table_unchanged = false;
         request_.word_lists_unchanged = false;
         if (ahead_ != nullptr && !ahead_->Current(request_, lists_)) ahead_.reset();
+        if (ahead_ != nullptr && read % kWorthCheckEvery == 0) CheckParseAhead();
       }
       if (plan_.limit_1000 && in_.RecordNumber > kTestLimit) break;
       in_.InputLine.clear();
@@ -150,6 +155,16 @@ class Engine {
     setup.workers = static_cast<int>(copies_.size());
     ahead_ = ParseAhead::Start(setup, std::move(copies_));
     copies_.clear();
+    checked_at_ = std::chrono::steady_clock::now();
+  }
+
+  // Ends the parse ahead when it made the last records no faster than the run alone would have.
+  void CheckParseAhead() {
+    const auto now = std::chrono::steady_clock::now();
+    const auto elapsed =
+        std::chrono::duration_cast<std::chrono::nanoseconds>(now - checked_at_).count();
+    checked_at_ = now;
+    if (!ahead_->Worthwhile(elapsed, kWorthCheckEvery)) ahead_.reset();
   }
 
   // Interleave padding: records built from empty input values until the count is a multiple
@@ -186,6 +201,7 @@ class Engine {
   BuildRequest request_;
   ParseAhead::TableCopies copies_;
   std::unique_ptr<ParseAhead> ahead_;
+  std::chrono::steady_clock::time_point checked_at_;
   std::int64_t count_rest_ = 0;  // CutCountRest, read again after every progress point
 };
 

@@ -22,6 +22,12 @@ namespace {
 constexpr std::int64_t kSlots = 256;
 constexpr int kMaxWorkers = 3;
 
+using Clock = std::chrono::steady_clock;
+
+std::int64_t NanosecondsSince(Clock::time_point start) {
+  return std::chrono::duration_cast<std::chrono::nanoseconds>(Clock::now() - start).count();
+}
+
 // A worker waiting for a free slot: spins first (the run frees one every few microseconds),
 // then sleeps, since the ring holds enough records to keep the run busy meanwhile.
 void PauseWorker(int& round) {
@@ -83,8 +89,12 @@ struct ParseAhead::Slot {
   ParsedRecord record;
 };
 
-struct ParseAhead::Worker {
+// Aligned so that one worker's counters never share a cache line with another's.
+struct alignas(64) ParseAhead::Worker {
   int index = 0;
+  // The time this worker spent parsing, and the records it parsed, for Worthwhile.
+  std::atomic<std::int64_t> parse_ns{0};
+  std::atomic<std::int64_t> parsed{0};
   std::unique_ptr<InputTables> in;
   std::unique_ptr<RecordReader> reader;
   RecordParse parse;
@@ -222,8 +232,11 @@ void ParseAhead::Run(Worker& worker) {
         in.InputFieldTotal = in.CountedFields(count_rest + in.InputFieldCounts[0]);
         if (!WaitForSlot(k)) break;
         if (s.xml_translate) DecodeInputValues(in);
+        const auto start = Clock::now();
         const ParseValues values = GatherParseValues(in, s.table);
         ParseRecord(s.setup, s.steps, values, worker.parse);
+        worker.parse_ns.fetch_add(NanosecondsSince(start), std::memory_order_relaxed);
+        worker.parsed.fetch_add(1, std::memory_order_relaxed);
         Slot& slot = slots_[static_cast<std::size_t>(k % kSlots)];
         slot.record.Take(s.steps, values, worker.parse);
         slot.ready.store(k, std::memory_order_release);
@@ -240,16 +253,46 @@ void ParseAhead::Run(Worker& worker) {
 const ParsedRecord* ParseAhead::Wait(std::int64_t k) {
   const Slot& slot = slots_[static_cast<std::size_t>(k % kSlots)];
   const Worker& worker = *workers_[static_cast<std::size_t>(k % std::ssize(workers_))];
+  if (slot.ready.load(std::memory_order_acquire) == k) return &slot.record;
+  const auto start = Clock::now();
+  const ParsedRecord* parsed = nullptr;
   int round = 0;
   for (;;) {
-    if (slot.ready.load(std::memory_order_acquire) == k) return &slot.record;
-    if (failed_.load(std::memory_order_acquire)) return nullptr;
+    if (slot.ready.load(std::memory_order_acquire) == k) {
+      parsed = &slot.record;
+      break;
+    }
+    if (failed_.load(std::memory_order_acquire)) break;
     if (worker.ended.load(std::memory_order_acquire)) {
       // It may have filled the slot just before it ended.
-      return slot.ready.load(std::memory_order_acquire) == k ? &slot.record : nullptr;
+      if (slot.ready.load(std::memory_order_acquire) == k) parsed = &slot.record;
+      break;
     }
     PauseRun(round);
   }
+  waited_ns_ += NanosecondsSince(start);
+  return parsed;
+}
+
+bool ParseAhead::Worthwhile(std::int64_t elapsed_ns, std::int64_t records) {
+  std::int64_t parse_ns = 0;
+  std::int64_t parsed = 0;
+  for (const auto& worker : workers_) {
+    parse_ns += worker->parse_ns.load(std::memory_order_relaxed);
+    parsed += worker->parsed.load(std::memory_order_relaxed);
+  }
+  const std::int64_t window_parse_ns = parse_ns - checked_parse_ns_;
+  const std::int64_t window_parsed = parsed - checked_parsed_;
+  const std::int64_t waited = waited_ns_;
+  checked_parse_ns_ = parse_ns;
+  checked_parsed_ = parsed;
+  waited_ns_ = 0;
+  if (window_parsed <= 0) return false;
+  // Alone, the run would have spent its own time (less the waits) and the parses' time.
+  const double alone = static_cast<double>(elapsed_ns - waited) +
+                       static_cast<double>(records) * static_cast<double>(window_parse_ns) /
+                           static_cast<double>(window_parsed);
+  return static_cast<double>(elapsed_ns) < alone;
 }
 
 void ParseAhead::Release(std::int64_t k) {

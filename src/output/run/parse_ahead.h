@@ -52,6 +52,10 @@ class ParseAhead {
   [[nodiscard]] const ParsedRecord* Wait(std::int64_t k);
   // Record k is built: its slot may take a later record.
   void Release(std::int64_t k);
+  // Whether the last `records` records, built in `elapsed_ns`, went faster than the run alone
+  // would have made them (its own time, less its waits, plus the workers' parse time). A run
+  // whose records are mostly reading gains nothing from workers that read everything again.
+  [[nodiscard]] bool Worthwhile(std::int64_t elapsed_ns, std::int64_t records);
   // Whether the request's options and the lists are still those the workers parse with.
   [[nodiscard]] bool Current(const BuildRequest& request, const WordLists& lists) const;
 
@@ -69,6 +73,10 @@ class ParseAhead {
   std::vector<Slot> slots_;
   std::vector<std::unique_ptr<Worker>> workers_;
   std::atomic<std::int64_t> released_{0};  // records the run is done with, from 0
+  // The run's side of Worthwhile: its waits since the last check, and the workers' totals then.
+  std::int64_t waited_ns_ = 0;
+  std::int64_t checked_parse_ns_ = 0;
+  std::int64_t checked_parsed_ = 0;
   std::atomic<bool> stop_{false};
   std::atomic<bool> failed_{false};
 };
