@@ -16,6 +16,7 @@ constexpr std::int64_t kTestLimit = 1000;
 // Records between two checks of whether parsing ahead pays: long enough that a moment's
 // preemption does not decide it.
 constexpr std::int64_t kWorthCheckEvery = 2000;
+constexpr int kSlowChecksToEnd = 3;
 
 class Engine {
  public:
@@ -156,15 +157,18 @@ class Engine {
     ahead_ = ParseAhead::Start(setup, std::move(copies_));
     copies_.clear();
     checked_at_ = std::chrono::steady_clock::now();
+    slow_checks_ = 0;
   }
 
-  // Ends the parse ahead when it made the last records no faster than the run alone would have.
+  // Ends the parse ahead when it made the records no faster than the run alone would have, in
+  // several checks in a row: one slow stretch can be a moment of another program's.
   void CheckParseAhead() {
     const auto now = std::chrono::steady_clock::now();
     const auto elapsed =
         std::chrono::duration_cast<std::chrono::nanoseconds>(now - checked_at_).count();
     checked_at_ = now;
-    if (!ahead_->Worthwhile(elapsed, kWorthCheckEvery)) ahead_.reset();
+    slow_checks_ = ahead_->Worthwhile(elapsed, kWorthCheckEvery) ? 0 : slow_checks_ + 1;
+    if (slow_checks_ >= kSlowChecksToEnd) ahead_.reset();
   }
 
   // Interleave padding: records built from empty input values until the count is a multiple
@@ -202,6 +206,7 @@ class Engine {
   ParseAhead::TableCopies copies_;
   std::unique_ptr<ParseAhead> ahead_;
   std::chrono::steady_clock::time_point checked_at_;
+  int slow_checks_ = 0;
   std::int64_t count_rest_ = 0;  // CutCountRest, read again after every progress point
 };
 

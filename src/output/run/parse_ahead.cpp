@@ -41,15 +41,8 @@ void PauseWorker(int& round) {
   }
 }
 
-// The run waiting for a parse: never sleeps, since a sleep takes longer than the records it
-// waits for; yields the core to a worker that may need it.
-void PauseRun(int& round) {
-  if (round < 64) {
-    ++round;
-  } else {
-    std::this_thread::yield();
-  }
-}
+// A slot's mark for "its worker ended before it filled it".
+constexpr std::int64_t kEnded = -2;
 
 template <class T>
 bool SameBytes(const T& a, const T& b) {
@@ -209,6 +202,7 @@ bool ParseAhead::WaitForSlot(std::int64_t k) {
 void ParseAhead::Run(Worker& worker) {
   const Snapshot& s = *snapshot_;
   const auto workers = static_cast<std::int64_t>(workers_.size());
+  std::int64_t k = 0;  // records read
   try {
     InputTables& in = *worker.in;
     RecordReader& reader = *worker.reader;
@@ -223,7 +217,7 @@ void ParseAhead::Run(Worker& worker) {
     in.InputRecordCut();
     bool have = reader.Read(in);
     if (have && reader.SkipsNamesRecord()) have = reader.Read(in);
-    for (std::int64_t k = 0; have && !stop_.load(std::memory_order_relaxed); ++k) {
+    for (; have && !stop_.load(std::memory_order_relaxed); ++k) {
       // Only this worker's records are cut: a read never depends on the cut before it, and
       // the cut is most of the reading.
       if (k >= s.first && k % workers == worker.index) {
@@ -240,6 +234,7 @@ void ParseAhead::Run(Worker& worker) {
         Slot& slot = slots_[static_cast<std::size_t>(k % kSlots)];
         slot.record.Take(s.steps, values, worker.parse);
         slot.ready.store(k, std::memory_order_release);
+        slot.ready.notify_one();
       }
       in.InputLine.clear();
       have = reader.Read(in);
@@ -248,6 +243,15 @@ void ParseAhead::Run(Worker& worker) {
     failed_.store(true, std::memory_order_release);
   }
   worker.ended.store(true, std::memory_order_release);
+  // The run may be asleep on the slot of this worker's next record: mark that slot, once the
+  // run is done with what it holds, so that the run wakes and finds the worker ended.
+  std::int64_t next = std::max(k, s.first);
+  next += (worker.index - next % workers + workers) % workers;
+  Slot& slot = slots_[static_cast<std::size_t>(next % kSlots)];
+  if (next - released_.load(std::memory_order_acquire) < kSlots) {
+    slot.ready.store(kEnded, std::memory_order_release);
+    slot.ready.notify_all();
+  }
 }
 
 const ParsedRecord* ParseAhead::Wait(std::int64_t k) {
@@ -256,9 +260,12 @@ const ParsedRecord* ParseAhead::Wait(std::int64_t k) {
   if (slot.ready.load(std::memory_order_acquire) == k) return &slot.record;
   const auto start = Clock::now();
   const ParsedRecord* parsed = nullptr;
-  int round = 0;
-  for (;;) {
-    if (slot.ready.load(std::memory_order_acquire) == k) {
+  // Spins a moment (the parse is usually microseconds away), then sleeps until the worker
+  // fills the slot or ends: a run that spun or yielded on would take the core a worker needs
+  // wherever the workers outnumber the free cores.
+  for (int round = 0;; ++round) {
+    const std::int64_t ready = slot.ready.load(std::memory_order_acquire);
+    if (ready == k) {
       parsed = &slot.record;
       break;
     }
@@ -268,7 +275,7 @@ const ParsedRecord* ParseAhead::Wait(std::int64_t k) {
       if (slot.ready.load(std::memory_order_acquire) == k) parsed = &slot.record;
       break;
     }
-    PauseRun(round);
+    if (round >= 64) slot.ready.wait(ready, std::memory_order_acquire);
   }
   waited_ns_ += NanosecondsSince(start);
   return parsed;
