@@ -49,15 +49,6 @@ bool SameBytes(const T& a, const T& b) {
   return std::memcmp(&a, &b, sizeof(T)) == 0;
 }
 
-}  // namespace
-
-bool Rereadable(const InputTables& in) {
-  const bool text = in.InputTextStream.IsOpen();
-  const bool data = in.InputDataFile.IsOpen();
-  return (text || data) && (!text || IsRegularFile(in.InputTextStream.Path())) &&
-         (!data || IsRegularFile(in.InputDataFile.Path()));
-}
-
 // The cores this process may run on (its affinity mask, where the system tells it).
 int UsableCores() {
 #if defined(__linux__)
@@ -66,6 +57,45 @@ int UsableCores() {
   if (sched_getaffinity(0, sizeof(set), &set) == 0) return CPU_COUNT(&set);
 #endif
   return static_cast<int>(std::thread::hardware_concurrency());
+}
+
+// The part of a gender list that lookups read: the names up to the first empty one (and it),
+// their genders, and the search index.
+struct GenderExtent {
+  std::size_t names = 0;
+  std::size_t indexed = 0;
+};
+
+GenderExtent ExtentOf(const GenderList& list) {
+  GenderExtent e;
+  while (e.names < std::size_t{GenderList::kCapacity} && list.GenderListNames[e.names][0] != '\0')
+    ++e.names;
+  e.indexed = static_cast<std::size_t>(std::clamp<std::int32_t>(
+      list.IndexedCount, 0, static_cast<std::int32_t>(GenderList::kCapacity)));
+  e.names = std::max(e.names, e.indexed);
+  return e;
+}
+
+// Whether `now` reads as `kept` does: compared over kept's extent only, since the whole list is
+// 200 KB and the run compares at every progress point.
+bool SameGenders(const GenderList& kept, const GenderExtent& e, const GenderList& now) {
+  const std::size_t names = std::min<std::size_t>(e.names + 1, GenderList::kCapacity + 1);
+  return kept.IndexedCount == now.IndexedCount &&
+         std::memcmp(kept.GenderListNames.data(), now.GenderListNames.data(),
+                     names * sizeof(kept.GenderListNames[0])) == 0 &&
+         std::memcmp(kept.GenderListValues.data(), now.GenderListValues.data(),
+                     names * sizeof(kept.GenderListValues[0])) == 0 &&
+         std::memcmp(kept.SortedEntries.data(), now.SortedEntries.data(),
+                     e.indexed * sizeof(kept.SortedEntries[0])) == 0;
+}
+
+}  // namespace
+
+bool Rereadable(const InputTables& in) {
+  const bool text = in.InputTextStream.IsOpen();
+  const bool data = in.InputDataFile.IsOpen();
+  return (text || data) && (!text || IsRegularFile(in.InputTextStream.Path())) &&
+         (!data || IsRegularFile(in.InputDataFile.Path()));
 }
 
 int ParseAheadWorkers() {
@@ -103,6 +133,7 @@ struct ParseAhead::Snapshot {
   const RunPlan* plan = nullptr;
   WordLists lists;
   std::unique_ptr<GenderList> genders;  // null: none
+  GenderExtent gender_extent;
   PersonNameOptions name_options;
   StreetAddressOrder street_order;
   // The texts the options view.
@@ -120,6 +151,7 @@ struct ParseAhead::Snapshot {
     if (r.genders != nullptr) {
       genders = std::make_unique<GenderList>();
       std::memcpy(genders.get(), r.genders, sizeof(GenderList));
+      gender_extent = ExtentOf(*genders);
     }
     name_options = r.name_options;
     male_title = r.name_options.male_title;
@@ -143,9 +175,10 @@ struct ParseAhead::Snapshot {
 
   bool Current(const BuildRequest& r, const WordLists& now) const {
     const PersonNameOptions& n = r.name_options;
-    const bool same_genders = r.genders == nullptr
-                                  ? genders == nullptr
-                                  : genders != nullptr && SameBytes(*genders, *r.genders);
+    const bool same_genders =
+        r.genders == nullptr
+            ? genders == nullptr
+            : genders != nullptr && SameGenders(*genders, gender_extent, *r.genders);
     return same_genders && SameBytes(lists, now) && r.xml_translate == xml_translate &&
            r.city_in_street == setup.city_in_street &&
            r.gender_from_title == setup.gender_from_title && n.incoming == name_options.incoming &&

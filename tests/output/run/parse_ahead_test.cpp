@@ -19,6 +19,7 @@
 #include "output/generated_sources.h"
 #include "output/run/conversion.h"
 #include "output/writers/writers.h"
+#include "parsing/gender.h"
 #include "parsing/word_lists.h"
 #include "strings/fixed_text.h"
 
@@ -133,6 +134,7 @@ struct Tables {
   InputTables in;
   OutputTables out;
   WordLists words;
+  GenderList genders;  // the user's list: Pat a woman
 };
 
 enum class Kind { kComma, kBinary };
@@ -144,6 +146,9 @@ std::unique_ptr<Tables> ParserTables(Kind kind, const std::string& input) {
   t->out.OutputFieldValues.assign(OutputTables::kSlots, "");
   t->out.GeneratedSourceValues.assign(OutputTables::kGeneratedSlots, "");
   t->in.InputFileName = input;
+  CopyText(t->genders.GenderListNames[0], "PAT");
+  t->genders.GenderListValues[0] = -1;
+  IndexGenderList(t->genders);
   if (kind == Kind::kComma) {
     EXPECT_TRUE(t->in.InputTextStream.Open(input));
   } else {
@@ -219,6 +224,7 @@ class ParseAheadTest : public ::testing::Test {
     plan.writer.delimiter = DelimiterOf(plan.format, "~");
     plan.build.gender_from_title = true;
     plan.build.xml_translate = entities;
+    plan.build.genders = &t.genders;
     plan.parse_workers = workers;
     const fs::path out = dir_ / ("out" + std::to_string(++runs_));
     std::FILE* file = std::fopen(out.c_str(), "wb");
@@ -255,6 +261,10 @@ TEST_F(ParseAheadTest, WorkersWriteTheBytesOfARunWithout) {
       {"name order changed at record 500", Kind::kComma, false,
        [](std::int64_t read, BuildRequest& r, Tables&) {
          if (read >= 500) r.name_options.standard = {4, 2, 3, 1, 5};
+       }},
+      {"Pat made a man in the gender list at record 900", Kind::kComma, false,
+       [](std::int64_t read, BuildRequest&, Tables& t) {
+         if (read == 900) t.genders.GenderListValues[0] = 1;
        }},
       {"name slot moved to the street column at record 700", Kind::kComma, false,
        [](std::int64_t read, BuildRequest&, Tables& t) {
