@@ -7,8 +7,10 @@
 #pragma once
 
 #include <atomic>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -68,6 +70,7 @@ class ParseAhead {
   explicit ParseAhead(const Setup& setup);
   void Run(Worker& worker);
   bool WaitForSlot(std::int64_t k);
+  void WakeRun();
 
   std::unique_ptr<Snapshot> snapshot_;
   std::vector<Slot> slots_;
@@ -78,6 +81,10 @@ class ParseAhead {
   std::int64_t checked_parse_ns_ = 0;
   std::int64_t checked_parsed_ = 0;
   std::atomic<bool> stop_{false};
+  // The run asleep in Wait: the record it waits for (-1: awake), and how a worker wakes it.
+  std::atomic<std::int64_t> sleeping_for_{-1};
+  std::mutex wake_;
+  std::condition_variable woken_;
   std::atomic<bool> failed_{false};
 };
 
