@@ -294,10 +294,11 @@ const ParsedRecord* ParseAhead::Wait(std::int64_t k) {
     return slot.ready.load(std::memory_order_seq_cst) == k ||
            failed_.load(std::memory_order_seq_cst) || worker.ended.load(std::memory_order_seq_cst);
   };
-  // Spins a moment (the parse is usually microseconds away), then sleeps until the worker
-  // fills the slot or ends: a run that spun or yielded on would take the core a worker needs
-  // wherever the workers outnumber the free cores.
-  for (int round = 0; round < 64 && !settled(); ++round) {
+  // Spins a moment (the parse is usually microseconds away) and yields a few times (to a worker
+  // sharing the core), then sleeps until the worker fills the slot or ends: a run that spun or
+  // yielded on would take the core a worker needs wherever the workers outnumber the cores.
+  for (int round = 0; round < 76 && !settled(); ++round) {
+    if (round >= 64) std::this_thread::yield();
   }
   if (!settled()) {
     std::unique_lock lock(wake_);
