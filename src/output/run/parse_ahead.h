@@ -1,7 +1,7 @@
 // Parse ahead: a run's parsers on other cores. The parsers are most of the work of a record
 // that takes parsed sources, and a record's parse depends on its parser values alone, so each
 // worker thread reads the input on its own (its own reader over a copy of the input tables)
-// and parses every W-th record into a ring of slots. The run takes the parses in order and
+// and cuts and parses every W-th record into a ring of slots. The run takes the parses in order and
 // hands each to its build, which takes it only when it was made of the same values with the
 // same steps: whatever a worker saw differently, the output stays that of a run without them.
 #pragma once
@@ -27,7 +27,7 @@ struct RunPlan;
 // pipe read twice would lose the run records, and opening a FIFO can wait for ever).
 [[nodiscard]] bool Rereadable(const InputTables& in);
 
-// How many workers a run may start on this machine: one core stays with the run itself.
+// How many workers a run may start on the cores this process may use: none on one.
 [[nodiscard]] int ParseAheadWorkers();
 
 class ParseAhead {
