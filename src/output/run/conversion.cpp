@@ -153,7 +153,6 @@ class Engine {
     setup.steps = steps;
     setup.table = out_.SpecialSourceTable;
     setup.first = 1;
-    setup.workers = static_cast<int>(copies_.size());
     ahead_ = ParseAhead::Start(setup, std::move(copies_));
     copies_.clear();
     checked_at_ = std::chrono::steady_clock::now();

@@ -135,7 +135,6 @@ struct ParseAhead::Snapshot {
   SpecialSources table{};
   std::int64_t first = 0;
   bool xml_translate = false;
-  const RunPlan* plan = nullptr;
   WordLists lists;
   std::unique_ptr<GenderList> genders;  // null: none
   GenderExtent gender_extent;
@@ -151,7 +150,6 @@ struct ParseAhead::Snapshot {
     table = s.table;
     first = s.first;
     xml_translate = r.xml_translate;
-    plan = s.plan;
     std::memcpy(&lists, s.lists, sizeof(WordLists));
     if (r.genders != nullptr) {
       genders = std::make_unique<GenderList>();
@@ -200,9 +198,9 @@ ParseAhead::ParseAhead(const Setup& setup)
     : snapshot_(std::make_unique<Snapshot>(setup)), slots_(kSlots), released_(setup.first) {}
 
 std::unique_ptr<ParseAhead> ParseAhead::Start(const Setup& setup, TableCopies copies) {
-  if (copies.empty() || setup.workers < 1) return nullptr;
+  if (copies.empty()) return nullptr;
   std::unique_ptr<ParseAhead> ahead(new ParseAhead(setup));
-  const int count = std::min<int>(setup.workers, static_cast<int>(copies.size()));
+  const auto count = static_cast<int>(copies.size());
   for (int w = 0; w < count; ++w) {
     auto worker = std::make_unique<Worker>();
     worker->index = w;

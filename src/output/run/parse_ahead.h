@@ -39,9 +39,8 @@ class ParseAhead {
     ParseSteps steps;
     SpecialSources table{};
     std::int64_t first = 0;  // the first record (counted from 0 as read) to parse
-    int workers = 1;
   };
-  // Copies of the input tables, taken before the run's first read, one per worker.
+  // Copies of the input tables, taken before the run's first read: one per worker to start.
   using TableCopies = std::vector<std::unique_ptr<InputTables>>;
 
   // Null when a worker's input cannot be opened or a thread cannot start.
