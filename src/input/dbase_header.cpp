@@ -74,8 +74,8 @@ DbaseHeaderStatus ReadDbaseHeader(DataInput& input, DbaseHeader& header) {
     header.fields.push_back(std::move(field));
   }
   // A record is read field by field; fields that run past the record would eat the next one.
-  if (header.record_length > kDbaseMaxRecord || header.fields_length > header.record_length)
-    return DbaseHeaderStatus::kRecordTooLong;
+  // A record of any length the header can give is read whole: only the shown line is cut.
+  if (header.fields_length > header.record_length) return DbaseHeaderStatus::kRecordTooLong;
   if (!input.Seek(header.header_length)) return DbaseHeaderStatus::kUnreadable;
   return DbaseHeaderStatus::kOk;
 }

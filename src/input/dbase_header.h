@@ -33,11 +33,10 @@ enum class DbaseHeaderStatus {
   kOk,
   kUnreadable,     // the header or a descriptor is cut short
   kTooManyFields,  // more fields than the input field table holds
-  kRecordTooLong,  // the fields overrun the record, or a record overruns the line buffer
+  kRecordTooLong,  // the fields overrun the record
 };
 
 inline constexpr int kDbaseMaxFields = 1500;
-inline constexpr std::size_t kDbaseMaxRecord = 32767;
 
 // Reads the header from the start of `input` and leaves the input at the first record.
 [[nodiscard]] DbaseHeaderStatus ReadDbaseHeader(DataInput& input, DbaseHeader& header);

@@ -210,6 +210,7 @@ TEST(DbaseHeaderTest, StatusByHeader) {
       {"two fields", DbaseBytes(2, 11), DbaseHeaderStatus::kOk},
       {"record longer than its fields", DbaseBytes(2, 20), DbaseHeaderStatus::kOk},
       {"fields overrun the record", DbaseBytes(2, 10), DbaseHeaderStatus::kRecordTooLong},
+      {"record past the shown line", DbaseBytes(2, 40000), DbaseHeaderStatus::kOk},
       {"1500 fields", DbaseBytes(1500, 7501), DbaseHeaderStatus::kOk},
       {"1501 fields", DbaseBytes(1501, 7506), DbaseHeaderStatus::kTooManyFields},
       {"cut short", DbaseBytes(2, 11).substr(0, 40), DbaseHeaderStatus::kUnreadable},

@@ -7,11 +7,13 @@
 
 #include "input/ebcdic.h"
 #include "strings/fixed_text.h"
+#include "window/conversion_fixture.h"
 #include "window/view_fixture.h"
 
 namespace vt {
 namespace {
 
+using testing::Click;
 using testing::ViewTest;
 
 constexpr const char* kEnd = "*** End of File Reached ***";
@@ -317,32 +319,40 @@ TEST_F(InputScenarioTest, EbcdicSwitchRestoresTheStartBlockAndReadsRecordsTransl
   EXPECT_TRUE(v.StartOfFileBuffer == before) << "switching back restores every byte";
 }
 
+struct DbaseColumn {
+  std::string name;
+  char type;
+  int length;
+};
+
+// The header of a dBase III table last updated on 4 March 2024, with its field descriptors.
+std::string DbaseHead(const std::vector<DbaseColumn>& columns, int records, int record_length) {
+  std::string bytes(32, '\0');
+  bytes[0] = 3;
+  bytes[1] = 124;
+  bytes[2] = 3;
+  bytes[3] = 4;
+  bytes[4] = static_cast<char>(records);
+  const int header = 32 + 32 * static_cast<int>(columns.size()) + 1;
+  bytes[8] = static_cast<char>(header & 0xFF);
+  bytes[9] = static_cast<char>(header >> 8);
+  bytes[10] = static_cast<char>(record_length & 0xFF);
+  bytes[11] = static_cast<char>(record_length >> 8);
+  for (const DbaseColumn& c : columns) {
+    std::string d(32, '\0');
+    d.replace(0, c.name.size(), c.name);
+    d[11] = c.type;
+    d[16] = static_cast<char>(c.length);
+    bytes += d;
+  }
+  return bytes + '\r';
+}
+
 // A dBase III table with a character, a numeric and an integer field, the second record
 // flagged deleted and two bytes of slack after the fields.
 std::string SmallDbase() {
-  std::string bytes(32, '\0');
-  bytes[0] = 3;
-  bytes[1] = 124;  // 2024
-  bytes[2] = 3;
-  bytes[3] = 4;
-  bytes[4] = 3;
-  const int header = 32 + 3 * 32 + 1;
-  bytes[8] = static_cast<char>(header);
-  const int record = 1 + 6 + 4 + 4 + 2;
-  bytes[10] = static_cast<char>(record);
-  const struct {
-    const char* name;
-    char type;
-    int length;
-  } fields[] = {{"NAME", 'C', 6}, {"QTY", 'N', 4}, {"CODE", 'I', 4}};
-  for (const auto& f : fields) {
-    std::string d(32, '\0');
-    d.replace(0, std::strlen(f.name), f.name);
-    d[11] = f.type;
-    d[16] = static_cast<char>(f.length);
-    bytes += d;
-  }
-  bytes += '\r';
+  std::string bytes =
+      DbaseHead({{"NAME", 'C', 6}, {"QTY", 'N', 4}, {"CODE", 'I', 4}}, 3, 1 + 6 + 4 + 4 + 2);
   bytes += std::string(" Ann      7\x01\0\0\0zz", 17);
   bytes += std::string("*Bob     12\xFF\xFF\xFF\xFFzz", 17);
   bytes += std::string(" Cy       3\x02\0\0\0", 15);  // short last record
@@ -385,6 +395,43 @@ TEST_F(InputScenarioTest, DbaseRefusalsReturnToNoInput) {
   EXPECT_TRUE(v.Open1.Enabled());
   EXPECT_FALSE(v.PageControl.Enabled());
   EXPECT_EQ(v.DbaseInputActive, 0);
+}
+
+// Field f of record r in a table of 150 character fields of 250 bytes: a record of 37,501
+// bytes, longer than the shown line.
+std::string WideValue(int r, int f) {
+  std::string value = std::to_string(r) + "." + std::to_string(f);
+  value.resize(249, '-');
+  return value + '|';
+}
+
+TEST_F(InputScenarioTest, DbaseRecordLongerThanTheShownLineIsReadWhole) {
+  std::vector<DbaseColumn> columns;
+  for (int f = 1; f <= 150; ++f) columns.push_back({"F" + std::to_string(f), 'C', 250});
+  std::string bytes = DbaseHead(columns, 3, 1 + 150 * 250);
+  for (int r = 1; r <= 3; ++r) {
+    bytes += ' ';
+    for (int f = 1; f <= 150; ++f) bytes += WideValue(r, f);
+  }
+  TParseView& v = OpenInput("wide.dbf", bytes + '\x1A');
+  ASSERT_TRUE(fakes.messages.shown.empty());
+  ASSERT_EQ(v.DbaseInputActive, 1);
+  EXPECT_EQ(Names(v).size(), 150u);
+  EXPECT_EQ(v.InputFieldValues[150], WideValue(1, 150));
+  EXPECT_EQ(v.InputLine.size(), 131u * 250) << "the shown line stops below 32,766 characters";
+  v.NextButton.UserClick();
+  v.NextButton.UserClick();
+  EXPECT_EQ(Values(v).back(), WideValue(3, 150));
+  EXPECT_FALSE(v.NextButton.Enabled());
+  v.PrevButton.UserClick();
+  EXPECT_EQ(v.InputFieldValues[1], WideValue(2, 1));
+  EXPECT_EQ(v.InputFieldValues[150], WideValue(2, 150));
+
+  testing::SetUpFields(v, {{"First", 1, 250, 0, ""}, {"Last", 150, 250, 0, ""}});
+  Click(v.TabDelimitedOutputButton);
+  std::string expected;
+  for (int r = 1; r <= 3; ++r) expected += WideValue(r, 1) + "\t" + WideValue(r, 150) + "\r\n";
+  EXPECT_EQ(testing::RunInto(v, fakes.dialogs, Path("wide.txt")), expected);
 }
 
 // A table written by an independent dBase tool, when one is installed.
