@@ -10,8 +10,6 @@
 #include <emmintrin.h>
 #endif
 
-#include "strings/fixed_text.h"
-
 namespace vt {
 
 namespace {
@@ -119,8 +117,7 @@ void EnsureSlots(Slots& slots, const SplitLimits& limits) {
 }
 
 template <typename Store>
-int CutComma(std::string_view record, const SplitLimits& limits, const Store& store) {
-  std::string_view rest = UpToNul(record);
+int CutComma(std::string_view rest, const SplitLimits& limits, const Store& store) {
   if (!rest.empty() && rest.back() == '"') rest.remove_suffix(1);
   const char* const text = rest.data();
   const std::size_t size = rest.size();
@@ -168,8 +165,7 @@ int CutComma(std::string_view record, const SplitLimits& limits, const Store& st
 }
 
 template <typename Store>
-int CutAt(std::string_view record, char delimiter, const SplitLimits& limits, const Store& store) {
-  const std::string_view rest = UpToNul(record);
+int CutAt(std::string_view rest, char delimiter, const SplitLimits& limits, const Store& store) {
   ByteScan delimiters(rest, delimiter);
   std::size_t at = 0;
   int i = 0;

@@ -19,7 +19,7 @@ struct SplitLimits {
 // Cuts a comma-delimited record into values[1..n] and returns n. A final quote of the record is
 // dropped first; a field that starts with a quote runs to the next quote followed by a comma
 // (without its quotes), any other field to the next comma; doubled quotes are not escapes and
-// blanks are kept. A trailing comma makes no empty last field. The record ends at its first NUL.
+// blanks are kept. A trailing comma makes no empty last field. A NUL is a byte of its field.
 // `values` grows to at least max_fields + 1 entries; their storage is reused between calls.
 int SplitCommaRecord(std::string_view record, std::vector<std::string>& values,
                      const SplitLimits& limits = {});

@@ -142,6 +142,49 @@ TEST_F(InputScenarioTest, OtherDelimiterChosenFromTheList) {
   EXPECT_EQ(Values(v), (std::vector<std::string>{"d", "e"}));
 }
 
+// A NUL inside a field is a byte of that field for every cutter: in the type guess, in the
+// record shown, stepping back to it, and in the converted file.
+TEST_F(InputScenarioTest, NulInsideAFieldIsKeptByEveryCutter) {
+  const struct {
+    const char* name;
+    std::string file;
+    tk::RadioButton TParseView::*guess;  // the type the open guesses
+    tk::RadioButton TParseView::*type;
+  } rows[] = {
+      {"comma", std::string("\"a\0b\",\"c\"\n\"def\",\"g\"\n", 18),
+       &TParseView::DelimitedInputButton, &TParseView::DelimitedInputButton},
+      {"tab", std::string("a\0b\tc\ndef\tg\n", 12), &TParseView::TabInputButton,
+       &TParseView::TabInputButton},
+      {"other delimiter", std::string("a\0b|c\ndef|g\n", 12), &TParseView::FixedInputButton,
+       &TParseView::SpecialInputButton},
+      {"fixed", std::string("a\0bc\ndefg\n", 10), &TParseView::FixedInputButton,
+       &TParseView::FixedInputButton},
+  };
+  const std::vector<std::string> first = {std::string("a\0b", 3), "c"};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TParseView& v = OpenInput("nul.txt", row.file);
+    EXPECT_TRUE((v.*row.guess).Checked()) << "guessed from the first line, NUL and all";
+    if (row.type == &TParseView::SpecialInputButton) {
+      Click(v.SpecialInputButton);
+      testing::TypeAndEnter(v.SpecialDelimiterInputBox, "|");
+    } else if (row.type == &TParseView::FixedInputButton) {
+      v.InputRecordMarkerLabel.UserMouseMove(2 * v.YardStick.Geometry().width + 1, 3);
+      Click(v.InputRecordMarkerLabel);
+    }
+    EXPECT_EQ(Values(v), first);
+    while (v.RecordNumber < 2) v.NextButton.UserClick();
+    EXPECT_EQ(Values(v), (std::vector<std::string>{"def", "g"}));
+    v.PrevButton.UserClick();
+    EXPECT_EQ(Values(v), first);
+
+    testing::SetUpFields(v, {{"One", 1, 3, 0, ""}, {"Two", 2, 1, 0, ""}});
+    Click(v.TabDelimitedOutputButton);
+    EXPECT_EQ(testing::RunInto(v, fakes.dialogs, Path(std::string("out ") + row.name)),
+              std::string("a\0b\tc\r\ndef\tg\r\n", 14));
+  }
+}
+
 TEST_F(InputScenarioTest, FixedFormatDividers) {
   TParseView& v = OpenInput("fixed.txt", "ABCDEFGHIJKLMNOP\nQRSTUVWXYZ\n");
   EXPECT_TRUE(v.FixedInputButton.Checked());
