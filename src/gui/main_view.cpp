@@ -205,7 +205,7 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() == QEvent::MouseMove) {
     return MouseMove(control, *static_cast<QWidget*>(watched), *static_cast<QMouseEvent*>(event));
   }
-  if (control == nullptr) return false;
+  if (control == nullptr) return WindowClick(*static_cast<QWidget*>(watched), *event);
   switch (event->type()) {
     case QEvent::KeyPress:
       if (control->Kind() == tk::ControlKind::kEdit ||
@@ -220,6 +220,19 @@ bool MainView::eventFilter(QObject* watched, QEvent* event) {
     default:
       return false;
   }
+}
+
+bool MainView::WindowClick(QWidget& area, QEvent& event) {
+  if (event.type() != QEvent::MouseButtonRelease) return false;
+  const auto& mouse = static_cast<QMouseEvent&>(event);
+  const QPoint pos = mouse.position().toPoint();
+  // Only on the bare window: a click that a control below the mouse let through is no click on it.
+  if (mouse.button() != Qt::LeftButton || !area.rect().contains(pos) ||
+      area.childAt(pos) != nullptr) {
+    return false;
+  }
+  Act([&] { window_.UserClick(); });
+  return true;
 }
 
 bool MainView::EditKey(tk::Edit& edit, QObject* line, QEvent* event) {
@@ -324,6 +337,9 @@ bool MainView::MouseEvent(tk::Control& control, QObject* watched, QEvent* event)
       return true;
     case tk::ControlKind::kPanel:
       Act([&] { static_cast<tk::Panel&>(control).UserClick(); });
+      return true;
+    case tk::ControlKind::kImage:
+      Act([&] { static_cast<tk::Image&>(control).UserClick(); });
       return true;
     case tk::ControlKind::kMemo:
     case tk::ControlKind::kRichEdit:

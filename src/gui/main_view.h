@@ -1,6 +1,7 @@
 // MainView: the Qt main window that shows a tk::Window's controls and feeds user actions back.
 #pragma once
 
+#include <QImage>
 #include <QMainWindow>
 #include <QPointer>
 #include <functional>
@@ -77,6 +78,7 @@ class MainView : public QMainWindow {
     int shown_top = -1;
     int shown_color = -1;
     std::string shown_hint;
+    QImage shown_picture;
     tk::Bounds model_size;      // the size the model gave when the widget was made
     std::string model_caption;  // and its caption then
     bool floating = false;
@@ -107,6 +109,8 @@ class MainView : public QMainWindow {
   void RemoveEntry(const tk::Control* control);
   // Reads the widget's mouse moves and clicks for the control (nullptr: the window itself).
   void Watch(QWidget* widget, tk::Control* control);
+  // A left click on one of the window's own areas, off every control.
+  bool WindowClick(QWidget& area, QEvent& event);
   bool EditKey(tk::Edit& edit, QObject* line, QEvent* event);
   bool MouseEvent(tk::Control& control, QObject* watched, QEvent* event);
   bool ListMouse(Entry& entry, QMouseEvent& mouse);

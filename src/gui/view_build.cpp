@@ -312,6 +312,9 @@ void MainView::ApplySizes(Entry& entry) {
     case tk::ControlKind::kLabel:
       SizeLabel(entry);
       return;
+    case tk::ControlKind::kImage:
+      entry.shown_picture = QImage();  // drawn again at the new scale
+      return;
     case tk::ControlKind::kStatusBar:
       for (std::size_t i = 0; i + 1 < entry.panels.size(); ++i) {
         if (entry.panels[i]) entry.panels[i]->setMinimumWidth(static_cast<int>(150 * scale));
@@ -431,6 +434,11 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       // A click selects on release (itemClicked, also for the selected row); the keys that move
       // the selection select. Qt's own moves of the current row (focus, new items) are no choice.
       list->on_key_select = [this, model](int row) { Act([=] { model->UserSelect(row); }); };
+      list->on_key_down = [this, model](int key) {
+        int result = 0;
+        Act([&] { result = model->UserKeyDown(key); });
+        return result == key;
+      };
       connect(list, &QListWidget::itemClicked, this, [this, model, list](QListWidgetItem* item) {
         const int row = list->row(item);
         Act([model, row] { model->UserSelect(row); });
@@ -505,6 +513,11 @@ QWidget* MainView::MakeWidget(Entry& entry) {
       auto* label = new TextLabel(this);
       Watch(label, control);
       return label;
+    }
+    case tk::ControlKind::kImage: {
+      auto* picture = new QLabel(this);
+      Watch(picture, control);
+      return picture;
     }
     case tk::ControlKind::kPanel: {
       auto* frame = new QFrame(this);

@@ -46,6 +46,21 @@ QString JoinLines(const std::vector<std::string>& lines) {
   return text;
 }
 
+// A picture with the wrong number of pixels is no picture.
+QImage ImageOf(const tk::Picture& picture) {
+  const auto count = static_cast<std::size_t>(std::max(picture.width, 0)) *
+                     static_cast<std::size_t>(std::max(picture.height, 0));
+  if (count == 0 || picture.pixels.size() != count) return QImage();
+  QImage image(picture.width, picture.height, QImage::Format_RGB32);
+  for (int y = 0; y < picture.height; ++y) {
+    for (int x = 0; x < picture.width; ++x) {
+      const std::uint32_t pixel = picture.pixels[static_cast<std::size_t>(y * picture.width + x)];
+      image.setPixel(x, y, 0xFF000000u | (pixel & 0xFFFFFFu));
+    }
+  }
+  return image;
+}
+
 }  // namespace
 
 void MainView::Sync() {
@@ -126,6 +141,16 @@ void MainView::SyncEntry(Entry& entry) {
         static_cast<QLabel&>(widget).setText(FromCp1252(entry.shown_text));
       }
       return;
+    case tk::ControlKind::kImage: {
+      const QImage image = ImageOf(static_cast<tk::Image&>(control).Pixels());
+      if (!entry.shown_picture.isNull() && image == entry.shown_picture) return;
+      entry.shown_picture = image;
+      // Whole pixels, so that the picture stays sharp.
+      const int scale = std::max(1, qRound(Scale()));
+      static_cast<QLabel&>(widget).setPixmap(QPixmap::fromImage(
+          image.scaled(image.size() * scale, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
+      return;
+    }
     case tk::ControlKind::kPanel:
       if (entry.caption && entry.shown_text != control.Caption()) {
         entry.shown_text = control.Caption();

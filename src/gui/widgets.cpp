@@ -8,8 +8,48 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "toolkit/control.h"
+
 namespace vt::gui {
 namespace {
+
+// The code a list's key-down handler hears; 0 for keys the program has no code for.
+int KeyDownCode(const QKeyEvent& event) {
+  const int key = event.key();
+  // Qt's letter and digit keys are their upper-case characters, as the codes are.
+  if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)) return key;
+  switch (key) {
+    case Qt::Key_Backspace:
+      return tk::kKeyBack;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return tk::kKeyReturn;
+    case Qt::Key_Escape:
+      return tk::kKeyEscape;
+    case Qt::Key_Space:
+      return tk::kKeySpace;
+    case Qt::Key_PageUp:
+      return tk::kKeyPageUp;
+    case Qt::Key_PageDown:
+      return tk::kKeyPageDown;
+    case Qt::Key_End:
+      return tk::kKeyEnd;
+    case Qt::Key_Home:
+      return tk::kKeyHome;
+    case Qt::Key_Left:
+      return tk::kKeyLeft;
+    case Qt::Key_Up:
+      return tk::kKeyUp;
+    case Qt::Key_Right:
+      return tk::kKeyRight;
+    case Qt::Key_Down:
+      return tk::kKeyDown;
+    case Qt::Key_Delete:
+      return tk::kKeyDelete;
+    default:
+      return 0;
+  }
+}
 
 bool MovesInList(int key) {
   switch (key) {
@@ -32,6 +72,11 @@ bool MovesInGrid(int key) {
 }  // namespace
 
 void UserList::keyPressEvent(QKeyEvent* event) {
+  const int code = KeyDownCode(*event);
+  if (code != 0 && on_key_down && !on_key_down(code)) {
+    event->accept();
+    return;
+  }
   const int before = currentRow();
   QListWidget::keyPressEvent(event);
   const int row = currentRow();

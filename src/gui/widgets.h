@@ -13,10 +13,13 @@ namespace vt::gui {
 // Qt moves a list's current row when the list gains the focus or its items change; only the
 // keys that move the selection (Up, Down, PageUp, PageDown, Home, End) are a user's choice. The
 // focus leaves the current row where it was, so that Down from no selection selects the first.
+// The program hears a key by its code before the list moves on it, and may swallow it.
 class UserList : public QListWidget {
  public:
   using QListWidget::QListWidget;
   std::function<void(int row)> on_key_select;
+  // Returns false when the key goes no further.
+  std::function<bool(int key_code)> on_key_down;
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

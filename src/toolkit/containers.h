@@ -1,6 +1,7 @@
 // Static and container controls: labels, panels, group boxes, tab sheets and the page control.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -22,6 +23,29 @@ class Label : public Control {
 
  private:
   bool fixed_pitch_ = false;
+};
+
+// A picture of width x height pixels, row by row from the top left, each 0xRRGGBB.
+struct Picture {
+  int width = 0;
+  int height = 0;
+  std::vector<std::uint32_t> pixels;
+};
+
+// A picture shown at its pixel size (scaled with the window); clicks as a label does.
+class Image : public Control {
+ public:
+  Image(Window& window, std::string name, Control* parent = nullptr)
+      : Control(window, ControlKind::kImage, std::move(name), parent) {}
+  Handler on_click;
+  void UserClick() {
+    if (Reachable()) Fire(on_click);
+  }
+  const Picture& Pixels() const { return picture_; }
+  void SetPicture(Picture picture) { picture_ = std::move(picture); }
+
+ private:
+  Picture picture_;
 };
 
 // A panel holds other controls and may show a caption of its own.

@@ -31,6 +31,8 @@ const char* KindName(ControlKind kind) {
       return "StringGrid";
     case ControlKind::kLabel:
       return "Label";
+    case ControlKind::kImage:
+      return "Image";
     case ControlKind::kPanel:
       return "Panel";
     case ControlKind::kGroupBox:

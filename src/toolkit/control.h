@@ -22,6 +22,7 @@ enum class ControlKind {
   kRichEdit,
   kStringGrid,
   kLabel,
+  kImage,
   kPanel,
   kGroupBox,
   kScrollBar,
@@ -50,6 +51,25 @@ enum class Align {
 using Handler = std::function<void()>;
 using MouseHandler = std::function<void(int x, int y)>;
 using KeyHandler = std::function<void(char& key)>;
+// A key down by its code, whether or not it types a character; set it to 0 to swallow it.
+using KeyDownHandler = std::function<void(int& key)>;
+
+// Codes of the keys that type nothing; a letter or digit key's code is its upper-case character.
+enum KeyCode : int {
+  kKeyBack = 8,
+  kKeyReturn = 13,
+  kKeyEscape = 27,
+  kKeySpace = 32,
+  kKeyPageUp = 33,
+  kKeyPageDown = 34,
+  kKeyEnd = 35,
+  kKeyHome = 36,
+  kKeyLeft = 37,
+  kKeyUp = 38,
+  kKeyRight = 39,
+  kKeyDown = 40,
+  kKeyDelete = 46,
+};
 
 // Position and size in the window's units (a 13-pixel text line): left and top within the
 // window's client area. The model sets them where it places a floating panel; a front end that

@@ -59,6 +59,13 @@ void ListBox::UserDragDrop(int row) {
   if (Reachable() && on_drag_drop) on_drag_drop(row < Count() ? row : -1);
 }
 
+int ListBox::UserKeyDown(int key) {
+  if (!Reachable()) return 0;
+  SetFocus();
+  if (on_key_down) on_key_down(key);
+  return key;
+}
+
 StringGrid::StringGrid(Window& window, std::string name, int columns, int rows, Control* parent)
     : Control(window, ControlKind::kStringGrid, std::move(name), parent),
       columns_(columns),

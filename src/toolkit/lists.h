@@ -20,6 +20,7 @@ class ListBox : public Control {
   std::function<void(bool right_button, int row)> on_mouse_down;
   // A drag that started in this list was dropped on a row (-1: below the rows).
   std::function<void(int row)> on_drag_drop;
+  KeyDownHandler on_key_down;
 
   const std::vector<std::string>& Items() const { return items_; }
   int Count() const { return static_cast<int>(items_.size()); }
@@ -49,6 +50,9 @@ class ListBox : public Control {
   void UserDoubleClick(int row);
   void UserMouseDown(bool right_button, int row);
   void UserDragDrop(int row);
+  // A user pressed a key in the list; returns the key after the handler (0 when swallowed), for
+  // the front end to move the selection on.
+  int UserKeyDown(int key);
 
  private:
   std::vector<std::string> items_;

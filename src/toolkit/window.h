@@ -42,6 +42,10 @@ class Window {
     if (on_mouse_move) on_mouse_move(x, y);
   }
 
+  // A click on the window itself, outside every control.
+  Handler on_click;
+  void UserClick() { Fire(on_click); }
+
   // The window's own events; a front end fires them: create once the window object exists,
   // show when it first appears, close when the user closes it, destroy at the very end.
   Handler on_create;
