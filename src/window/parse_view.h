@@ -232,6 +232,7 @@ class TParseView : public tk::Window,
   void FillOutputClick();
   void OutputFieldNamesListBoxClick();
   void OutputFieldNamesListBoxExit();
+  void OutputFieldNamesListBoxKeyDown(int& key);
   void ParsedItemNamesClick();
   void ParsedItemNamesExit();
   void OutputHintClick();

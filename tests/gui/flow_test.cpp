@@ -1,5 +1,6 @@
 // The main job done through the real widgets only: open a file, define output fields, save.
 #include <QFontMetricsF>
+#include <QLabel>
 
 #include "flow_fixture.h"
 
@@ -65,6 +66,40 @@ TEST_F(FlowTest, PointingAtARecordColumnReadsItsPosition) {
     QTest::mouseMove(record, QPoint(static_cast<int>((column + 0.5) * cell), 4));
     EXPECT_EQ(window->Position.Caption(), std::to_string(column + 1));
   }
+}
+
+// Left in the output field list is the rename button's arrow: the name is typed at once.
+TEST_F(FlowTest, LeftOnTheOutputFieldListOpensTheRename) {
+  Open(kFlowInput);
+  ClickTab(window->OutputConfiguration);
+  Click(window->AddFieldButton);
+  ClickRow(window->OutputFieldNamesListBox, 0);
+  auto* list = Widget<QListWidget>(window->OutputFieldNamesListBox);
+  ASSERT_EQ(QApplication::focusWidget(), list);
+  QTest::keyClick(list, Qt::Key_Left);
+  EXPECT_EQ(QApplication::focusWidget(), view->WidgetOf(window->RenameEditBox));
+  EXPECT_EQ(list->currentRow(), 0);
+  EXPECT_EQ(window->OutputFieldNamesListBox.ItemIndex(), 0);
+  Type("Given");
+  Press(Qt::Key_Return);
+  EXPECT_EQ(OutputName(1), "Given");
+}
+
+TEST_F(FlowTest, SplashGoesOnAClickOnItsPictureOrOnTheWindow) {
+  QWidget* splash = view->WidgetOf(window->Splash);
+  ASSERT_TRUE(splash->isVisible());
+  auto* picture = Widget<QLabel>(window->Image1);
+  EXPECT_FALSE(picture->pixmap().isNull());
+  Click(window->Image1);
+  EXPECT_FALSE(splash->isVisible());
+
+  ChooseMenu(window->Help1, window->About1);
+  ASSERT_TRUE(splash->isVisible());
+  QWidget* central = view->centralWidget();
+  const QPoint bare(2, central->height() - 1);
+  ASSERT_EQ(central->childAt(bare), nullptr);
+  QTest::mouseClick(central, Qt::LeftButton, {}, bare);
+  EXPECT_FALSE(splash->isVisible());
 }
 
 }  // namespace

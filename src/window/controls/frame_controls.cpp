@@ -1,6 +1,8 @@
 // Frame controls: captions and starting states of the menus, tool buttons and sheets.
 #include "window/controls/frame_controls.h"
 
+#include "window/controls/splash_picture.h"
+
 namespace vt {
 
 FrameControls::FrameControls(tk::Window& window) : w_(window) {
@@ -54,6 +56,7 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   InstructionHints.SetLines({"Instruction Hints"});
   InstructionHints.SetColor(0xFFFF80);
   LowHint.SetColor(0xFFFF80);
+  Image1.SetPicture(SplashPicture());
   SplashTitle.SetCaption("Vontrask");
   SplashSubtitle.SetCaption("Converts data files from one layout into another");
   Splash.SetTop(160);  // over the sheets, clear of the tool buttons

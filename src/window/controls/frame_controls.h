@@ -88,6 +88,7 @@ struct FrameControls {
   tk::Memo InstructionHints{w_, "InstructionHints"};
   tk::Memo LowHint{w_, "LowHint"};
   tk::Panel Splash{w_, "Splash"};
+  tk::Image Image1{w_, "Image1", &Splash};
   tk::Label SplashTitle{w_, "SplashTitle", &Splash};
   tk::Label SplashSubtitle{w_, "SplashSubtitle", &Splash};
   tk::Label VersionLabel{w_, "VersionLabel", &Splash};

@@ -27,7 +27,7 @@ void TParseView::BindHoverHandlers() {
   on_mouse_move = back_to_form;
   for (tk::Control* c : std::initializer_list<tk::Control*>{
            &ToolPanel, &ExitButton, &HelpButton, &NextButton, &PrevButton, &OutputButton,
-           &ListOtherTabs, &InitialInstructions, &Splash, &SplashTitle, &SplashSubtitle,
+           &ListOtherTabs, &InitialInstructions, &Splash, &Image1, &SplashTitle, &SplashSubtitle,
            &VersionLabel, &PanelLineDivision, &FileNameLabel}) {
     c->on_mouse_move = back_to_form;
   }

@@ -36,6 +36,8 @@ void TParseView::BindWindowHandlers() {
   for (tk::Label* label : {&SplashTitle, &SplashSubtitle, &VersionLabel})
     label->on_click = [this] { SplashClick(); };
   Splash.on_click = [this] { SplashClick(); };
+  Image1.on_click = [this] { SplashClick(); };
+  on_click = [this] { SplashClick(); };
   InstructionHints.on_click = [this] { InstructionHints.SetVisible(false); };
   LowHint.on_click = [this] { LowHint.SetVisible(false); };
   BindHoverHandlers();

@@ -71,6 +71,13 @@ void TParseView::OutputFieldNamesListBoxExit() {
   InstructionHints.SetVisible(false);
 }
 
+// Left points at the rename box: it renames the selected field.
+void TParseView::OutputFieldNamesListBoxKeyDown(int& key) {
+  if (key != tk::kKeyLeft) return;
+  RenameFieldButton.Click();
+  key = 0;
+}
+
 void TParseView::ParsedItemNamesExit() {
   InstructionHints.SetVisible(false);
 }

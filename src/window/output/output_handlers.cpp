@@ -1,4 +1,5 @@
 // Output handlers: the binding of the output side's controls, and the automatic field widths.
+#include <initializer_list>
 #include <string>
 
 #include "input/page_image.h"
@@ -24,6 +25,7 @@ void TParseView::BindOutputHandlers() {
 
   OutputFieldNamesListBox.on_click = [this] { OutputFieldNamesListBoxClick(); };
   OutputFieldNamesListBox.on_exit = [this] { OutputFieldNamesListBoxExit(); };
+  OutputFieldNamesListBox.on_key_down = [this](int& key) { OutputFieldNamesListBoxKeyDown(key); };
   OutputFieldNamesListBox.on_mouse_down = [this](bool right, int row) {
     OutputFieldNamesListBoxMouseDown(right, row);
   };
@@ -31,7 +33,8 @@ void TParseView::BindOutputHandlers() {
   ParsedItemNames.on_click = [this] { ParsedItemNamesClick(); };
   ParsedItemNames.on_exit = [this] { ParsedItemNamesExit(); };
   OutputRecordScrollBar.on_change = [this] { OutputRecordScrollBarChange(); };
-  OutputRecordLabel.on_mouse_move = [this](int x, int y) { OutputRecordPanelMouseMove(x, y); };
+  for (tk::Control* c : std::initializer_list<tk::Control*>{&OutputRecordPanel, &OutputRecordLabel})
+    c->on_mouse_move = [this](int x, int y) { OutputRecordPanelMouseMove(x, y); };
 
   AddFieldButton.on_click = [this] { AddFieldButtonClick(); };
   InsertFieldButton.on_click = [this] { InsertFieldButtonClick(); };

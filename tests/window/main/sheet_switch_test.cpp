@@ -2,6 +2,7 @@
 // the log menu, the enlarged view and the splash panel.
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <string>
 
@@ -246,6 +247,24 @@ TEST_F(SheetSwitchTest, EnlargedViewTogglesAndSaysWhy) {
   EXPECT_TRUE(view.Splash.Visible());
   view.SplashSubtitle.UserClick();
   EXPECT_FALSE(view.Splash.Visible());
+}
+
+TEST_F(SheetSwitchTest, SplashHidesOnAClickOnItsPictureOrOnTheWindow) {
+  TParseView& view = CreateAndShow();
+  const struct {
+    const char* where;
+    std::function<void()> click;
+  } clicks[] = {
+      {"the picture", [&] { view.Image1.UserClick(); }},
+      {"the window", [&] { view.UserClick(); }},
+  };
+  for (const auto& click : clicks) {
+    SCOPED_TRACE(click.where);
+    EXPECT_TRUE(view.Splash.Visible());
+    click.click();
+    EXPECT_FALSE(view.Splash.Visible());
+    view.About1.UserClick();
+  }
 }
 
 TEST_F(SheetSwitchTest, HoverPanelOfAGeneratedSourceNeedsASteadyMouseNearTheEdge) {

@@ -90,6 +90,54 @@ TEST_F(OutputSheetTest, AddedFieldsTakeInputFieldsAsSources) {
   EXPECT_EQ(view.OutputRecord, "<Col11_20>Smith</Col11_20><Col21_30>12</Col21_30>");
 }
 
+TEST_F(OutputSheetTest, LeftOnTheFieldListRenamesTheSelectedField) {
+  TParseView& view = Start({{"A", "a"}, {"B", "b"}});
+  Click(view.AddFieldButton);
+  SelectOutputField(view, 0);
+  const struct {
+    int key;
+    bool renames;
+  } keys[] = {{tk::kKeyRight, false}, {tk::kKeyLeft, true}};
+  for (const auto& key : keys) {
+    SCOPED_TRACE(key.key);
+    EXPECT_EQ(view.OutputFieldNamesListBox.UserKeyDown(key.key), key.renames ? 0 : key.key)
+        << "swallowed only when it renames";
+    EXPECT_EQ(view.RenameEditBox.Enabled(), key.renames);
+    EXPECT_EQ(view.RenameEditBox.Focused(), key.renames);
+    EXPECT_EQ(view.OutputFieldNamesListBox.ItemIndex(), 0);
+  }
+  TypeAndEnter(view.RenameEditBox, "Given");
+  EXPECT_EQ(Name(view, 1), "Given");
+}
+
+// The column under the mouse, over the record's line or anywhere on its panel.
+TEST_F(OutputSheetTest, MouseOverTheOutputRecordReadsTheColumn) {
+  TParseView& view = Start({{"A", std::string(300, 'a').c_str()}});
+  ClickInputField(view, 0);
+  const int cell = view.YardStick.Geometry().width;
+  view.OutputRecordScrollBar.UserSetPosition(10);
+  const int offset = view.OutputRecordOffset;
+  ASSERT_GT(offset, 0);
+  const struct {
+    tk::Control* control;
+    int x;
+    int column;  // from the scrolled start
+  } moves[] = {
+      {&view.OutputRecordPanel, 0, 1},
+      {&view.OutputRecordPanel, 3 * cell + 1, 4},
+      {&view.OutputRecordLabel, 5 * cell, 6},
+  };
+  for (const auto& move : moves) {
+    SCOPED_TRACE(move.control->Name());
+    view.ExitButton.UserMouseMove(1, 1);
+    ASSERT_FALSE(view.OutputPosition.Visible());
+    move.control->UserMouseMove(move.x, 4);
+    EXPECT_TRUE(view.OutputPositionLabel.Visible());
+    EXPECT_TRUE(view.OutputPosition.Visible());
+    EXPECT_EQ(view.OutputPosition.Caption(), std::to_string(offset + move.column));
+  }
+}
+
 TEST_F(OutputSheetTest, InsertDeleteAndReorderMoveEveryParallelEntry) {
   TParseView& view = Start({{"A", "a"}, {"B", "b"}, {"C", "c"}});
   for (int i = 0; i < 3; ++i) {
