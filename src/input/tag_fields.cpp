@@ -93,11 +93,14 @@ int CutTagFields(InputTables& in, bool whole_page, int selected) {
       if (c >= 1 && c <= 31) c = ' ';
     }
   }
-  // A value ends where any tag's text begins in it (its own included).
+  // A value ends where any tag's text begins in it (its own included), also a tag of the
+  // count that lies after an empty one; an empty text cuts nothing.
+  const int cutters = std::clamp(in.TagCount, 0, kMaxTags);
   for (int k = 1; k <= tags; ++k) {
     std::string& value = in.InputFieldValues[static_cast<std::size_t>(k)];
-    for (int i = 1; i <= tags; ++i) {
-      const std::size_t at = value.find(TextOf(in.TagTexts[static_cast<std::size_t>(i)]));
+    for (int i = 1; i <= cutters; ++i) {
+      const std::string_view cutter = TextOf(in.TagTexts[static_cast<std::size_t>(i)]);
+      const std::size_t at = cutter.empty() ? std::string::npos : value.find(cutter);
       if (at != std::string::npos) value.resize(at);
     }
   }

@@ -25,7 +25,8 @@ inline constexpr int kMaxTags = 99;
 
 // Cuts the tag fields of the page into fields 1..n and returns n. Whole-page mode searches
 // PageText; line mode the page lines, counting occurrences across lines. Each value is cut
-// where any tag's text begins in it. Notes where tag `selected` (1-based) was found.
+// where the text of any tag 1..TagCount begins in it, those after an empty tag included.
+// Notes where tag `selected` (1-based) was found.
 int CutTagFields(InputTables& in, bool whole_page, int selected);
 
 }  // namespace vt

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "output/writers/writers.h"
+#include "prefs/pref_layout.h"
 #include "strings/fixed_text.h"
 #include "window/parse_view.h"
 #include "window/view_fixture.h"
@@ -27,6 +28,17 @@ struct FieldRow {
 inline std::string ReadBytes(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Element `index` of block `block` of a preference file's bytes becomes `bytes`, NUL-padded to
+// the element's width (an int32 as its little-endian bytes).
+inline void SetPrefElement(std::string& file, int block, std::size_t index,
+                           const std::string& bytes) {
+  const PrefBlock& b = PrefBlockAt(block);
+  ASSERT_LE(bytes.size(), b.width) << b.name;
+  ASSERT_LE(b.offset + (index + 1) * b.width, file.size()) << b.name;
+  file.replace(b.offset + index * b.width, b.width,
+               bytes + std::string(b.width - bytes.size(), '\0'));
 }
 
 // Fills the output field table the way the field editors leave it, then refreshes. Only for

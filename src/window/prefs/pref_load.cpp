@@ -156,7 +156,6 @@ void TParseView::RestoreCurrentInput() {
   TagList.Clear();
   for (std::size_t i = 1; i < TagTexts.size() && TagTexts[i][0] != '\0'; ++i)
     TagList.Add(std::string(TextOf(TagTexts[i])));
-  TagCount = TagList.Count();  // the count follows the tags listed
   if (Filter.Checked()) {
     const bool known = FilterSourceField >= 0 && FilterSourceField <= kMaxFields;
     FilterSourceName.SetItems(

@@ -141,6 +141,21 @@ std::vector<Row> Rows() {
              v.TagCount = kMin;
              v.FormLength = 98;
            }},
+      {.name = "TagCountMaxOnTaggedPages",
+       .input_type = &TParseView::PageInputButton,
+       .set =
+           [](TParseView& v) {
+             v.TagCount = kMax;
+             FillBytes(v.TagTexts, 'T');
+             CopyText(v.TagTexts[3], "");
+           },
+       .act =
+           [](TParseView& v) {
+             GoToSheet(v, v.InputConfiguration);
+             Click(v.TagTextButton);
+             Click(v.TaggedData);
+             GoToSheet(v, v.PageInputTab);
+           }},
       {.name = "BinaryLength0",
        .input_type = &TParseView::BinaryInput,
        .set = binary(0, 0),

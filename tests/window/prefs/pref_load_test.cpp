@@ -190,6 +190,40 @@ TEST_F(PrefLoadTest, CopyTakesTheOutputSideOnly) {
       << "from the save; a copy adds nothing";
 }
 
+TEST_F(PrefLoadTest, ATagCountAboveTheListedTagsKeepsTheTagAfterTheGap) {
+  const std::string report = "Page 1\nInvoice: 17\nName: Ann Lee\nTotal: 5\n";
+  TParseView& view = OpenInput("tagged.txt", report);
+  Click(view.PageInputButton);
+  Click(view.TagTextButton);
+  Click(view.TaggedData);
+  GoToSheet(view, view.PageInputTab);
+  Click(view.IgnoreLineEnds);
+  for (const char* tag : {"Invoice: ", "Name: ", "Total: "}) {
+    Click(view.AddTag);
+    TypeAndEnter(view.TagIn, tag);
+  }
+  testing::SetUpFields(view, {{"Name", 2, 0, 0, ""}});
+  Click(view.TabDelimitedOutputButton);
+  Save(view, Path("tags.vnq"));
+  // Seven tags counted, the third empty and "Total: " the fourth.
+  std::string file = testing::ReadBytes(Path("tags.vnq"));
+  testing::SetPrefElement(file, kBlockTagCount, 0, "\x07");
+  testing::SetPrefElement(file, kBlockTagTexts, 3, "");
+  testing::SetPrefElement(file, kBlockTagTexts, 4, "Total: ");
+  WriteFile(Path("gap.vnq"), file);
+
+  TParseView& other = OpenInput("tagged.txt", report);
+  Load(other, Path("gap.vnq"));
+  EXPECT_EQ(other.TagCount, 7);
+  EXPECT_EQ(other.TagList.Items(), (std::vector<std::string>{"Invoice: ", "Name: "}));
+  EXPECT_EQ(other.InputFieldValues[2], "Ann Lee ") << "cut where the fourth tag begins";
+  EXPECT_EQ(testing::RunInto(other, fakes.dialogs, Path("out.txt")), "Ann Lee \r\n");
+  Save(other, Path("again.vnq"));
+  const PrefBlock& count = PrefBlockAt(kBlockTagCount);
+  EXPECT_EQ(testing::ReadBytes(Path("again.vnq")).substr(count.offset, count.size),
+            file.substr(count.offset, count.size));
+}
+
 TEST_F(PrefLoadTest, AHistoryPickLoadsOnceAndLeavesTheCommandLineSlot) {
   TParseView& view = OpenInput("in.csv", "\"a\",\"b\"\n");
   DefineOutput(view);
