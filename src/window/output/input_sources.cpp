@@ -46,6 +46,9 @@ void TParseView::InputFieldNamesListBoxClick() {
 
   if (TaggedData.Checked() && sheet == "PageInputTab" && field < TagTexts.size()) {
     TagList.SetItemIndex(item);
+    // The tag the list now shows is the one Delete and an edit act on; a field that is no
+    // row of the list selects none.
+    SelectedTag = TagList.ItemIndex();
     TagIn.SetText(std::string(TextOf(TagTexts[field])));
     TagOccurIn.SetText(std::to_string(std::abs(TagOccurrences[field])));
     TagBelow.SetChecked(TagOccurrences[field] < 0);

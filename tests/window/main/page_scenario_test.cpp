@@ -50,6 +50,8 @@ std::vector<std::string> Values(const TParseView& v) {
 
 class PageScenarioTest : public testing::ViewTest {
  protected:
+  // The tagged report as tagged page input, on the Page sheet.
+  TParseView& OpenTaggedPages();
   // Tab-delimited output of these fields, into a file of its own.
   std::string Convert(TParseView& v, const std::vector<FieldRow>& fields) {
     testing::SetUpFields(v, fields);
@@ -198,6 +200,15 @@ constexpr char kTaggedReport[] =
     "Page 1\nInvoice: 17\nName: Ann Lee\n  Page total: 5\n"
     "Page 2\nInvoice: 18\nName: Bob Day\nContact bob@mail.example.com http://example.com/bob?x=1\n";
 
+TParseView& PageScenarioTest::OpenTaggedPages() {
+  TParseView& v = OpenInput("tagged.txt", kTaggedReport);
+  Click(v.PageInputButton);
+  Click(v.TagTextButton);
+  Click(v.TaggedData);
+  GoToSheet(v, v.PageInputTab);
+  return v;
+}
+
 void AddTagThroughTheEditor(TParseView& v, const char* text) {
   Click(v.AddTag);
   TypeAndEnter(v.TagIn, text);
@@ -242,11 +253,7 @@ TEST_F(PageScenarioTest, TagPagesAnywhereOrAtLeftWithTaggedValues) {
 }
 
 TEST_F(PageScenarioTest, TagEditorChangesAndDeletesKeepSourcesByName) {
-  TParseView& v = OpenInput("tagged.txt", kTaggedReport);
-  Click(v.PageInputButton);
-  Click(v.TagTextButton);
-  Click(v.TaggedData);
-  GoToSheet(v, v.PageInputTab);
+  TParseView& v = OpenTaggedPages();
   AddTagThroughTheEditor(v, "Invoice: ");
   AddTagThroughTheEditor(v, "Page ");
   AddTagThroughTheEditor(v, "Name: ");
@@ -271,12 +278,19 @@ TEST_F(PageScenarioTest, TagEditorChangesAndDeletesKeepSourcesByName) {
   EXPECT_EQ(v.InputFieldValues[2], "") << "and so do the others";
 }
 
+TEST_F(PageScenarioTest, AClickOnATagFieldSelectsThatTagForDelete) {
+  TParseView& v = OpenTaggedPages();
+  for (const char* tag : {"A:", "B:", "C:"}) AddTagThroughTheEditor(v, tag);
+  testing::Pick(v.TagList, 1);
+  testing::ClickInputField(v, 2);
+  EXPECT_EQ(v.TagList.ItemIndex(), 2);
+  EXPECT_EQ(v.TagIn.Text(), "C:");
+  Click(v.DeleteTag);
+  EXPECT_EQ(v.TagList.Items(), (std::vector<std::string>{"A:", "B:"}));
+}
+
 TEST_F(PageScenarioTest, IgnoreLineEndsAndPreviousPageInTagMode) {
-  TParseView& v = OpenInput("tagged.txt", kTaggedReport);
-  Click(v.PageInputButton);
-  Click(v.TagTextButton);
-  Click(v.TaggedData);
-  GoToSheet(v, v.PageInputTab);
+  TParseView& v = OpenTaggedPages();
   AddTagThroughTheEditor(v, "Name: ");
   EXPECT_EQ(v.InputFieldValues[1], "Ann Lee");
   Click(v.IgnoreLineEnds);
