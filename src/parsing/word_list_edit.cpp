@@ -111,12 +111,13 @@ std::size_t AddTarget(const SlotTable& words, std::size_t capacity) {
   return used;
 }
 
-void DeleteRow(std::span<const SlotTable> tables, std::size_t selected, std::size_t capacity) {
-  if (selected >= capacity) return;
+void DeleteRow(std::span<const SlotTable> tables, std::size_t selected) {
   for (const SlotTable& table : tables) {
-    for (std::size_t i = selected; i + 1 < capacity; ++i) table.Store(i, table.Text(i + 1));
+    const std::size_t slots = table.Slots();
+    if (selected >= slots) continue;
+    for (std::size_t i = selected; i + 1 < slots; ++i) table.Store(i, table.Text(i + 1));
     // Left as it was, the last entry would stand twice.
-    table.Store(capacity - 1, "");
+    table.Store(slots - 1, "");
   }
 }
 

@@ -56,9 +56,9 @@ struct WordEdit {
 // when every slot before it is used.
 std::size_t AddTarget(const SlotTable& words, std::size_t capacity);
 
-// Removes row `selected` of an editor of `capacity` slots from each table: the later slots move
-// up one, rows together, and the last slot is emptied. A row at or past capacity is left alone.
-void DeleteRow(std::span<const SlotTable> tables, std::size_t selected, std::size_t capacity);
+// Removes row `selected` from each table: every later slot moves up one, rows together, and the
+// last slot is emptied. A row past the end of a table is left alone.
+void DeleteRow(std::span<const SlotTable> tables, std::size_t selected);
 
 // Stores an edit into `slot`. False when the entry fails the editor's test (empty, or first byte
 // below `lowest`) or leaves nothing to store; a stored empty slot would hide every later one.

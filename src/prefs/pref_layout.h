@@ -75,6 +75,8 @@ enum PrefBlockNumber : int {
   kBlockNamePartOrder = 36,
   kBlockOutputFieldDecimals = 44,
   kBlockBinaryRecordLength = 45,
+  kBlockStateNames = 46,
+  kBlockStateCodes = 47,
   kBlockTagCount = 52,
   kBlockTagTexts = 53,
   kBlockTagTextIn = 54,

@@ -58,23 +58,16 @@ TEST(WordListEdit, AddTargetsTheFirstFreeSlotOrTheLastOne) {
 TEST(WordListEdit, DeleteClosesUpRowsTogetherAndEmptiesTheLastSlot) {
   auto w = std::make_unique<WordLists>();
   const SlotTable titles[] = {SlotTable(w->TitleWords), SlotTable(w->TitleSubstitutes)};
-  DeleteRow(titles, 3, 50);
+  DeleteRow(titles, 3);
   EXPECT_EQ(titles[0].Text(3), "Mr-Mrs");
   EXPECT_EQ(titles[1].Text(3), "Mr & Mrs");
   // A full list: the fiftieth entry moves up and no copy of it stays behind.
   for (std::size_t i = 0; i < 50; ++i) titles[0].Store(i, "T" + std::to_string(i));
-  DeleteRow(titles, 10, 50);
+  DeleteRow(titles, 10);
   EXPECT_EQ(titles[0].Text(48), "T49");
   EXPECT_EQ(UsedSlots(w->TitleWords), 49u);
-  DeleteRow(titles, 48, 50);
+  DeleteRow(titles, 48);
   EXPECT_EQ(UsedSlots(w->TitleWords), 48u);
-  // The states editor stops at slot 98 and leaves slot 99 as the file had it.
-  const SlotTable states[] = {SlotTable(w->StateNames), SlotTable(w->StateCodes)};
-  for (std::size_t i = 0; i < 100; ++i) states[0].Store(i, "N" + std::to_string(i));
-  DeleteRow(states, 0, 99);
-  EXPECT_EQ(states[0].Text(97), "N98");
-  EXPECT_EQ(states[0].Text(98), "");
-  EXPECT_EQ(states[0].Text(99), "N99");
 }
 
 TEST(WordListEdit, StoresAreCutTrimmedAndSubstitutedByKind) {

@@ -30,7 +30,8 @@ namespace {
 using Editor = TParseView::WordListEditor;
 using V = TParseView;
 
-// The editor slots of a list; the parser never reads the hundredth state.
+// The slots an editor lists, adds to and edits. The parser never reads the hundredth state, but
+// a delete moves it up with the others.
 constexpr std::size_t kListSlots = kWordSlots;
 constexpr std::size_t kStateEditorSlots = kStateSlots - 1;
 
@@ -134,7 +135,8 @@ void TParseView::WordListDeleteClick(const WordListEditor& editor) {
   if (selected < 0) return;
   const std::array<SlotTable, 2> tables = {editor.words(*this), editor.seconds(*this)};
   const std::size_t count = tables[1].Present() ? 2 : 1;
-  DeleteRow(std::span(tables.data(), count), static_cast<std::size_t>(selected), editor.capacity);
+  if (static_cast<std::size_t>(selected) < editor.capacity)
+    DeleteRow(std::span(tables.data(), count), static_cast<std::size_t>(selected));
   (this->*editor.entry).SetText("");
   if (editor.second != nullptr) (this->*editor.second).SetText("");
   DisplayOutput.Click();

@@ -3,6 +3,7 @@
 #include <string>
 
 #include "output/generated_sources.h"
+#include "window/conversion_fixture.h"
 #include "window/view_fixture.h"
 
 namespace vt {
@@ -144,6 +145,33 @@ TEST_F(WordListEditorsTest, AddOnAFullListReplacesTheLastSlotTheParserReads) {
   TypeAndEnter(view.StateIn, "Last");
   EXPECT_EQ(SlotText(view.StateNames[98]), "Last");
   EXPECT_EQ(SlotText(view.StateNames[99]), "");
+}
+
+TEST_F(WordListEditorsTest, DeleteOnAHundredStatesMovesTheHundredthIntoTheList) {
+  TParseView& view = OpenInput("in.csv", kRecord);
+  fakes.dialogs.answers.push_back(Path("states.vnq"));
+  Click(view.SaveConfiguration);
+  std::string file = testing::ReadBytes(Path("states.vnq"));
+  auto name = [](std::size_t i) { return "State" + std::to_string(i); };
+  auto code = [](std::size_t i) { return std::string{char('A' + i / 10), char('A' + i % 10)}; };
+  for (std::size_t i = 0; i < kStateSlots; ++i) {
+    testing::SetPrefElement(file, kBlockStateNames, i, name(i));
+    testing::SetPrefElement(file, kBlockStateCodes, i, code(i));
+  }
+  WriteFile(Path("states.vnq"), file);
+  fakes.dialogs.answers.push_back(Path("states.vnq"));
+  Click(view.LoadConfiguration1);
+  GoToSheet(view, view.CityPage);
+  ASSERT_EQ(view.States.Count(), 99);
+  Pick(view.States, 0);
+  Click(view.DeleteState);
+  for (std::size_t i = 0; i + 1 < kStateSlots; ++i) {
+    EXPECT_EQ(SlotText(view.StateNames[i]), name(i + 1));
+    EXPECT_EQ(SlotText(view.StateCodes[i]), code(i + 1));
+  }
+  EXPECT_EQ(SlotText(view.StateNames[99]), "") << "no copy of the hundredth stays behind";
+  EXPECT_EQ(SlotText(view.StateCodes[99]), "");
+  EXPECT_EQ(view.States.Items().back(), name(99));
 }
 
 TEST_F(WordListEditorsTest, APreferenceLoadRefillsTheListsAndKeepsTheSelection) {
