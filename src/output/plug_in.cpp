@@ -47,16 +47,7 @@ void PlugInStep(PlugIn& plug_in, OutputTables& out) {
   std::string sent;
   std::string answer;
   PlugInTransferText(out, sent);
-  switch (plug_in.Exchange(sent, answer)) {
-    case PlugInOutcome::kNotRun:
-      return;
-    case PlugInOutcome::kFailed:
-      for (int c = 1; c <= kCombinations; ++c) Combination(out, c).clear();
-      return;
-    case PlugInOutcome::kAnswered:
-      TakePlugInAnswer(answer, out);
-      return;
-  }
+  if (plug_in.Exchange(sent, answer) == PlugInOutcome::kAnswered) TakePlugInAnswer(answer, out);
 }
 
 }  // namespace vt

@@ -11,9 +11,8 @@
 namespace vt {
 
 enum class PlugInOutcome {
-  kNotRun,    // no program was started: the values stay as they are
-  kFailed,    // it ran but failed or left no answer: the values are emptied
-  kAnswered,  // `answer` holds the text it left
+  kNotRun,    // no program ran, or it left no file to read: the values stay as they are
+  kAnswered,  // `answer` holds the text it left; a value past its last line stays
 };
 
 class PlugIn {

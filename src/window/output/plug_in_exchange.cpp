@@ -32,14 +32,17 @@ void WindowPlugIn::Aim(const std::string& program_dir, const std::string& name,
 }
 
 PlugInOutcome WindowPlugIn::Exchange(std::string_view sent, std::string& answer) {
-  if (runner_ == nullptr || !PlugInNameAllowed(name_)) return PlugInOutcome::kNotRun;
+  // The file is there for the user's program to find, whether or not a program starts.
+  if (!tk::WritePrivateFile(transfer_, sent)) return PlugInOutcome::kNotRun;
   const std::string program = program_dir_ + "/" + name_;
-  if (!IsProgram(program) || !tk::WritePrivateFile(transfer_, sent)) return PlugInOutcome::kNotRun;
-  if (runner_->RunAndWait(program, transfer_) != 0) return PlugInOutcome::kFailed;
+  if (runner_ == nullptr || !PlugInNameAllowed(name_) || !IsProgram(program))
+    return PlugInOutcome::kNotRun;
+  // Its exit status says nothing about the file: what it left there is its answer.
+  (void)runner_->RunAndWait(program, transfer_);
   std::ifstream in(transfer_, std::ios::binary);
-  if (!in) return PlugInOutcome::kFailed;
+  if (!in) return PlugInOutcome::kNotRun;
   answer.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-  return answer.empty() || in.bad() ? PlugInOutcome::kFailed : PlugInOutcome::kAnswered;
+  return in.bad() ? PlugInOutcome::kNotRun : PlugInOutcome::kAnswered;
 }
 
 }  // namespace vt

@@ -17,9 +17,9 @@ class WindowPlugIn final : public PlugIn {
   // The program `name` in `program_dir`, and the transfer file it is handed.
   void Aim(const std::string& program_dir, const std::string& name, const std::string& transfer);
 
-  // Nothing runs for a name that is not a plain file name, or that names no executable file,
-  // or when the transfer file cannot be written. A program that exits non-zero, or leaves no
-  // transfer file or an empty one, has failed.
+  // The transfer file is written first; nothing runs when it cannot be, or for a name that is
+  // not a plain file name or names no executable file. Whatever the program's exit status, the
+  // file it leaves is the answer; a file it removed is none.
   PlugInOutcome Exchange(std::string_view sent, std::string& answer) override;
 
  private:

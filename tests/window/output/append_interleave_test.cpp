@@ -73,6 +73,26 @@ class AppendInterleaveTest : public testing::ViewTest {
     GoToSheet(view, view.Mailing);
     Pick(view.InterLeaf, streams - 1);
   }
+  // Combination 1 to 4 are field 1, field 2, field 1, field 2, each in an output field, and
+  // the plug-in is on and named `program`.
+  TParseView& OpenWithPlugIn(const std::string& program) {
+    TParseView& view = Open(kTwo, &TParseView::DelimitedOutputButton,
+                            {{"C1", -kCombination1, 0, 0x2, ""},
+                             {"C2", -kCombination2, 0, 0x2, ""},
+                             {"C3", -kCombination3, 0, 0x2, ""},
+                             {"C4", -kCombination4, 0, 0x2, ""}});
+    GoToSheet(view, view.CombineInputFields);
+    for (int combination = 0; combination < 4; ++combination) {
+      Pick(view.ComboIn1, combination);
+      testing::ClickInputField(view, combination % 2);
+    }
+    EXPECT_FALSE(view.PlugInProg.Visible());
+    Click(view.UsePlugIn);
+    EXPECT_TRUE(view.PlugInProg.Visible());
+    EXPECT_TRUE(view.PlugInFileLabel.Visible());
+    Type(view.PlugInProg, program);
+    return view;
+  }
   void WriteProgram(const std::string& name, const std::string& script) {
     WriteFile(ProgramDir() + "/" + name, "#!/bin/sh\n" + script);
     fs::permissions(ProgramDir() + "/" + name, fs::perms::owner_all);
@@ -284,6 +304,10 @@ TEST_F(AppendInterleaveTest, AppendAndInterleaveRefuseEachOtherAndBrowseFillsThe
   EXPECT_EQ(view.TrailerBlockFile.Text(), "");
 }
 
+// The output of Combination 1 to 4 as they are sent.
+constexpr const char* kCombinationsSent =
+    "\"Ann\",\"1\",\"Ann\",\"1\"\r\n\"Bob\",\"2\",\"Bob\",\"2\"\r\n";
+
 TEST_F(AppendInterleaveTest, ThePlugInRewritesTheCombinationsOfEveryRecord) {
   struct Row {
     const char* name;
@@ -294,30 +318,24 @@ TEST_F(AppendInterleaveTest, ThePlugInRewritesTheCombinationsOfEveryRecord) {
   };
   const Row rows[] = {
       {"rewrites", "upper", "tr a-z A-Z < \"$1\" > \"$1.new\" && mv \"$1.new\" \"$1\"\n",
-       "\"ANN\"\r\n\"BOB\"\r\n", true},
-      {"fails", "fails", "exit 3\n", "\"\"\r\n\"\"\r\n", true},
-      {"leaves no answer", "removes", "rm \"$1\"\n", "\"\"\r\n\"\"\r\n", true},
-      {"a path is refused", "../upper", "", "\"Ann\"\r\n\"Bob\"\r\n", false},
-      {"untouched", "keeps", "exit 0\n", "\"Ann\"\r\n\"Bob\"\r\n", true},
+       "\"ANN\",\"1\",\"ANN\",\"1\"\r\n\"BOB\",\"2\",\"BOB\",\"2\"\r\n", true},
+      {"fails after writing nothing", "empties", ": > \"$1\"\nexit 1\n", kCombinationsSent, true},
+      {"fails after one line", "one", "echo X > \"$1\"\nexit 1\n",
+       "\"X\",\"1\",\"Ann\",\"1\"\r\n\"X\",\"2\",\"Bob\",\"2\"\r\n", true},
+      {"fails after four lines", "four", "printf 'W\\nX\\nY\\nZ\\n' > \"$1\"\nexit 1\n",
+       "\"W\",\"X\",\"Y\",\"Z\"\r\n\"W\",\"X\",\"Y\",\"Z\"\r\n", true},
+      {"leaves no file", "removes", "rm \"$1\"\n", kCombinationsSent, true},
+      {"a path is refused", "../upper", "", kCombinationsSent, false},
+      {"fails untouched", "keeps", "exit 3\n", kCombinationsSent, true},
   };
   fakes.processes.behaviour = [](const std::string& program, const std::string& argument) {
     return tk::PosixProcessRunner().RunAndWait(program, argument);
   };
   for (const Row& row : rows) {
     SCOPED_TRACE(row.name);
-    fakes.processes.runs.clear();
     if (!row.script.empty()) WriteProgram(row.program, row.script);
     WriteProgram("../upper", "touch \"$1.ran\"\n");  // beside the program folder: never run
-    TParseView& view =
-        Open(kTwo, &TParseView::DelimitedOutputButton, {{"C1", -kCombination1, 0, 0x2, ""}});
-    GoToSheet(view, view.CombineInputFields);
-    Pick(view.ComboIn1, 0);
-    testing::ClickInputField(view, 0);
-    EXPECT_FALSE(view.PlugInProg.Visible());
-    Click(view.UsePlugIn);
-    EXPECT_TRUE(view.PlugInProg.Visible());
-    EXPECT_TRUE(view.PlugInFileLabel.Visible());
-    Type(view.PlugInProg, row.program);
+    TParseView& view = OpenWithPlugIn(row.program);
     fakes.processes.runs.clear();
     EXPECT_EQ(RunInto(view, Path(std::string(row.name) + ".csv")), row.expected);
     EXPECT_EQ(fakes.processes.runs.empty(), !row.runs);
@@ -326,11 +344,24 @@ TEST_F(AppendInterleaveTest, ThePlugInRewritesTheCombinationsOfEveryRecord) {
     EXPECT_EQ(fakes.processes.runs[0].first, ProgramDir() + "/" + row.program);
     EXPECT_EQ(fakes.processes.runs[0].second, view.PlugInTransferPath);
     if (std::string(row.program) != "keeps") continue;
-    EXPECT_EQ(ReadBytes(view.PlugInTransferPath), " Ann \n \n \n \n") << "LF line ends";
+    EXPECT_EQ(ReadBytes(view.PlugInTransferPath), " Ann \n 1 \n Ann \n 1 \n") << "LF line ends";
     struct stat info {};
     ASSERT_EQ(::stat(view.PlugInTransferPath.c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 077, 0u) << "the owner's only";
   }
+}
+
+// With no program named nothing runs, yet the transfer file is written for every record.
+TEST_F(AppendInterleaveTest, AnUnattendedRunWithNoPlugInNamedWritesTheTransferFile) {
+  TParseView& set_up = OpenWithPlugIn("");
+  fakes.dialogs.answers.push_back(Path("plug.vnq"));
+  Click(set_up.SaveConfiguration);
+  const std::string out = Path("plug.csv");
+  TParseView& view = CreateAndShow({Path("in.csv"), Path("plug.vnq"), out});
+  EXPECT_EQ(view.UnattendedExitCountdown, 1) << "the run started its end";
+  EXPECT_EQ(ReadBytes(out), kCombinationsSent);
+  EXPECT_EQ(ReadBytes(view.PlugInTransferPath), " Ann \n 1 \n Ann \n 1 \n");
+  EXPECT_TRUE(fakes.processes.runs.empty());
 }
 
 }  // namespace
