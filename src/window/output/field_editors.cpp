@@ -138,7 +138,7 @@ void TParseView::OutputHintClick() {
       source != 0
           ? "You may click on a field name in either the \"Input Field Names\" box or in the "
             "\"Parser Generated Fields\" box to change your selection of the item to go into the "
-            "field labelled \""
+            "field labelled "
           : "Now click on a field name in either the Input \"Field Names\" box or in the \"Parser "
             "Generated Fields\" box to select the item to go into ";
   text += TextOf(OutputFieldNameTable[slot]);

@@ -100,19 +100,22 @@ TEST_F(SheetSwitchTest, OutputSheetStartsWithAFieldAndExplainsIt) {
   EXPECT_TRUE(view.AutoWidth.Enabled());
   EXPECT_TRUE(view.OutputButton.Enabled());
   EXPECT_TRUE(view.InstructionHints.Visible());
-  EXPECT_EQ(Hint(view),
-            "You may click on a field name in either the \"Input Field Names\" box or in the "
-            "\"Parser Generated Fields\" box to change your selection of the item to go into the "
-            "field labelled \"Output1\" instead of Parser Generated \"Empty Field\".  You may "
-            "also click on an item in the \"Output File Format\" area to make changes to the "
-            "output format "
-            "of the file or in the \"Detail Setup\" area to make changes in the output format of "
-            "the field, to rename it or to set a default value. Right clicking will copy the "
-            "formatting to another field.");
+  const std::string change =
+      "You may click on a field name in either the \"Input Field Names\" box or in the "
+      "\"Parser Generated Fields\" box to change your selection of the item to go into the "
+      "field labelled ";
+  const std::string also =
+      "\".  You may also click on an item in the \"Output File Format\" area to make changes to "
+      "the output format of the file or in the \"Detail Setup\" area to make changes in the "
+      "output format of the field, to rename it or to set a default value. Right clicking will "
+      "copy the formatting to another field.";
+  EXPECT_EQ(Hint(view), change + "Output1\" instead of Parser Generated \"Empty Field" + also);
 
   // The field list beside the sheets feeds the selected output field.
   view.InputFieldNamesListBox.UserSelect(1);
   EXPECT_EQ(view.OutputFieldSource[1], 2);
+  view.OutputFieldNamesListBox.UserSelect(0);
+  EXPECT_EQ(Hint(view), change + "Field2\" instead of input field \"Field2" + also);
   view.AddFieldButton.UserClick();
   view.PageControl.UserSelectPage(&view.ParseStreet);
   EXPECT_FALSE(view.OutputFieldNamesListBox.Enabled());
