@@ -393,10 +393,6 @@ class TParseView : public tk::Window,
   // The Constant and Multiplier boxes show the chosen result's coefficients.
   void ShowConversionSlot();
   static std::string FormatCoefficient(double value);
-  // Copy Output Format's rule for one option bit: a radio button checked when 1, a check box
-  // that follows the bit.
-  void ApplyCopiedBit(std::uint32_t bit, std::uint32_t word, tk::RadioButton TParseView::*button,
-                      tk::CheckBox TParseView::*box);
   // The texts of the edit boxes a preference file holds, and the selected stream count.
   PrefCaptions GatherCaptions() const;
   void ApplyCaptions(const PrefCaptions& captions);

@@ -13,43 +13,59 @@ namespace vt {
 
 namespace {
 
-// One option bit that Copy takes: a radio button checked when 1, or a box that follows it.
+// How a copied bit sets its control: a 1 checks it and a 0 leaves it as it is, or the control
+// follows the bit either way.
+enum class Applied { kCheckIfSet, kFollow };
+
+// One option bit that Copy takes, and its control: a radio button or a check box.
 struct CopiedBit {
   bool word_b;
   std::uint32_t bit;
+  Applied applied;
   tk::RadioButton TParseView::*button;
   tk::CheckBox TParseView::*box;
 };
 
+constexpr Applied kCheck = Applied::kCheckIfSet;
+constexpr Applied kFollow = Applied::kFollow;
+
 // The output side of the option words, in the order they are applied.
 constexpr CopiedBit kCopiedBits[] = {
-    {false, 0x8, &TParseView::DateMDY, nullptr},
-    {false, 0x10, &TParseView::DateDMY, nullptr},
-    {false, 0x20, &TParseView::DateYMD, nullptr},
-    {false, 0x40, nullptr, &TParseView::DaysLZ},
-    {false, 0x80, &TParseView::Years2, nullptr},
-    {false, 0x100, &TParseView::Years4, nullptr},
-    {false, 0x200, &TParseView::MonthD1, nullptr},
-    {false, 0x400, &TParseView::MonthA2, nullptr},
-    {false, 0x800, &TParseView::MonthD2, nullptr},
-    {false, 0x1000, &TParseView::MonthA1, nullptr},
-    {false, 0x2000, nullptr, &TParseView::DateSeparatorNeeded},
-    {false, 0x10000, nullptr, &TParseView::DBVer},
-    {false, 0x100000, nullptr, &TParseView::XMLTranslate},
-    {false, 0x1000000, nullptr, &TParseView::EvalCheckBox},
-    {false, 0x4000000, nullptr, &TParseView::StripTags},
-    {false, 0x20000000, nullptr, &TParseView::StripAccents},
-    {true, 0x200, &TParseView::DelimitedOutputButton, nullptr},
-    {true, 0x400, &TParseView::TabDelimitedOutputButton, nullptr},
-    {true, 0x10000, &TParseView::WordPerfect, nullptr},
-    {true, 0x800, &TParseView::SpecialDelimitedOutputButton, nullptr},
-    {true, 0x1000, &TParseView::FixedFormatOutputButton, nullptr},
-    {true, 0x2000, nullptr, &TParseView::OutputFieldNames},
-    {true, 0x8000, nullptr, &TParseView::GenderFromTitle},
-    {true, 0x4000, &TParseView::DbaseOutputButton, nullptr},
-    {true, 0x20000, &TParseView::FormFeedButton, nullptr},
-    {true, 0x800000, nullptr, &TParseView::AppendFile},
+    {false, 0x8, kCheck, &TParseView::DateMDY, nullptr},
+    {false, 0x10, kCheck, &TParseView::DateDMY, nullptr},
+    {false, 0x20, kCheck, &TParseView::DateYMD, nullptr},
+    {false, 0x40, kFollow, nullptr, &TParseView::DaysLZ},
+    {false, 0x80, kCheck, &TParseView::Years2, nullptr},
+    {false, 0x100, kCheck, &TParseView::Years4, nullptr},
+    {false, 0x200, kCheck, &TParseView::MonthD1, nullptr},
+    {false, 0x400, kCheck, &TParseView::MonthA2, nullptr},
+    {false, 0x800, kCheck, &TParseView::MonthD2, nullptr},
+    {false, 0x1000, kCheck, &TParseView::MonthA1, nullptr},
+    {false, 0x2000, kFollow, nullptr, &TParseView::DateSeparatorNeeded},
+    {false, 0x10000, kFollow, nullptr, &TParseView::DBVer},
+    {false, 0x100000, kFollow, nullptr, &TParseView::XMLTranslate},
+    {false, 0x1000000, kFollow, nullptr, &TParseView::EvalCheckBox},
+    {false, 0x4000000, kFollow, nullptr, &TParseView::StripTags},
+    {false, 0x20000000, kFollow, nullptr, &TParseView::StripAccents},
+    {true, 0x200, kCheck, &TParseView::DelimitedOutputButton, nullptr},
+    {true, 0x400, kCheck, &TParseView::TabDelimitedOutputButton, nullptr},
+    {true, 0x10000, kCheck, &TParseView::WordPerfect, nullptr},
+    {true, 0x800, kCheck, &TParseView::SpecialDelimitedOutputButton, nullptr},
+    {true, 0x1000, kCheck, &TParseView::FixedFormatOutputButton, nullptr},
+    // A set-up that writes no name line leaves the box as the user has it.
+    {true, 0x2000, kCheck, nullptr, &TParseView::OutputFieldNames},
+    {true, 0x8000, kFollow, nullptr, &TParseView::GenderFromTitle},
+    {true, 0x4000, kCheck, &TParseView::DbaseOutputButton, nullptr},
+    {true, 0x20000, kCheck, &TParseView::FormFeedButton, nullptr},
+    {true, 0x800000, kFollow, nullptr, &TParseView::AppendFile},
 };
+
+void ApplyCopiedBit(TParseView& v, const CopiedBit& b, std::uint32_t word) {
+  const bool on = (word & b.bit) != 0;
+  if (!on && b.applied == Applied::kCheckIfSet) return;
+  if (b.button != nullptr) (v.*b.button).SetChecked(on);
+  if (b.box != nullptr) (v.*b.box).SetChecked(on);
+}
 
 }  // namespace
 
@@ -74,7 +90,7 @@ void TParseView::CopyOutputFormatClick() {
     ShowConversionChoice();
     for (const CopiedBit& b : kCopiedBits) {
       if (b.word_b) break;
-      ApplyCopiedBit(b.bit, copy->OptionFlagsA, b.button, b.box);
+      ApplyCopiedBit(*this, b, copy->OptionFlagsA);
     }
     CenturyBreak.SetText(std::string(TextOf(CenturyBreakText)));
     DateSeparator.SetText(std::string(TextOf(DateSeparatorText)));
@@ -90,7 +106,7 @@ void TParseView::CopyOutputFormatClick() {
     }
     for (std::size_t i = 0; i < 5; ++i) SetItemWithin(*NameOGroups[i], NamePartOrder[i + 1], 5);
     for (const CopiedBit& b : kCopiedBits) {
-      if (b.word_b) ApplyCopiedBit(b.bit, copy->OptionFlagsB, b.button, b.box);
+      if (b.word_b) ApplyCopiedBit(*this, b, copy->OptionFlagsB);
     }
     ClipOut.SetChecked((copy->OptionFlagsA & 0x400000) != 0);
     XML.SetChecked((copy->OptionFlagsA & 0x40000) != 0);
@@ -103,14 +119,6 @@ void TParseView::CopyOutputFormatClick() {
     ShowConversionSlot();
   }
   RememberPreferenceFolder();
-}
-
-void TParseView::ApplyCopiedBit(std::uint32_t bit, std::uint32_t word,
-                                tk::RadioButton TParseView::*button,
-                                tk::CheckBox TParseView::*box) {
-  const bool on = (word & bit) != 0;
-  if (button != nullptr && on) (this->*button).SetChecked(true);
-  if (box != nullptr) (this->*box).SetChecked(on);
 }
 
 }  // namespace vt

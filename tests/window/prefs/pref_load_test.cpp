@@ -224,6 +224,28 @@ TEST_F(PrefLoadTest, ATagCountAboveTheListedTagsKeepsTheTagAfterTheGap) {
             file.substr(count.offset, count.size));
 }
 
+TEST_F(PrefLoadTest, CopyChecksFieldNamesAsFirstRecordButNeverUnchecksIt) {
+  TParseView& view = OpenInput("in.csv", "\"a\",\"b\"\n");
+  DefineOutput(view);
+  Save(view, Path("without.vnq"));
+  Click(view.OutputFieldNames);
+  Save(view, Path("with.vnq"));
+
+  const struct {
+    const char* file;
+    bool checked_before;
+  } rows[] = {{"without.vnq", true}, {"with.vnq", false}};
+  TParseView& other = OpenInput("in.csv", "\"1\",\"2\"\n");
+  GoToSheet(other, other.OutputConfiguration);
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.file);
+    if (other.OutputFieldNames.Checked() != row.checked_before) Click(other.OutputFieldNames);
+    fakes.dialogs.answers.push_back(Path(row.file));
+    Click(other.CopyOutputFormat);
+    EXPECT_TRUE(other.OutputFieldNames.Checked());
+  }
+}
+
 TEST_F(PrefLoadTest, AHistoryPickLoadsOnceAndLeavesTheCommandLineSlot) {
   TParseView& view = OpenInput("in.csv", "\"a\",\"b\"\n");
   DefineOutput(view);
