@@ -26,7 +26,11 @@ void SoundexCode(std::string_view text, std::string& code) {
   code.clear();
   std::size_t start = 0;
   while (start < text.size() && !IsWordChar(text[start]) && text[start] != '_') ++start;
-  if (start == text.size()) return;
+  if (start == text.size()) {
+    // Only the three blanks the text gets are left: the first of them leads the code.
+    code.assign(" 000");
+    return;
+  }
   text = text.substr(start, kSoundexInputLimit);
 
   // Merge equal neighbours, then drop zeros after the first place, then merge again. The second
