@@ -44,9 +44,8 @@ std::size_t ReadSign(std::string_view text, std::size_t pos, bool& negative) {
   return pos;
 }
 
-}  // namespace
-
-double LeadingNumber(std::string_view text) {
+// The leading number; a number beyond the double range reads as `huge` of its sign.
+double ReadLeadingNumber(std::string_view text, double huge) {
   bool negative = false;
   const std::size_t start = ReadSign(text, SkipSpace(text, 0), negative);
   std::size_t end = SkipDigits(text, start);
@@ -73,9 +72,19 @@ double LeadingNumber(std::string_view text) {
     std::size_t e = start;
     while (e < end && text[e] != 'e' && text[e] != 'E') ++e;
     const bool tiny = e < end && e + 1 < end && text[e + 1] == '-';
-    value = tiny ? 0.0 : std::numeric_limits<double>::max();
+    value = tiny ? 0.0 : huge;
   }
   return negative ? -value : value;
+}
+
+}  // namespace
+
+double LeadingNumber(std::string_view text) {
+  return ReadLeadingNumber(text, std::numeric_limits<double>::max());
+}
+
+double LeadingNumberUnbounded(std::string_view text) {
+  return ReadLeadingNumber(text, std::numeric_limits<double>::infinity());
 }
 
 std::int32_t LeadingInteger(std::string_view text) {

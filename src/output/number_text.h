@@ -17,6 +17,9 @@ namespace vt {
 // no number; a number beyond the double range reads as the largest double of its sign.
 [[nodiscard]] double LeadingNumber(std::string_view text);
 
+// As LeadingNumber, but a number beyond the double range is infinite, as atof gives it.
+[[nodiscard]] double LeadingNumberUnbounded(std::string_view text);
+
 // The leading integer, as atol reads it on a 32-bit long: beyond the range it saturates.
 [[nodiscard]] std::int32_t LeadingInteger(std::string_view text);
 

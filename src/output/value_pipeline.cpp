@@ -105,7 +105,8 @@ void FormatNumeric(std::string_view v, const FieldSpec& field, bool dbase_output
     has_h = has_h || upper == 'H';
     t.push_back(upper);
   }
-  double x = LeadingNumber(t);
+  // A number beyond the double range is infinite and prints as "INF".
+  double x = LeadingNumberUnbounded(t);
   if (has_h) x = LeadingHex(t);
   if (flags & kFlagDiv100) x *= 0.01;
   if (flags & kFlagMult100) x *= 100;
@@ -122,13 +123,14 @@ void FormatNumeric(std::string_view v, const FieldSpec& field, bool dbase_output
     if (point != std::string::npos && point + 1 + static_cast<std::size_t>(places) < t.size())
       t.resize(point + 1 + static_cast<std::size_t>(places));
   }
-  if (point != std::string::npos) {
-    const std::size_t keep = point + 1 + static_cast<std::size_t>(places);
-    std::size_t end = t.size();
-    while (end > keep && t[end - 1] == '0') --end;
-    t.resize(end);
-    if (t.back() == '.') t.pop_back();
-  }
+  // Trailing zeros go, but none of the given decimals; "inf" has no point, so all its padding
+  // goes.
+  const std::size_t keep =
+      point != std::string::npos ? point + 1 + static_cast<std::size_t>(places) : 0;
+  std::size_t end = t.size();
+  while (end > keep && t[end - 1] == '0') --end;
+  t.resize(end);
+  if (!t.empty() && t.back() == '.') t.pop_back();
 
   if (flags & kFlagHex) {
     const auto bits = static_cast<std::uint32_t>(LeadingInteger(t));

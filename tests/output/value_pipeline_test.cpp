@@ -54,6 +54,15 @@ TEST(ValuePipelineTest, NumericFormatting) {
       {"Nancy is no number", "Nancy", kNum, " ", 0, ""},
       {"zero stays", "0", kNum, " ", 0, "0"},
       {"currency", "$1,234.50", kNum, "2", 0, "1234.50"},
+      // Beyond the double range the number is infinite, whatever the options make of it.
+      {"infinite", "1E400", kNum, " ", 0, "INF"},
+      {"infinite with decimals", "1E400", kNum | kFlagRound, "2", 0, "INF"},
+      {"infinite negative", "-1e400", kNum, "0", 0, "-INF"},
+      {"infinite after x100", "1E307", kNum | kFlagMult100, "2", 0, "INF"},
+      {"infinite /100", "1E400", kNum | kFlagDiv100, " ", 0, "INF"},
+      {"infinite scientific", "1E400", kNum | kFlagScientific, " ", 0, "INF"},
+      {"infinite hex has no leading integer", "1E400", kNum | kFlagHex, " ", 0, "0H"},
+      {"infinite leading zeros", "-1E400", kNum | kFlagLeadingZeros, " ", 7, "-000INF"},
   };
   for (const NumericRow& row : rows) {
     SCOPED_TRACE(row.name);
@@ -129,6 +138,7 @@ TEST(ValuePipelineTest, FieldConversions) {
       {"lower", "ABC", kFlagLowerCase, 0, "", 1, "abc"},
       {"soundex", "Tymczak", kFlagSoundex, 0, "", 1, "T520"},
       {"soundex of empty stays empty", "", kFlagSoundex, 0, "", 1, ""},
+      {"soundex of no letter is a code", "---", kFlagSoundex, 0, "none", 1, " 000"},
       {"default", "", 0, 0, "none", 1, "none"},
       {"trim then default", "   ", kFlagRemoveBlanks, 0, "dflt", 1, "dflt"},
       {"width pads", "ab", 0, 4, "", 1, "ab  "},

@@ -301,6 +301,19 @@ TEST_F(OutputSheetTest, ThePreviewIsWhatARunWrites) {
   EXPECT_EQ(testing::RunInto(view, fakes.dialogs, Path("out.csv")), preview + "\r\n");
 }
 
+TEST_F(OutputSheetTest, SoundexWithoutLettersAndANumberBeyondRange) {
+  TParseView& view = Start({{"Code", "---"}, {"Amount", "1E400"}});
+  ClickInputField(view, 0);
+  Click(view.SoundexConversion);
+  Click(view.DefaultButton);
+  TypeAndEnter(view.DefaultValueEditBox, "none");
+  Click(view.AddFieldButton);
+  ClickInputField(view, 1);
+  Click(view.NumericOutputBox);
+  TypeAndEnter(view.DecimalPlaces, "2");
+  EXPECT_EQ(testing::RunInto(view, fakes.dialogs, Path("out.csv")), "\" 000\",INF\r\n");
+}
+
 TEST_F(OutputSheetTest, RightClickCopiesTheFormat) {
   TParseView& view = Start({{"A", "a"}, {"B", "b"}});
   ClickInputField(view, 0);
