@@ -2,6 +2,7 @@
 #include "output/unit_conversion.h"
 
 #include <array>
+#include <charconv>
 
 #include "output/number_text.h"
 
@@ -80,6 +81,17 @@ constexpr std::array<UnitTable, 7> kTables = {{
     {"Time", kTime},
 }};
 
+// An extended-precision value as the boxes show it, with 15 significant digits, read back.
+// Rounding it to a double first could move the last shown digit.
+double Shown(long double value) {
+  char text[64];
+  const std::to_chars_result printed =
+      std::to_chars(text, text + sizeof text, value, std::chars_format::general, 15);
+  double shown = 0;
+  std::from_chars(text, printed.ptr, shown);
+  return shown;
+}
+
 }  // namespace
 
 std::span<const UnitTable> UnitTables() {
@@ -94,13 +106,11 @@ LinearRule RuleOfUnits(int type, int from, int to) {
   if (from == to) return {0, 1};
   const Unit& f = units[static_cast<std::size_t>(from)];
   const Unit& t = units[static_cast<std::size_t>(to)];
-  // In extended precision, as the ratio is shown to 15 digits.
   const long double ratio = static_cast<long double>(t.factor) / f.factor;
   LinearRule rule;
-  rule.b = static_cast<double>(ratio);
+  rule.b = Shown(ratio);
   if (type == kTemperatureType)
-    rule.a =
-        static_cast<double>(t.offset - static_cast<long double>(t.factor) * f.offset / f.factor);
+    rule.a = Shown(t.offset - static_cast<long double>(t.factor) * f.offset / f.factor);
   return rule;
 }
 

@@ -32,7 +32,8 @@ struct LinearRule {
 };
 
 // The rule converting unit `from` into unit `to` of table `type`: B is the ratio of the
-// factors, A the shift of a temperature's scale; the same unit twice is the identity. Indexes
+// factors, A the shift of a temperature's scale, both worked out in extended precision and
+// kept as 15 significant digits show them; the same unit twice is the identity. Indexes
 // outside the tables give no rule (0, 0).
 [[nodiscard]] LinearRule RuleOfUnits(int type, int from, int to);
 

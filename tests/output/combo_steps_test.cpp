@@ -147,7 +147,11 @@ TEST_F(ComboStepsTest, UnitConversionAndSumOfCombinations) {
       {5, 1, 0, "-17.7777777777778", "0.555555555555556"},  // Fahrenheit to Celsius
       {5, 2, 2, "0", "1"},                                  // the same unit
       {6, 3, 4, "0", "24"},                                 // day to hour
-      {7, 0, 1, "0", "0"},                                  // no such type
+      // The ratio is rounded to 15 digits from extended precision, not from a double.
+      {1, 5, 0, "0", "0.000390624849823684"},   // rood to square mile
+      {2, 2, 28, "0", "44269.3207641408"},      // barrel (imp) to fluid dram
+      {3, 18, 10, "0", "0.00416666705546015"},  // pennyweight to pound (troy)
+      {7, 0, 1, "0", "0"},                      // no such type
   };
   for (const auto& r : rules) {
     SCOPED_TRACE(std::to_string(r.type) + " " + std::to_string(r.from) + " " +
