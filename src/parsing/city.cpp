@@ -23,9 +23,10 @@ namespace {
 constexpr std::size_t npos = std::string_view::npos;
 
 // Postcode shapes at the end of a line, in code-pattern letters, tried in this order. A
-// leading blank stands for the blank before the code.
+// leading blank stands for the blank before the code; a Canadian code needs none, so it is
+// found after a comma or a bracket too ("Toronto,M5V 2T6").
 constexpr std::string_view kEndShapes[] = {
-    "AA-9999",    " A9A 9A9",   " 99999-9999", " A 99999", " 99999",     " 9999",
+    "AA-9999",    "A9A 9A9",    " 99999-9999", " A 99999", " 99999",     " 9999",
     " A-99999",   " A99999",    " AA 9999 AA", " 999 99",  "  AA-9999",  " AA-99999",
     " AA-99 999", " AA-999 99", " AAA-99999",  " AA-999",  " AA99A 9AA", " AA99 9AA",
     " AA9A 9AA",  " AA9 9AA",   " A99 9AA",    " A9A 9AA", " A9 9AA",
@@ -189,12 +190,12 @@ void SplitCityLine(std::string_view line, const WordLists& lists, bool city_in_s
   CollapseBlanks(o);
   CodePattern(o, pattern);
 
-  // A Canadian postcode without its blank, and ZIP+4 written with a blank.
+  // A Canadian postcode without its blank, even as the whole line, and ZIP+4 written with a
+  // blank.
   constexpr std::string_view kJoinedCanadian = "A9A9A9";
   constexpr std::string_view kZipWithBlank = " 99999 9999";
-  constexpr Tail kJoinedCanadianTail = TailOf(kJoinedCanadian);
   constexpr Tail kZipWithBlankTail = TailOf(kZipWithBlank);
-  if (EndsWithShape(pattern, TailOf(pattern), kJoinedCanadian, kJoinedCanadianTail) > 0) {
+  if (pattern.ends_with(kJoinedCanadian)) {
     o.insert(o.size() - 3, 1, ' ');
     CodePattern(o, pattern);
   }
