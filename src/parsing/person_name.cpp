@@ -117,12 +117,13 @@ bool StripAt(std::string_view line, std::size_t pos, std::string_view entry) {
   return whole && MatchesAt(line, pos, entry);
 }
 
-// The word starts the strip step visits: from the second word on.
-std::size_t FirstStripPosition(std::string_view line) {
-  return SkipToWord(line, SkipWord(line, 0));
-}
+// The word starts the strip step visits: from the second word on. A hyphen holds a name
+// together, so no part of "Smith-Dent" is a word of its own.
 std::size_t NextStripPosition(std::string_view line, std::size_t pos) {
-  return SkipToWord(line, SkipWord(line, pos));
+  return SkipToWord(line, SkipWordWithHyphens(line, pos));
+}
+std::size_t FirstStripPosition(std::string_view line) {
+  return NextStripPosition(line, SkipToWord(line, 0));
 }
 
 // Whether any entry stands where a word starts: at a letter, digit or underscore that opens the

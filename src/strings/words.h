@@ -30,6 +30,9 @@ inline std::size_t SkipBlanks(std::string_view text, std::size_t pos);
 inline std::size_t SkipWord(std::string_view text, std::size_t pos);
 // Skips word characters, apostrophes and hyphens (not underscores).
 inline std::size_t SkipHyphenWord(std::string_view text, std::size_t pos);
+// Skips word characters, apostrophes, hyphens and underscores: a run that holds no word start
+// after its first byte.
+inline std::size_t SkipWordWithHyphens(std::string_view text, std::size_t pos);
 
 // Start of the last word, a word being a run of word characters, hyphens and apostrophes:
 // the offset just after the last other byte; 0 when there is none; text.size() when the
@@ -82,6 +85,7 @@ inline constexpr std::uint8_t kWordRunBits = strings_internal::kWordBits |
                                              strings_internal::kUnderscoreBit;
 inline constexpr std::uint8_t kHyphenRunBits =
     strings_internal::kWordBits | strings_internal::kApostropheBit | strings_internal::kHyphenBit;
+inline constexpr std::uint8_t kWordWithHyphensBits = kWordRunBits | strings_internal::kHyphenBit;
 inline constexpr std::uint8_t kLastWordBits =
     strings_internal::kWordBits | strings_internal::kHyphenBit | strings_internal::kApostropheBit;
 
@@ -123,6 +127,10 @@ inline std::size_t SkipWord(std::string_view text, std::size_t pos) {
 
 inline std::size_t SkipHyphenWord(std::string_view text, std::size_t pos) {
   return words_internal::SkipWhile<words_internal::kHyphenRunBits, true>(text, pos);
+}
+
+inline std::size_t SkipWordWithHyphens(std::string_view text, std::size_t pos) {
+  return words_internal::SkipWhile<words_internal::kWordWithHyphensBits, true>(text, pos);
 }
 
 inline std::size_t LastWord(std::string_view text) {

@@ -17,11 +17,11 @@ namespace vt {
 namespace {
 
 // The strip step as the rule states it: entry by entry in slot order, word by word from the
-// second word, each removal trimmed.
+// second word (a hyphenated name is one word), each removal trimmed.
 std::string StrippedInOrder(std::string line, const WordLists& lists) {
   for (std::size_t i = 0; i < kWordSlots && lists.NameStripWords[i][0] != '\0'; ++i) {
     const std::string_view entry = SlotText(lists.NameStripWords[i]);
-    std::size_t pos = SkipToWord(line, SkipWord(line, 0));
+    std::size_t pos = SkipToWord(line, SkipWordWithHyphens(line, SkipToWord(line, 0)));
     while (pos < line.size()) {
       const std::size_t after = pos + entry.size();
       const bool whole = after >= line.size() || !IsWordChar(line[after]);
@@ -31,7 +31,7 @@ std::string StrippedInOrder(std::string line, const WordLists& lists) {
         TrimTrailing(line);
         pos = std::min(pos, line.size());
       } else {
-        pos = SkipWord(line, pos);
+        pos = SkipWordWithHyphens(line, pos);
       }
       pos = SkipToWord(line, pos);
     }

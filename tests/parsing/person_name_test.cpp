@@ -160,6 +160,28 @@ TEST(PersonName, Golden) {
   }
 }
 
+TEST(PersonName, StripWordsLeaveHyphenatedNamesWhole) {
+  const struct {
+    const char* line;
+    const char* first;
+    const char* last;
+  } rows[] = {
+      {"John Smith-Dent", "John", "Smith-Dent"}, {"Mary-Dent Smith", "Mary-Dent", "Smith"},
+      {"Ann Lee-Surg", "Ann", "Lee-Surg"},       {"Ann Lee-Surg surg", "Ann", "Lee-Surg"},
+      {"(Dent) Smith", "Dent", "Smith"},
+  };
+  WordLists lists;
+  auto genders = std::make_unique<GenderList>();
+  PersonName name;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.line);
+    ParsePersonName(row.line, NoGuess(), lists, *genders, name);
+    EXPECT_EQ(name.first, row.first);
+    EXPECT_EQ(name.middle, "");
+    EXPECT_EQ(name.last, row.last);
+  }
+}
+
 TEST(PersonName, TitleCaptionsAndStandardOrder) {
   WordLists lists;
   auto genders = std::make_unique<GenderList>();
