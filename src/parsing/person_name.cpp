@@ -110,10 +110,12 @@ bool HasJointForm(std::string_view line) {
 }
 
 // Whether a name-strip entry stands at pos as the strip step removes it: its bytes (ASCII
-// case ignored), then the end of the line or a byte that is not a word character.
+// case ignored) over a whole word, so that the line ends after them or a byte that cannot go on
+// a name does ("Dent-Smith" is one name, never "Dent" and a rest).
 bool StripAt(std::string_view line, std::size_t pos, std::string_view entry) {
   const std::size_t after = pos + entry.size();
-  const bool whole = after >= line.size() || !IsWordChar(line[after]);
+  const bool whole = after >= line.size() ||
+                     !(IsWordChar(line[after]) || line[after] == '-' || line[after] == '\'');
   return whole && MatchesAt(line, pos, entry);
 }
 

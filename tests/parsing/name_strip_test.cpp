@@ -17,14 +17,15 @@ namespace vt {
 namespace {
 
 // The strip step as the rule states it: entry by entry in slot order, word by word from the
-// second word (a hyphenated name is one word), each removal trimmed.
+// second word (a hyphenated name is one word, matched whole), each removal trimmed.
 std::string StrippedInOrder(std::string line, const WordLists& lists) {
   for (std::size_t i = 0; i < kWordSlots && lists.NameStripWords[i][0] != '\0'; ++i) {
     const std::string_view entry = SlotText(lists.NameStripWords[i]);
     std::size_t pos = SkipToWord(line, SkipWordWithHyphens(line, SkipToWord(line, 0)));
     while (pos < line.size()) {
       const std::size_t after = pos + entry.size();
-      const bool whole = after >= line.size() || !IsWordChar(line[after]);
+      const bool whole = after >= line.size() ||
+                         (!IsWordChar(line[after]) && line[after] != '-' && line[after] != '\'');
       if (whole && line.size() - pos >= entry.size() &&
           EqualsIgnoringCase(std::string_view(line).substr(pos, entry.size()), entry)) {
         line.erase(pos, entry.size());

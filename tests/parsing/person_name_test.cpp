@@ -168,7 +168,7 @@ TEST(PersonName, StripWordsLeaveHyphenatedNamesWhole) {
   } rows[] = {
       {"John Smith-Dent", "John", "Smith-Dent"}, {"Mary-Dent Smith", "Mary-Dent", "Smith"},
       {"Ann Lee-Surg", "Ann", "Lee-Surg"},       {"Ann Lee-Surg surg", "Ann", "Lee-Surg"},
-      {"(Dent) Smith", "Dent", "Smith"},
+      {"(Dent) Smith", "Dent", "Smith"},         {"John Dent-Smith", "John", "Dent-Smith"},
   };
   WordLists lists;
   auto genders = std::make_unique<GenderList>();
