@@ -233,6 +233,8 @@ void MainView::AddToBand(Entry& entry) {
       return;
     case tk::Align::kFloat:
       widget.setParent(central_);
+      // It lies over other controls, which must not show through it.
+      widget.setAutoFillBackground(true);
       entry.floating = true;
       return;
     case tk::Align::kFlow:

@@ -59,7 +59,7 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   Image1.SetPicture(SplashPicture());
   SplashTitle.SetCaption("Vontrask");
   SplashSubtitle.SetCaption("Converts data files from one layout into another");
-  Splash.SetTop(160);  // over the sheets, clear of the tool buttons
+  Splash.SetTop(149);  // between the record lines and the sheets, clear of both
   InitialInstructions.SetCaption("Open an input file to begin: File, Open Input File.");
   TabListBox.SetVisible(false);
   DeletedWarning.SetCaption("Deleted record. Will not appear in output.");
