@@ -55,12 +55,13 @@ void TextInput::ReadPiece(std::string& line, const TextRecordOptions& options) {
 }
 
 bool TextInput::ReadRecord(std::string& record, const TextRecordOptions& options) {
-  if (reader_.AtEnd()) {
-    record.clear();
-    return false;
-  }
   ReadPiece(record, options);
-  if (!options.web_form) return true;
+  if (options.web_form) JoinContinuations(record, options);
+  // The read that runs into the end makes a record only of what it got.
+  return !(reader_.AtEnd() && record.empty());
+}
+
+void TextInput::JoinContinuations(std::string& record, const TextRecordOptions& options) {
   // Posted form data: a "!" marks that the record goes on in the next line. Lines are joined
   // up to the line limit; the continuation lines past it are still read, so that the next
   // record starts where it should.
@@ -75,7 +76,6 @@ bool TextInput::ReadRecord(std::string& record, const TextRecordOptions& options
     record.append(piece_, 0, length < room ? length : room);
     if (bang != std::string::npos) bang = record.size();
   }
-  return true;
 }
 
 DataInput::DataInput(const DataInput& other) : path_(other.path_) {

@@ -38,19 +38,24 @@ class TextInput {
   // Rewind, else the file at `path` opened anew. A pipe is never opened again: its open waits
   // for a writer, and what was read of it is gone; its reading goes on where it is.
   void RewindOrOpen(const std::string& path);
-  // True when nothing is left to read (also when no file is open).
-  bool AtEnd() { return reader_.AtEnd(); }
+  // True once a read has run into the end of the file (also when no file is open).
+  bool AtEnd() const { return reader_.AtEnd(); }
+  // True when the next read would find nothing (also when no file is open).
+  bool NothingLeft() { return reader_.NothingLeft(); }
 
   // One raw line (no translation); false at the end.
   bool ReadLine(std::string& line) { return reader_.ReadLine(line); }
   // One raw line of at most `limit` characters, the rest coming with the next read.
   bool ReadLine(std::string& line, std::size_t limit) { return reader_.ReadLine(line, limit); }
   // One record: a line translated, stripped and, for web-form input, joined with its
-  // continuation lines; at most LineReader::kDefaultLimit characters. False at the end.
+  // continuation lines; at most LineReader::kDefaultLimit characters. False when there is no
+  // record: the read ran into the end and the record is empty. The empty line after a last
+  // line end is still a record.
   bool ReadRecord(std::string& record, const TextRecordOptions& options);
 
  private:
   void ReadPiece(std::string& line, const TextRecordOptions& options);
+  void JoinContinuations(std::string& record, const TextRecordOptions& options);
 
   std::string path_;
   std::FILE* file_ = nullptr;

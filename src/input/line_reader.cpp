@@ -10,11 +10,12 @@ constexpr std::size_t kBufferSize = 1 << 18;
 }
 
 LineReader::LineReader(std::FILE* file, std::size_t limit)
-    : file_(file), limit_(limit == 0 ? 1 : limit) {}
+    : file_(file), limit_(limit == 0 ? 1 : limit), at_end_(file == nullptr) {}
 
 void LineReader::Reset(std::FILE* file) {
   file_ = file;
   begin_ = end_ = 0;
+  at_end_ = file == nullptr;
 }
 
 bool LineReader::Fill() {
@@ -26,14 +27,17 @@ bool LineReader::Fill() {
   return end_ != 0;
 }
 
-bool LineReader::AtEnd() {
+bool LineReader::NothingLeft() {
   return !Fill();
 }
 
 bool LineReader::ReadLine(std::string& line, std::size_t limit) {
   if (limit == 0) limit = 1;
   line.clear();
-  if (!Fill()) return false;
+  if (at_end_ || !Fill()) {
+    at_end_ = true;
+    return false;
+  }
   while (Fill()) {
     const char* start = buffer_.get() + begin_;
     const std::size_t available = end_ - begin_;
@@ -57,6 +61,7 @@ bool LineReader::ReadLine(std::string& line, std::size_t limit) {
       return true;
     }
   }
+  at_end_ = true;
   if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }

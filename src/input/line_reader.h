@@ -18,12 +18,16 @@ class LineReader {
   void Reset(std::FILE* file);
 
   // Reads the next line into `line` (reusing its storage). False at the end of the input, when
-  // nothing is left to read; an empty line before the end is a line.
+  // nothing is left to read; an empty line before the end is a line. A read that runs into the
+  // end still hands out what it got.
   bool ReadLine(std::string& line) { return ReadLine(line, limit_); }
   // The same with a limit of its own for this read (page lines hold 255 characters).
   bool ReadLine(std::string& line, std::size_t limit);
-  // True when the next ReadLine would find nothing.
-  bool AtEnd();
+  // True once a read has run into the end of the input (or when there is no input); a read that
+  // stops at a line's LF notices nothing, even when the LF is the file's last byte.
+  bool AtEnd() const { return at_end_; }
+  // True when the next ReadLine would find nothing: a look ahead, which leaves AtEnd alone.
+  bool NothingLeft();
 
  private:
   bool Fill();
@@ -34,6 +38,7 @@ class LineReader {
   std::unique_ptr<char[]> buffer_;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
+  bool at_end_ = true;
 };
 
 }  // namespace vt

@@ -12,6 +12,8 @@ namespace {
 constexpr char kFormFeed = '\f';
 constexpr std::size_t kLongLine = 250;
 
+// The page loops ask before each read whether anything is left: the read that would run into
+// the end with nothing places no line and begins no page. An empty line before it is a line.
 void ReadPageLine(InputTables& in) {
   in.InputTextStream.ReadLine(in.PageLineBuffer, kPageLineLimit);
 }
@@ -27,14 +29,14 @@ void SkipToFirstPageLine(InputTables& in, const PageOptions& options) {
   auto skipped = [&] {
     return tag ? !HoldsTag(in.PageLineBuffer, options) : IsBlankPageLine(in.PageLineBuffer);
   };
-  while (skipped() && !in.InputTextStream.AtEnd()) ReadPageLine(in);
+  while (skipped() && !in.InputTextStream.NothingLeft()) ReadPageLine(in);
 }
 
 // Tag mode, a page cut at FormLength lines: the lines up to the next tag line are not shown
 // but belong to the page's text; the tag line begins the next page.
 void ReadOnToTag(InputTables& in, const PageOptions& options) {
   if (HoldsTag(in.PageLineBuffer, options)) return;
-  while (!in.InputTextStream.AtEnd()) {
+  while (!in.InputTextStream.NothingLeft()) {
     ReadPageLine(in);
     if (HoldsTag(in.PageLineBuffer, options)) {
       in.PageLinePending = 1;
@@ -50,11 +52,11 @@ bool NextPageLine(InputTables& in, const PageOptions& options, int i, bool first
     in.PageLinePending = 0;
     return true;
   }
-  if (in.InputTextStream.AtEnd()) return false;
+  if (in.InputTextStream.NothingLeft()) return false;
   ReadPageLine(in);
   if (first_skip && i == 1) SkipToFirstPageLine(in, options);
   if (options.skip_blank_lines && i > 1) {
-    while (in.PageLineBuffer.empty() && !in.InputTextStream.AtEnd()) ReadPageLine(in);
+    while (in.PageLineBuffer.empty() && !in.InputTextStream.NothingLeft()) ReadPageLine(in);
   }
   return true;
 }
@@ -97,7 +99,7 @@ void RewindPages(InputTables& in) {
 }
 
 bool PageInputAtEnd(InputTables& in) {
-  return in.PageLinePending == 0 && in.InputTextStream.AtEnd();
+  return in.PageLinePending == 0 && in.InputTextStream.NothingLeft();
 }
 
 bool ReadNextPage(InputTables& in, const PageOptions& options) {
@@ -140,7 +142,7 @@ bool ReadNextPage(InputTables& in, const PageOptions& options) {
       continue;
     }
     if (blank_mode && i > 1 && IsBlankPageLine(buffer)) {
-      while (!in.InputTextStream.AtEnd() && IsBlankPageLine(buffer)) ReadPageLine(in);
+      while (!in.InputTextStream.NothingLeft() && IsBlankPageLine(buffer)) ReadPageLine(in);
       // Blank lines that end the file begin no page.
       in.PageLinePending = IsBlankPageLine(buffer) ? 0 : 1;
       continue;

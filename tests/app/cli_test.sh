@@ -56,6 +56,24 @@ case $case_name in
       grep -q "^File1=$case_dir/setup.vnq$" "$dir/vontrask.ini" || fail "$name: not in the history"
     done
     ;;
+  last_empty_line)
+    # The empty line after the last line end is a record; a last line end alone makes none.
+    prefs=$golden/last_empty_line/setup.vnq
+    rm -f "$dir/VontraskLog.txt"
+    while read -r name bytes expected count; do
+      printf "$bytes" > "$dir/$name.txt"
+      rm -f "$dir/$name.out"
+      msgs=$(run "$dir/$name.txt" "$prefs" "$dir/$name.out" 2>&1 < /dev/null); status=$?
+      [ $status -eq 0 ] || fail "$name: status $status: $msgs"
+      cmp -s "$dir/$name.out" <(printf "$expected") || fail "$name: output $(od -c "$dir/$name.out")"
+      grep -qx " $count records from $dir/$name.txt" "$dir/VontraskLog.txt" ||
+        fail "$name: no count $count in the log: $(cat "$dir/VontraskLog.txt")"
+    done <<'ROWS'
+empty_last_line yes\r\n\r\n yes\r\n\x20\x20\x20\r\n 2
+last_line_end yes\r\n yes\r\n 1
+no_line_end yes yes\r\n 1
+ROWS
+    ;;
   *) fail "unknown case $case_name" ;;
 esac
 echo "ok $case_name"

@@ -16,9 +16,7 @@ void TextReader::Rewind(InputTables& in) {
 }
 
 bool TextReader::Read(InputTables& in) {
-  if (!in.InputTextStream.ReadRecord(in.InputLine, setup_.text)) in.InputLine.clear();
-  // A last line ends the input only once it is read; an empty line before it is a record.
-  return !(in.InputTextStream.AtEnd() && in.InputLine.empty());
+  return in.InputTextStream.ReadRecord(in.InputLine, setup_.text);
 }
 
 void TextReader::Cut(InputTables& in) {

@@ -87,16 +87,15 @@ void TParseView::ReadBinaryRecord() {
 
 bool TParseView::ReadTextRecord() {
   const bool page = PageInputButton.Checked();
-  // Page input ends as the other kinds do: past the last record of the last page.
-  const bool at_end = page ? !PageRecordAhead() : InputTextStream.AtEnd();
+  // Page input ends as the other kinds do: past the last record of the last page. A text
+  // line ends the input as in a run: when the read runs into the end and gets nothing.
+  const bool at_end =
+      page ? !PageRecordAhead() : !InputTextStream.ReadRecord(InputLine, TextOptions());
   if (at_end) {
     InputRecordLabel.SetCaption(kEndOfFile);
     return false;
   }
-  if (!page) {
-    InputTextStream.ReadRecord(InputLine, TextOptions());
-    RefreshRecordView();
-  }
+  if (!page) RefreshRecordView();
   ++RecordNumber;
   PrevButton.SetEnabled(RecordNumber > 1);
   if (FixedInputButton.Checked()) {

@@ -62,6 +62,36 @@ TEST_F(InputScenarioTest, CommaDelimitedWithQuotesStepsToTheEndAndBack) {
             ",\" pairs were found so this is probably a Comma Delimited file.");
 }
 
+// Next ends where a run ends: the empty line after the last line end is a record, a last line
+// that runs into the end with nothing left of it (stripped) is none.
+TEST_F(InputScenarioTest, NextShowsTheEmptyLastLineAndThenTheEnd) {
+  const struct {
+    const char* bytes;
+    bool strip;
+    std::vector<std::string> records;
+  } rows[] = {
+      {"yes\r\n\r\n", false, {"yes", ""}},
+      {"yes\r\n", false, {"yes"}},
+      {"yes\r\n\x01", true, {"yes"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.bytes);
+    TParseView& v = OpenInput("last.txt", row.bytes);
+    if (row.strip) {
+      testing::GoToSheet(v, v.MiscTab);
+      testing::Click(v.OmitControlChar);
+    }
+    for (std::size_t k = 1; k <= row.records.size(); ++k) {
+      if (k > 1) v.NextButton.UserClick();
+      EXPECT_EQ(v.RecordNumber, static_cast<int>(k));
+      EXPECT_EQ(v.InputRecordLabel.Caption(), row.records[k - 1]);
+    }
+    v.NextButton.UserClick();
+    EXPECT_EQ(v.InputRecordLabel.Caption(), kEnd);
+    EXPECT_EQ(v.RecordNumber, static_cast<int>(row.records.size()));
+  }
+}
+
 // The cutter names fields only where a name differs from "Field<n>": a name written since the
 // last cut (of any length, one byte off) is named again, and every digit count is right.
 TEST_F(InputScenarioTest, DelimitedCutsRenameFieldsThatWereChanged) {

@@ -130,7 +130,14 @@ const Recipe kRecipes[] = {
          if (k != kDate1) Click(v.AddFieldButton);
          Pick(v.ParsedItemNames, k - kEmptyField);
        }
-      }},
+     }},
+    // A file whose last line is empty: that line is a record too.
+    {"last_empty_line", "input.txt",
+     [](TParseView& v) {
+       GoToSheet(v, v.OutputConfiguration);
+       Field(v, 1, 1, "3");
+       Click(v.FixedFormatOutputButton);
+     }},
     // Ten header bytes, then records of text, packed, big-endian integer, zoned, float, byte.
     {"binary", "input.bin",
      [](TParseView& v) {
