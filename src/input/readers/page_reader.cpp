@@ -51,6 +51,11 @@ class PageReader : public RecordReader {
     CutBandRecord(in, page_fields_, setup_.cut);
   }
 
+  bool MoreOnPage(const InputTables& in) const override {
+    return on_page_ &&
+           (in.PageBlockIndex < BlockCountOf(in) || in.PageBandIndex < PageBandCount(in));
+  }
+
   void TablesChanged() override { page_cut_ = false; }
   bool CutChangesOtherCounts() const override { return true; }
 

@@ -56,6 +56,9 @@ class RecordReader {
   // Whether a cut may change the counts of fields outside InputFieldCounts[0] (the tag count of
   // an HTML row), so that the fields a record has are to be counted again after each cut.
   virtual bool CutChangesOtherCounts() const { return false; }
+  // Whether the record in hand has more records after it on its page: a run that stops at its
+  // test limit finishes the page first.
+  virtual bool MoreOnPage(const InputTables& /*in*/) const { return false; }
 };
 
 // Clears the values the previous cut left, so that a shorter record shows none of them.

@@ -93,7 +93,7 @@ class Engine {
         if (ahead_ != nullptr && !ahead_->Current(request_, lists_)) ahead_.reset();
         if (ahead_ != nullptr && read % kWorthCheckEvery == 0) CheckParseAhead();
       }
-      if (plan_.limit_1000 && in_.RecordNumber > kTestLimit) break;
+      if (plan_.limit_1000 && in_.RecordNumber > kTestLimit && !reader_->MoreOnPage(in_)) break;
       in_.InputLine.clear();
       have = reader_->Read(in_);
     }

@@ -27,7 +27,8 @@ struct RunPlan {
   // The bytes of the header and trailer block files, for the formats that take them.
   std::string header_block;
   std::string trailer_block;
-  bool limit_1000 = false;  // "1,000 record test": stop after 1,000 written records
+  // "1,000 record test": stop after 1,000 written records (page input: at the end of that page)
+  bool limit_1000 = false;
   // Threads that parse records ahead of the builds: -1 as many as the machine can spare, 0 none.
   int parse_workers = -1;
   BuildRequest build;

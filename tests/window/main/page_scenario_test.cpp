@@ -2,6 +2,7 @@
 // cut on the Page sheet, records stepped through, and the bytes a conversion writes.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -180,6 +181,22 @@ TEST_F(PageScenarioTest, FixedLengthPagesWithBlocksSideBySide) {
             "LIST A\tAnn\t10\t1\r\nLIST A\tBob\t20\t1\r\nLIST A\tCy\t30\t1\r\n"
             "LIST A\tDee\t40\t1\r\nLIST B\tEve\t50\t2\r\nLIST B\tFay\t60\t2\r\n"
             "LIST B\tGus\t70\t2\r\nLIST B\t\t\t2\r\n");
+}
+
+// The 1,000-record test stops at the end of the page in which the 1,000th record falls.
+TEST_F(PageScenarioTest, TheRecordTestFinishesItsPage) {
+  std::string lines;
+  for (int n = 1; n <= 1500; ++n) lines += "r" + std::to_string(n) + "\n";
+  TParseView& v = OpenInput("lines.txt", lines);
+  Click(v.PageInputButton);
+  TypeAndEnter(v.FormLengthInputBox, "3");
+  Band(v, v.PageDataButton, 1);  // three bands of one line a page
+  ChooseLine(v, 1);
+  GoToSheet(v, v.OutputConfiguration);
+  Click(v.Limit1000);
+  const std::string out = Convert(v, {{"Line", 1, 0, kTrim, ""}});
+  EXPECT_EQ(std::count(out.begin(), out.end(), '\n'), 1002);
+  EXPECT_TRUE(out.ends_with("\r\nr1002\r\n"));
 }
 
 TEST_F(PageScenarioTest, BlankLinePagesAsMultiLineRecords) {
