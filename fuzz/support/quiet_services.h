@@ -66,6 +66,7 @@ class PinnedClock : public tk::Clock {
 class QuietApplication : public tk::Application {
  public:
   void Terminate(int code) override { exit_code = code; }
+  void WriteError(const std::string&) override {}
   void Minimise() override {}
   void ScaleWindow(int, int, int, int, int, int) override {}
   int exit_code = -1;

@@ -15,7 +15,8 @@ int DriveHeadless(TParseView& view, const HeadlessHooks& hooks, std::ostream& er
   tk::Fire(view.on_create);
   if (!hooks.ended()) tk::Fire(view.on_show);
   const bool unattended = view.CommandLine.size() >= 3;
-  if (!hooks.ended() && unattended && view.UnattendedExitCountdown == 0) {
+  const bool failed = view.UnattendedExitCountdown == 0 || view.UnattendedExitStatus != 0;
+  if (!hooks.ended() && unattended && failed) {
     err << "vontrask: the unattended conversion stopped before " << view.CommandLine[2]
         << " was written\n";
     tk::Fire(view.on_close);

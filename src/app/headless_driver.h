@@ -16,7 +16,8 @@ struct HeadlessHooks {
 
 // Creates and shows `view`, then ticks its timers every interval until the program ends itself.
 // An unattended run (all three arguments) ends as soon as it is over: status 0 when the
-// conversion ran, else status 1 and a line on `err`, instead of waiting for a window nobody sees.
+// conversion wrote its output, else status 1 and a line on `err`, instead of waiting for a
+// window nobody sees.
 int DriveHeadless(TParseView& view, const HeadlessHooks& hooks, std::ostream& err);
 
 // Ticks every timer of the window once.

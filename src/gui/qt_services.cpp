@@ -12,6 +12,7 @@
 #include <QMessageBox>
 #include <QUrl>
 #include <algorithm>
+#include <cstdio>
 
 #include "gui/cp1252.h"
 
@@ -134,6 +135,13 @@ void QtApplication::Terminate(int exit_code) {
   terminated_ = true;
   exit_code_ = exit_code;
   QCoreApplication::exit(exit_code);
+}
+
+void QtApplication::WriteError(const std::string& line) {
+  // The bytes as the program has them, like every other line on the standard streams.
+  std::fwrite(line.data(), 1, line.size(), stderr);
+  std::fputc('\n', stderr);
+  std::fflush(stderr);
 }
 
 void QtApplication::Minimise() {

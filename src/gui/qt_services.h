@@ -63,6 +63,7 @@ class QtApplication : public tk::Application {
  public:
   void SetWindow(QWidget* window) { window_ = window; }
   void Terminate(int exit_code) override;
+  void WriteError(const std::string& line) override;
   void Minimise() override;
   void ScaleWindow(int numerator, int denominator, int left, int top, int width,
                    int height) override;

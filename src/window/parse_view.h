@@ -465,6 +465,7 @@ class TParseView : public tk::Window,
   std::string LineBreakMarker = "\x07";
   // 0 = not counting; the conversion run sets 1 when its output came from the command line.
   int UnattendedExitCountdown = 0;
+  int UnattendedExitStatus = 0;  // the status the countdown ends the program with
   char CityInStreetState = 0;
 
  private:

@@ -35,17 +35,22 @@ TEST(HeadlessDriver, StoppedUnattendedChainEndsAtOnceWithStatus1) {
   EXPECT_NE(drive.err.str().find("out.csv"), std::string::npos) << drive.err.str();
 }
 
-TEST(HeadlessDriver, FinishedRunEndsAtOnceWithStatus0) {
-  Drive drive;
-  TParseView view(drive.fakes.services, {"in.txt", "prefs.vnq", "out.csv"});
-  tk::Handler show = view.on_show;
-  view.on_show = [&] {
-    show();
-    view.UnattendedExitCountdown = 1;  // what a finished conversion run leaves
-  };
-  EXPECT_EQ(drive.Run(view), 0);
-  EXPECT_EQ(drive.ticks, 0) << "no window shows the finished run: nothing to wait for";
-  EXPECT_TRUE(drive.err.str().empty());
+// A run that could not write its output started the countdown all the same, with a failure.
+TEST(HeadlessDriver, FinishedRunEndsAtOnceWithTheCountdownsStatus) {
+  for (const int status : {0, 1}) {
+    SCOPED_TRACE(status);
+    Drive drive;
+    TParseView view(drive.fakes.services, {"in.txt", "prefs.vnq", "out.csv"});
+    tk::Handler show = view.on_show;
+    view.on_show = [&] {
+      show();
+      view.UnattendedExitCountdown = 1;  // what a finished conversion run leaves
+      view.UnattendedExitStatus = status;
+    };
+    EXPECT_EQ(drive.Run(view), status);
+    EXPECT_EQ(drive.ticks, 0) << "no window shows the finished run: nothing to wait for";
+    EXPECT_EQ(drive.err.str().find("out.csv") != std::string::npos, status != 0) << drive.err.str();
+  }
 }
 
 TEST(HeadlessDriver, ExitMenuEndsTheLoopWithItsStatus) {

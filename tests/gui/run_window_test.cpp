@@ -1,14 +1,22 @@
-// The Qt runner: start-up order, early termination, the timer loop and the display check.
+// The Qt runner: start-up order, early termination, the timer loop, the display check and the
+// main window's command-line run.
 #include "gui/run_window.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
 #include <clocale>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
+#include <vector>
 
 #include "toolkit/toolkit.h"
+#include "window/parse_view.h"
 
 namespace vt::gui {
 namespace {
@@ -62,6 +70,44 @@ TEST_F(RunWindowTest, TerminateDuringStartUpSkipsTheLoop) {
 TEST_F(RunWindowTest, TimerTicksUntilTheProgramEndsItself) {
   EXPECT_EXIT(RunAndExit(false), ::testing::ExitedWithCode(5),
               "show\\(C, created\\) tick tick tick destroy\n");
+}
+
+// The main window started with all three arguments, the output in a folder that is not there.
+// A message box would wait for an answer nobody gives: one that comes up is named and ends the
+// program with a status of its own.
+[[noreturn]] void RunCommandLineIntoAMissingFolder() {
+  if (std::getenv("QT_QPA_PLATFORM") == nullptr) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  namespace fs = std::filesystem;
+  const fs::path root = fs::temp_directory_path() / ("vontrask-cmd-" + std::to_string(::getpid()));
+  fs::create_directories(root / "program");
+  const std::string golden = VONTRASK_SOURCE_DIR "/tests/golden/unattended/comma/";
+  const std::vector<std::string> args = {golden + "input.csv", golden + "setup.vnq",
+                                         (root / "missing" / "out.csv").string()};
+  int argc = 1;
+  char name[] = "gui_tests";
+  char* argv[] = {name, nullptr};
+  const int code = RunQtWindow(argc, argv, [&](tk::Services& services) {
+    auto* poll = new QTimer(QCoreApplication::instance());
+    poll->setInterval(5);
+    QObject::connect(poll, &QTimer::timeout, [] {
+      if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+        std::fprintf(stderr, "a message box: %s\n", box->text().toUtf8().constData());
+        std::_Exit(3);
+      }
+    });
+    poll->start();
+    auto window = std::make_unique<TParseView>(services, args);
+    window->ProgramDirOverride = (root / "program").string();
+    window->SettingsDirOverride = (root / "settings").string();
+    return window;
+  });
+  fs::remove_all(root);
+  std::exit(code);
+}
+
+TEST_F(RunWindowTest, ACommandLineRunThatCannotOpenItsOutputSaysSoAndEndsWithAFailure) {
+  EXPECT_EXIT(RunCommandLineIntoAMissingFolder(), ::testing::ExitedWithCode(1),
+              "missing/out\\.csv: Cannot open that file\\.\n");
 }
 
 TEST(HasDisplayTest, LooksAtTheDisplayVariables) {

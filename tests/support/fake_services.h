@@ -99,10 +99,12 @@ class FakeClock : public Clock {
 class FakeApplication : public Application {
  public:
   void Terminate(int exit_code) override { exit_codes.push_back(exit_code); }
+  void WriteError(const std::string& line) override { errors.push_back(line); }
   void Minimise() override { ++minimised; }
   void ScaleWindow(int numerator, int denominator, int left, int top, int width,
                    int height) override;
   std::vector<int> exit_codes;
+  std::vector<std::string> errors;  // the lines written on standard error
   int minimised = 0;
   std::vector<std::vector<int>> scalings;
 };

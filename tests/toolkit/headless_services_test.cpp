@@ -101,7 +101,8 @@ TEST(HeadlessServices, WiresEveryServiceToItsStreams) {
   EXPECT_EQ(s.app, &headless.app);
 
   EXPECT_EQ(s.messages->Show("Continue?", "Vontrask", MessageStyle::kQuestion), MessageReply::kNo);
-  EXPECT_EQ(err.str(), "Vontrask: Continue?\n");
+  s.app->WriteError("out.csv: Cannot open that file.");
+  EXPECT_EQ(err.str(), "Vontrask: Continue?\nout.csv: Cannot open that file.\n");
   EXPECT_EQ(s.clipboard->GetText(), "pasted");
   s.clipboard->SetText("converted");
   EXPECT_EQ(out.str(), "converted");

@@ -34,7 +34,12 @@ void HeadlessApplication::Terminate(int code) {
   exit_code = code;
 }
 
+void HeadlessApplication::WriteError(const std::string& line) {
+  err_ << line << '\n';
+  err_.flush();
+}
+
 HeadlessServices::HeadlessServices(std::istream& in, std::ostream& out, std::ostream& err)
-    : messages(err), clipboard(in, out) {}
+    : messages(err), clipboard(in, out), app(err) {}
 
 }  // namespace tk

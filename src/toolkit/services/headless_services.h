@@ -53,12 +53,17 @@ class NullEventPump : public EventPump {
 // Records the exit the program asked for; the driver ends the process once the handler returns.
 class HeadlessApplication : public Application {
  public:
+  explicit HeadlessApplication(std::ostream& err = std::cerr) : err_(err) {}
   void Terminate(int code) override;
+  void WriteError(const std::string& line) override;
   void Minimise() override {}
   void ScaleWindow(int /*numerator*/, int /*denominator*/, int /*left*/, int /*top*/, int /*width*/,
                    int /*height*/) override {}
   bool terminated = false;
   int exit_code = 0;
+
+ private:
+  std::ostream& err_;
 };
 
 // One of each headless service, wired into one Services value.

@@ -50,7 +50,7 @@ void TParseView::HalfSecondTimer() {
   CloneButton.SetEnabled(clone);
 
   if (UnattendedExitCountdown != 0 && ++UnattendedExitCountdown > 5) {
-    services().app->Terminate(0);
+    services().app->Terminate(UnattendedExitStatus);
     return;
   }
 

@@ -35,6 +35,19 @@ void ShowStop(TParseView& v, const std::string& text, const std::string& caption
   v.services().messages->Show(text, caption, tk::MessageStyle::kStop);
 }
 
+// A run that cannot go on says why: in a box to the user who started it. A run from the command
+// line may have nobody at the window to answer a box: it says it on standard error and ends the
+// program with a failure status.
+void SayRunFailed(TParseView& v, const std::string& text, const std::string& caption) {
+  if (v.CmdOutputFileName.empty()) {
+    ShowStop(v, text, caption);
+    return;
+  }
+  v.services().app->WriteError(caption + ": " + text);
+  v.UnattendedExitStatus = 1;
+  v.UnattendedExitCountdown = 1;
+}
+
 tk::FileDialogRequest SaveDialogRequest(const TParseView& v) {
   tk::FileDialogRequest r;
   r.save = true;
@@ -142,11 +155,11 @@ void TakeHeaderBlockInsteadOfNames(TParseView& v, OutputFormat format) {
 }
 
 // The interleave pass over the finished file; the work file is the settings folder's.
-bool Interleave(TParseView& v, const std::string& finished, const RunPlan& plan,
-                const RunResult& run) {
+InterleaveOutcome Interleave(TParseView& v, const std::string& finished, const RunPlan& plan,
+                             const RunResult& run, bool put_back) {
   const InterleaveLayout layout = InterleaveLayoutOf(plan, run, v.RecordTerminator);
   v.StatusBar1.SetPanelText(2, "Interleaving records");
-  return InterleavePass(finished, v.TempFilePath, layout);
+  return InterleavePass(finished, v.TempFilePath, layout, put_back);
 }
 
 // The window's side of a run: every 100 records the values already built are shown, and
@@ -258,26 +271,39 @@ bool OpenOutput(TParseView& v, const std::string& path, OutputFormat format, boo
   o.file =
       o.in_place ? std::fopen(path.c_str(), rewrites ? "r+b" : "ab") : OpenTempBeside(path, o.temp);
   if (o.file != nullptr) return true;
-  ShowStop(v, "Cannot open that file.", path);
+  SayRunFailed(v, "Cannot open that file.", path);
   return false;
 }
 
+// How a run's file came out: in the output's place as asked, or not; `kept` names where the
+// records are when only the interleave pass failed.
+struct FinishedOutput {
+  bool ok = false;
+  std::string kept;
+};
+
 // After the engine closed the file: an XML append cut after its new closing tag, the
-// interleave pass, and a new file put in the output's place. False (the output as it was) when
-// any of it fails.
-bool FinishOutput(TParseView& v, const RunPlan& plan, const RunResult& run, const OpenedOutput& o,
-                  const std::string& path) {
+// interleave pass, and a new file put in the output's place. When any of it fails the output
+// is as it was, but for the records of a failed interleave pass: they stay in the output as
+// written, or in the work file.
+FinishedOutput FinishOutput(TParseView& v, const RunPlan& plan, const RunResult& run,
+                            const OpenedOutput& o, const std::string& path) {
   bool ok = run.ok;
   std::error_code ec;
   // An XML append writes over the old closing tag; nothing of the old end may stay behind it.
   if (o.in_place && ok && plan.format == OutputFormat::kXml && run.end_offset >= 0)
     fs::resize_file(path, static_cast<std::uintmax_t>(run.end_offset), ec);
-  if (ok && plan.writer.streams > 1) ok = Interleave(v, o.in_place ? path : o.temp, plan, run);
-  if (o.in_place) return ok;
-  if (ok && o.existing.exists) fs::permissions(o.temp, fs::status(path, ec).permissions(), ec);
-  if (ok) ok = std::rename(o.temp.c_str(), path.c_str()) == 0;
-  if (!ok) std::remove(o.temp.c_str());
-  return ok;
+  InterleaveOutcome pass = InterleaveOutcome::kInterleaved;
+  if (ok && plan.writer.streams > 1)
+    pass = Interleave(v, o.in_place ? path : o.temp, plan, run, o.in_place);
+  if (pass == InterleaveOutcome::kInWorkFile) return {false, v.TempFilePath};
+  if (!o.in_place) {
+    if (ok && o.existing.exists) fs::permissions(o.temp, fs::status(path, ec).permissions(), ec);
+    if (ok) ok = std::rename(o.temp.c_str(), path.c_str()) == 0;
+    if (!ok) std::remove(o.temp.c_str());
+  }
+  if (ok && pass == InterleaveOutcome::kAsWritten) return {false, path};
+  return {ok, {}};
 }
 
 }  // namespace
@@ -351,8 +377,14 @@ void RunConversion(TParseView& v) {
   v.CancelOutput.SetEnabled(true);
   const RunResult run = Convert(plan, v, v, v, opened.file, observer);
   v.CancelOutput.SetEnabled(false);
-  if (!FinishOutput(v, plan, run, opened, path)) {
-    ShowStop(v, "Cannot open that file.", path);
+  const FinishedOutput finished = FinishOutput(v, plan, run, opened, path);
+  if (!finished.kept.empty()) {
+    SayRunFailed(v, "The records could not be interleaved. They are in " + finished.kept + ".",
+                 "File Error");
+    return;
+  }
+  if (!finished.ok) {
+    SayRunFailed(v, "Cannot open that file.", path);
     return;
   }
 

@@ -1,4 +1,4 @@
-// Interleave pass of a run: the moves around InterleaveFile, and the way back when it fails.
+// Interleave pass of a run: the moves around InterleaveFile, and what stays where when it fails.
 #include "window/output/interleave_pass.h"
 
 #include <filesystem>
@@ -8,20 +8,21 @@
 
 namespace vt {
 
-bool InterleavePass(const std::string& finished, const std::string& work,
-                    const InterleaveLayout& layout) {
+InterleaveOutcome InterleavePass(const std::string& finished, const std::string& work,
+                                 const InterleaveLayout& layout, bool put_back) {
   namespace fs = std::filesystem;
   std::error_code ec;
   (void)tk::MakePrivateFolder(fs::path(work).parent_path().string());
   fs::remove(work, ec);
-  if (!tk::MoveFile(finished, work)) return false;
+  if (!tk::MoveFile(finished, work)) return InterleaveOutcome::kAsWritten;
   const fs::perms mode = fs::status(work, ec).permissions();
   if (InterleaveFile(work, finished, layout)) {
     if (!ec) fs::permissions(finished, mode, ec);
-    return true;
+    return InterleaveOutcome::kInterleaved;
   }
-  (void)tk::MoveFile(work, finished);
-  return false;
+  if (put_back && tk::MoveFile(work, finished)) return InterleaveOutcome::kAsWritten;
+  fs::remove(finished, ec);  // a part of the pass's writing, which nobody should take for the file
+  return InterleaveOutcome::kInWorkFile;
 }
 
 }  // namespace vt

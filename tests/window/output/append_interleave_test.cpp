@@ -207,16 +207,17 @@ TEST_F(AppendInterleaveTest, EveryStreamCountIsPaddedAndKeepsTheNameRecordFirst)
   }
 }
 
-TEST_F(AppendInterleaveTest, AFailedPassLeavesTheOldFileAndLogsNothing) {
+TEST_F(AppendInterleaveTest, AFailedPassKeepsTheRecordsAsWrittenAndSaysWhere) {
   TParseView& view = Open(Numbered(4), &TParseView::TabDelimitedOutputButton, {{"N", 1, 0, 2, ""}});
   PickStreams(view, 2);
   fs::create_directories(view.TempFilePath + "/busy");  // the work file cannot be made
   WriteFile(Path("out.txt"), "old\r\n");
   fakes.messages.replies.push_back(tk::MessageReply::kYes);
-  EXPECT_EQ(RunInto(view, Path("out.txt")), "old\r\n");
+  EXPECT_EQ(RunInto(view, Path("out.txt")), "r1\r\nr2\r\nr3\r\nr4\r\n");
   ASSERT_EQ(fakes.messages.shown.size(), 2u);
-  EXPECT_EQ(fakes.messages.shown[1].text, "Cannot open that file.");
-  EXPECT_EQ(fakes.messages.shown[1].caption, Path("out.txt"));
+  EXPECT_EQ(fakes.messages.shown[1].text,
+            "The records could not be interleaved. They are in " + Path("out.txt") + ".");
+  EXPECT_EQ(fakes.messages.shown[1].caption, "File Error");
   EXPECT_FALSE(fs::exists(view.LogFilePath));
   EXPECT_EQ(std::distance(fs::directory_iterator(Path("")), fs::directory_iterator()), 4)
       << "program, settings, in.csv and out.txt: no temporary file stays";

@@ -376,18 +376,38 @@ TEST_F(ConversionRunTest, TheInputIsNeverOverwrittenUnderAnotherSpelling) {
   }
 }
 
-TEST_F(ConversionRunTest, AnOutputThatCannotBeOpenedIsReportedAndNothingReachesTheClipboard) {
-  TParseView& view =
-      Open("\"a\"\r\n", &TParseView::DelimitedOutputButton, {{"N", 1, 0, 0, ""}}, {"", "*"});
-  view.ClipOutTransferPath = Path("missing/dir/clip.txt");
-  fakes.clipboard.text = "before";
-  RunInto(view, "*");
-  ASSERT_EQ(fakes.messages.shown.size(), 1u);
-  EXPECT_EQ(fakes.messages.shown[0].text, "Cannot open that file.");
-  EXPECT_EQ(fakes.messages.shown[0].caption, Path("missing/dir/clip.txt"));
-  EXPECT_EQ(fakes.clipboard.text, "before");
-  EXPECT_EQ(view.UnattendedExitCountdown, 0);
-  EXPECT_FALSE(fs::exists(view.LogFilePath));
+// A run the user started says it in a box; a run from the command line, which nobody may be
+// there to answer, says it on standard error and ends the program with a failure status.
+TEST_F(ConversionRunTest, AnOutputThatCannotBeOpenedIsSaidAndNothingReachesTheClipboard) {
+  const struct {
+    const char* name;
+    std::vector<std::string> args;
+    bool boxed;
+  } rows[] = {{"the user's run", {}, true}, {"a command-line run", {"", "*"}, false}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TParseView& view = Open("\"a\"\r\n", &TParseView::ClipOut, {{"N", 1, 0, 0, ""}}, row.args);
+    view.ClipOutTransferPath = Path("missing/dir/clip.txt");
+    fakes.clipboard.text = "before";
+    fakes.messages.shown.clear();
+    fakes.app.errors.clear();
+    RunInto(view, "*");
+    if (row.boxed) {
+      ASSERT_EQ(fakes.messages.shown.size(), 1u);
+      EXPECT_EQ(fakes.messages.shown[0].text, "Cannot open that file.");
+      EXPECT_EQ(fakes.messages.shown[0].caption, Path("missing/dir/clip.txt"));
+      EXPECT_TRUE(fakes.app.errors.empty());
+      EXPECT_EQ(view.UnattendedExitCountdown, 0);
+    } else {
+      EXPECT_TRUE(fakes.messages.shown.empty());
+      EXPECT_EQ(fakes.app.errors, std::vector<std::string>{Path("missing/dir/clip.txt") +
+                                                           ": Cannot open that file."});
+      for (int tick = 0; tick < 5; ++tick) view.Timer1.Tick();
+      EXPECT_EQ(fakes.app.exit_codes, std::vector<int>{1});
+    }
+    EXPECT_EQ(fakes.clipboard.text, "before");
+    EXPECT_FALSE(fs::exists(view.LogFilePath));
+  }
 }
 
 TEST_F(ConversionRunTest, ClipboardOutputGoesToTheClipboard) {
