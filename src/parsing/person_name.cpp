@@ -114,8 +114,7 @@ bool HasJointForm(std::string_view line) {
 // a name does ("Dent-Smith" is one name, never "Dent" and a rest).
 bool StripAt(std::string_view line, std::size_t pos, std::string_view entry) {
   const std::size_t after = pos + entry.size();
-  const bool whole = after >= line.size() ||
-                     !(IsWordChar(line[after]) || line[after] == '-' || line[after] == '\'');
+  const bool whole = after >= line.size() || SkipHyphenWord(line, after) == after;
   return whole && MatchesAt(line, pos, entry);
 }
 
