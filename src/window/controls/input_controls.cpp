@@ -48,7 +48,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   TagTextButton.SetCaption("Tag Text on top line");
   BlankLinesPage.SetCaption("Blank Line(s)");
   FormLengthInputBox.SetMask("999;1; ");
-  FormLengthInputBox.SetText("99");
+  FormLengthInputBox.SetText("66");  // the usual printed page; FormLength itself starts at 99
   VFC.SetCaption("Position on line");
   VFC.SetItems({"Anywhere", "At Left Only"});
   VFC.SetItemIndex(0);

@@ -154,8 +154,12 @@ void TParseView::ShowDataBlockClick() {
 
 void TParseView::ShowFooterBlockClick() {
   FooterListBox.Clear();
+  // Only the footer rows the page image shows: with the footer line below them there are none.
+  const int rows_shown = InputPageListBox.Geometry().height / InputPageListBox.ItemHeight();
+  const std::int64_t last_shown =
+      std::min<std::int64_t>(PageLineCount, std::int64_t{InputPageListBox.TopIndex()} + rows_shown);
   for (std::int64_t line = std::max<std::int64_t>(std::int64_t{PageFooterLine} + 1, 1);
-       line <= PageLineCount; ++line)
+       line <= last_shown; ++line)
     FooterListBox.Add(std::string(PageLineText(*this, line)));
   FooterListBox.SetVisible(FooterListBox.Count() > 0);
   const std::int64_t selected = std::int64_t{InputPageListBox.ItemIndex()} + 1 - PageFooterLine - 1;

@@ -199,6 +199,62 @@ TEST_F(PageScenarioTest, TheRecordTestFinishesItsPage) {
   EXPECT_TRUE(out.ends_with("\r\nr1002\r\n"));
 }
 
+std::string NumberedLines(int count) {
+  std::string lines;
+  for (int n = 1; n <= count; ++n) lines += "line " + std::to_string(n) + "\n";
+  return lines;
+}
+
+TEST_F(PageScenarioTest, FixedLengthPagesStartAtSixtySixLinesAndALoadSetsTheBox) {
+  TParseView& v = OpenInput("report.txt", NumberedLines(150));
+  Click(v.PageInputButton);
+  ASSERT_TRUE(v.FixedLengthButton.Checked());
+  EXPECT_EQ(v.FormLengthInputBox.Text(), "66");
+  GoToSheet(v, v.PageInputTab);
+  EXPECT_EQ(v.InputPageListBox.Count(), 66);
+  EXPECT_EQ(v.InputPageListBox.Items().back(), "line 66");
+  EXPECT_EQ(v.PageFooterLabel.Caption(), "66");
+  Click(v.NextPage);
+  EXPECT_EQ(v.InputPageListBox.Item(0), "line 67");
+
+  GoToSheet(v, v.InputConfiguration);
+  TypeAndEnter(v.FormLengthInputBox, "40");
+  fakes.dialogs.answers.push_back(Path("forty.vnq"));
+  Click(v.SaveConfiguration);
+  GoToSheet(v, v.InputConfiguration);
+  TypeAndEnter(v.FormLengthInputBox, "50");
+  fakes.dialogs.answers.push_back(Path("forty.vnq"));
+  Click(v.LoadConfiguration1);
+  EXPECT_EQ(v.FormLengthInputBox.Text(), "40");
+}
+
+// The page image shows 13 of the page's 60 lines; the footer view holds only footer rows in view.
+TEST_F(PageScenarioTest, TheFooterViewHoldsOnlyTheFooterRowsInView) {
+  TParseView& v = OpenInput("report.txt", NumberedLines(60));
+  Click(v.PageInputButton);
+  GoToSheet(v, v.PageInputTab);
+  ASSERT_EQ(v.InputPageListBox.Count(), 60);
+  ASSERT_EQ(v.InputPageListBox.TopIndex(), 0);
+  const struct {
+    int footer;
+    std::vector<std::string> shown;
+  } rows[] = {
+      {50, {}},
+      {10, {"line 11", "line 12", "line 13"}},
+      {13, {}},
+      {12, {"line 13"}},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.footer);
+    testing::InReach(v.InputPageScrollBar);
+    v.InputPageScrollBar.UserSetPosition(row.footer);
+    Click(v.SetPageFooterButton);
+    EXPECT_EQ(v.PageFooterLine, row.footer);
+    EXPECT_EQ(v.FooterListBox.Items(), row.shown);
+    EXPECT_EQ(v.FooterListBox.Visible(), !row.shown.empty());
+  }
+}
+
 TEST_F(PageScenarioTest, BlankLinePagesAsMultiLineRecords) {
   TParseView& v = OpenInput(
       "people.txt", "\n\nAnn Lee\n12 Main St\n\n \nBob Day\n7 Oak Ave\n\t\nCy Roe\n1 Elm Rd\n");
