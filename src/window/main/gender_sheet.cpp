@@ -5,6 +5,7 @@
 #include "output/generated_sources.h"
 #include "parsing/capitalise.h"
 #include "parsing/gender.h"
+#include "parsing/word_list_edit.h"
 #include "strings/edit.h"
 #include "window/parse_view.h"
 
@@ -68,9 +69,9 @@ void TParseView::AddedGendersClick() {
 }
 
 void TParseView::AddedGenderAddClick() {
-  std::size_t used = 0;
-  while (used < kAddedNameEditorSlots && AddedFirstNames[used][0] != '\0') ++used;
-  AddedNameSelected = static_cast<std::int32_t>(used);
+  // The lookup reads no further than the editor's slots: on a full list Add offers the last one.
+  AddedNameSelected =
+      static_cast<std::int32_t>(AddTarget(SlotTable(AddedFirstNames), kAddedNameEditorSlots));
   AddedNameIn.SetText("");
   ShowAddedGender(0);
   AddedNameIn.SetFocus();
@@ -155,7 +156,7 @@ void TParseView::DisplayGenderSheet() {
   }
   AddedNames.Clear();
   AddedGenders.Clear();
-  for (std::size_t i = 0; i < kAddedNameSlots && AddedFirstNames[i][0] != '\0'; ++i) {
+  for (std::size_t i = 0; i < kAddedNameEditorSlots && AddedFirstNames[i][0] != '\0'; ++i) {
     AddedNames.Add(std::string(SlotText(AddedFirstNames[i])));
     AddedGenders.Add(std::string(GenderLetter(AddedFirstNameGenders[i])));
   }

@@ -154,6 +154,29 @@ TEST_F(GenderSheetTest, DeleteMovesTheLaterNamesUpWithTheirGenders) {
   EXPECT_TRUE(view.AddedAmbig.Checked());
 }
 
+TEST_F(GenderSheetTest, TheNinetyNinthNameIsTheLastAndAFurtherAddReplacesIt) {
+  TParseView& view = Start();
+  for (std::size_t n = AddedNames(view).size(); n < 98; ++n) {
+    Click(view.AddedGenderAdd);
+    TypeAndEnter(view.AddedNameIn, "Name" + std::string{char('a' + n / 26), char('a' + n % 26)});
+  }
+  Click(view.AddedGenderAdd);
+  TypeAndEnter(view.AddedNameIn, "Zlast");
+  Click(view.AddedFemale);
+  EXPECT_EQ(view.AddedNames.Count(), 99);
+  EXPECT_EQ(Verdict(view, "Zlast"), "is defined as a female name");
+
+  Click(view.AddedGenderAdd);
+  EXPECT_EQ(view.AddedNameSelected, 98) << "the lookup reads no hundredth name";
+  TypeAndEnter(view.AddedNameIn, "Zextra");
+  Click(view.AddedFemale);
+  EXPECT_EQ(view.AddedNames.Count(), 99);
+  EXPECT_EQ(view.AddedNames.Items().back(), "Zextra");
+  EXPECT_EQ(view.AddedGenders.Items().back(), "F");
+  EXPECT_EQ(Verdict(view, "Zextra"), "is defined as a female name");
+  EXPECT_EQ(SlotText(view.AddedFirstNames[99]), "");
+}
+
 TEST_F(GenderSheetTest, GenderSourceClickSelectsTheSlotsField) {
   TParseView& view = Start();
   Pick(view.GenderSource, 1);
