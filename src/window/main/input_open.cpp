@@ -368,7 +368,9 @@ void TParseView::CloseFile1Click() {
   for (auto& row : DividerMatrix) row.fill(0);
   RecordNumberLabel.SetCaption("");
   DbaseInputActive = 0;
-  // Nothing of this file's pages may show in the next file's records.
+  // Nothing of this file's pages may show in the next file's records; the next table's open
+  // checks the box again and so takes its own row tag.
+  HTMLTableCheckBox.SetChecked(false);
   TagList.Clear();
   SelectedTag = -1;
   PageLineBuffer.clear();

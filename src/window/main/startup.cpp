@@ -100,6 +100,8 @@ void TParseView::ResetInputSide() {
     const auto slot = static_cast<std::size_t>(n);
     CopyText(OutputFieldDecimals[slot], " ");
     CopyText(OutputFieldNameTable[slot], "Output" + std::to_string(n));
+    OutputFieldDefaults[slot].fill('\0');
+    OutputFieldWidths[slot] = 0;
     OutputFieldFlags[slot] = kFlagRemoveBlanks;
     OutputFieldSource[slot] = 0;
   }

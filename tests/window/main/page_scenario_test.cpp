@@ -379,6 +379,28 @@ TEST_F(PageScenarioTest, IgnoreLineEndsAndPreviousPageInTagMode) {
   EXPECT_EQ(v.InputPageListBox.Item(0), "Page 1") << "the lines before the first tag are no page";
 }
 
+// The addresses found on a page belong to that page: input without pages has none.
+TEST_F(PageScenarioTest, FixedFormatAfterTaggedPagesHasNoAddresses) {
+  TParseView& v = OpenTaggedPages();
+  AddTagThroughTheEditor(v, "Name: ");
+  Click(v.NextPage);
+  Click(v.NextPage);
+  ASSERT_EQ(v.InputFieldValues[1], "Bob Day");
+  GoToSheet(v, v.InputConfiguration);
+  Click(v.FixedInputButton);
+  Click(v.NextButton);
+  std::string expected;
+  for (const char* line : {"REPORT", "Page 1", "Invoice: 17", "Name: Ann Lee", "Page total: 5",
+                           "Page 2", "Invoice: 18", "Name: Bob Day",
+                           "Contact bob@mail.example.com http://example.com/bob?x=1"}) {
+    expected += std::string(line) + "\t\t\r\n";
+  }
+  EXPECT_EQ(Convert(v, {{"Line", 1, 0, kTrim, ""},
+                        {"Email", -kTaggedEmail1, 0, kTrim, ""},
+                        {"Url", -kTaggedUrl1, 0, kTrim, ""}}),
+            expected);
+}
+
 TEST_F(PageScenarioTest, HtmlTableRowsBecomeRecords) {
   TParseView& v =
       OpenInput("t.htm",
@@ -396,6 +418,46 @@ TEST_F(PageScenarioTest, HtmlTableRowsBecomeRecords) {
       Convert(v,
               {{"Text1", 1, 0, kTrim, ""}, {"Text2", 3, 0, kTrim, ""}, {"Url2", 4, 0, kTrim, ""}}),
       "Ann\tsite\thttp://a.example.com/x\r\nBob & Co\t\t\r\n");
+}
+
+// Close Input File leaves nothing of a table's set-up to the next file.
+TEST_F(PageScenarioTest, AFileOpenedAfterAClosedTableKeepsNoneOfItsSettings) {
+  TParseView& v = OpenInput("a.htm",
+                            "<TABLE>\n<TR><TD>Ann</TD><TD>x</TD></TR>\n"
+                            "<TR><TD>Bob</TD><TD>y</TD></TR>\n</TABLE>\n");
+  v.Timer1.Tick();
+  GoToSheet(v, v.PageInputTab);
+  EXPECT_EQ(Convert(v, {{"Text", 1, 2, kTrim, ""}, {"Cell", 3, 1, kTrim, "2"}}),
+            "An\tx\r\nBo\ty\r\n");
+  Click(v.CloseFile1);
+  EXPECT_FALSE(v.HTMLTableCheckBox.Checked());
+
+  WriteFile(Path("b.csv"), "\"longvalue\",\"second\"\n");
+  fakes.dialogs.answers.push_back(Path("b.csv"));
+  Click(v.Open1);
+  v.Timer1.Tick();
+  EXPECT_TRUE(v.DelimitedInputButton.Checked());
+  EXPECT_FALSE(v.PageInputButton.Checked());
+  EXPECT_EQ(v.InputFieldNamesListBox.Items(), (std::vector<std::string>{"Field1", "Field2"}));
+  GoToSheet(v, v.OutputConfiguration);
+  for (int f = 0; f < 2; ++f) {
+    if (f != 0) Click(v.AddFieldButton);
+    testing::ClickInputField(v, f);
+    EXPECT_EQ(v.OutputWidthEditBox.Text(), "VAR") << "field " << f + 1;
+    EXPECT_EQ(v.DecimalPlaces.Text(), " ") << "field " << f + 1;
+  }
+  Click(v.TabDelimitedOutputButton);
+  EXPECT_EQ(testing::RunInto(v, fakes.dialogs, Path("b.txt")), "longvalue\tsecond\r\n");
+
+  // A table of lower-case tags after one of upper-case tags: its own row tag cuts the pages.
+  Click(v.CloseFile1);
+  WriteFile(Path("c.htm"), "<table>\n<tr><td>Cy</td></tr>\n<tr><td>Dee</td></tr>\n</table>\n");
+  fakes.dialogs.answers.push_back(Path("c.htm"));
+  Click(v.Open1);
+  v.Timer1.Tick();
+  EXPECT_EQ(v.TagTextIn.Text(), "<tr");
+  GoToSheet(v, v.PageInputTab);
+  EXPECT_EQ(Convert(v, {{"Text", 1, 0, kTrim, ""}}), "Cy\r\nDee\r\n");
 }
 
 TEST_F(PageScenarioTest, XmlRecordsByTheirTags) {
