@@ -61,6 +61,9 @@ void TParseView::InputTypeClick() {
   } else {
     NextButton.SetEnabled(true);
     ShowAll({&FormLengthLabel2, &FormLengthInputBox}, false);
+    // Addresses are found on pages; records without pages have none.
+    for (std::string& found : WebEmails) found.clear();
+    for (std::string& found : WebUrls) found.clear();
   }
 
   if (DelimitedInputButton.Checked()) {
