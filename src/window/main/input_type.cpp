@@ -50,6 +50,7 @@ void TParseView::InputTypeClick() {
 
   InputTextStream.Open(InputFileName);
   RecordNumber = 0;
+  PrevButton.SetEnabled(false);  // nothing lies before the first record
   PagesRead = 0;
   PageLinePending = 0;
   ShowAll({&PageLengthGroupBox, &DataLocationGroupBox, &PageNotes}, page);

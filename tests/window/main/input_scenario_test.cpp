@@ -139,6 +139,28 @@ TEST_F(InputScenarioTest, FieldAndValueLimits) {
   EXPECT_EQ(v.InputFieldValues[1], std::string(1299, 'q'));
 }
 
+// A change of input type starts the input again: nothing lies before its first record.
+TEST_F(InputScenarioTest, PreviousWaitsForTheSecondRecordAfterATypeChange) {
+  const struct {
+    const char* name;
+    tk::RadioButton TParseView::*type;
+  } rows[] = {{"fixed", &TParseView::FixedInputButton},
+              {"other delimiter", &TParseView::SpecialInputButton},
+              {"page image", &TParseView::PageInputButton}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TParseView& v = OpenInput("in.csv", "\"a\",\"1\"\n\"b\",\"2\"\n\"c\",\"3\"\n");
+    Click(v.NextButton);
+    Click(v.NextButton);
+    Click(v.*row.type);
+    EXPECT_EQ(v.RecordNumber, 0);
+    EXPECT_FALSE(v.PrevButton.Enabled());
+    Click(v.NextButton);
+    EXPECT_EQ(v.RecordNumber, 1);
+    EXPECT_FALSE(v.PrevButton.Enabled());
+  }
+}
+
 TEST_F(InputScenarioTest, TabDelimited) {
   TParseView& v = OpenInput("in.tsv", "name\tcity\nAnn\tOslo\n");
   EXPECT_TRUE(v.TabInputButton.Checked());
