@@ -177,6 +177,11 @@ void TParseView::MatchOldNamesClick() {
       OutputFieldSource[n] = static_cast<std::int16_t>(renumber(OutputFieldSource[n]));
   }
   for (std::size_t e = 1; e < 30; ++e) DateTimeSources[e] = renumber(DateTimeSources[e]);
+  if (FilterSourceField > 0) {
+    FilterSourceField = renumber(FilterSourceField);
+    // A vanished field leaves the filter as it was before any field was chosen.
+    if (FilterSourceField == 0) FilterSourceName.SetItems({"Filter Source"});
+  }
   for (int row = kFirstCombinationRow; row <= kGenderSplitRow; ++row) {
     for (std::int32_t& entry : SpecialSourceTable[static_cast<std::size_t>(row)])
       entry = renumber(entry);

@@ -347,6 +347,32 @@ TEST_F(OutputSheetTest, MiscSheetPicksTheFilterField) {
   EXPECT_EQ(view.InputFieldNamesListBox.ItemIndex(), -1);
 }
 
+// The record filter's field follows its name through a re-cut, as every other reference does.
+TEST_F(OutputSheetTest, TheFilterFieldFollowsItsNameAfterARecut) {
+  TParseView& view = OpenInput("in.txt", "0123456789KEEP      a\n0123456789DROP      b\n");
+  Divide(view, 10);
+  Divide(view, 20);  // Col1_10 Col11_20 Col21_End
+  GoToSheet(view, view.MiscTab);
+  Click(view.Filter);
+  view.Timer1.Tick();  // which enables the filter's text and type
+  TypeAndEnter(view.FilterText, "KEEP");
+  testing::InReach(view.SelectType);
+  view.SelectType.UserSelect(1);  // Contains
+  ClickInputField(view, 1);
+  GoToSheet(view, view.OutputConfiguration);
+  ClickInputField(view, 2);
+
+  Divide(view, 5);  // Col1_5 Col6_10 Col11_20 Col21_End
+  EXPECT_EQ(view.FilterSourceField, 3);
+  EXPECT_EQ(view.FilterSourceName.Items(), (std::vector<std::string>{"Col11_20"}));
+  Click(view.TabDelimitedOutputButton);
+  EXPECT_EQ(testing::RunInto(view, fakes.dialogs, Path("out.txt")), "a\r\n");
+
+  Divide(view, 15);  // Col11_20 is gone
+  EXPECT_EQ(view.FilterSourceField, 0);
+  EXPECT_EQ(view.FilterSourceName.Items(), (std::vector<std::string>{"Filter Source"}));
+}
+
 TEST_F(OutputSheetTest, CopyAllInputFieldsAndClear) {
   TParseView& view = Start({{"A", "a"}, {"B", "b"}});
   view.Timer1.Tick();  // which shows Copy all input fields while there are fewer than two fields
