@@ -279,6 +279,7 @@ class TParseView : public tk::Window,
   void StoreValuesClick();
   void NumericOutputBoxClick();
   void CaseConversionGroupClick();
+  void CaseOptionsClick();
   void DupIfBlankClick();
   void SkipIfNullClick();
   void FieldOptionClick();  // RemoveBlanksBox, RightJustify: store, rebuild, show
@@ -305,6 +306,7 @@ class TParseView : public tk::Window,
   void BindSourceSlotHandlers();
   void SourceSlotClick(const ParserSlotRow& row, int i);
   void SourceSlotClearClick(const ParserSlotRow& row);
+  void CityInStreetClick();
   // Steps the handlers above share.
   // The builder's request from the controls, placing fields with the chosen format's writer.
   BuildRequest GatherBuildRequest();

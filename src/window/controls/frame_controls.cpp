@@ -42,6 +42,7 @@ FrameControls::FrameControls(tk::Window& window) : w_(window) {
   PrevButton.SetEnabled(false);
   NextButton.SetCaption("Next");
   OutputButton.SetCaption("Out&put");
+  OutputButton.SetHint("Save converted file");
   OutputButton.SetEnabled(false);
   ListOtherTabs.SetCaption("Tabs...");
   ListOtherTabs.SetHint("Click to Show Selection List of All Tabs Currently Active");

@@ -41,7 +41,7 @@ InputControls::InputControls(tk::Window& window, tk::TabSheet& input, tk::TabShe
   TagBelow.SetCaption("Line Below");
   DeleteTag.SetCaption("Delete");
 
-  PageLengthGroupBox.SetCaption("Page length indication");
+  PageLengthGroupBox.SetCaption("Page Length Indication");
   FormFeedButton.SetCaption("FormFeed (ASCII 12)");
   FixedLengthButton.SetCaption("Fixed length ");
   FixedLengthButton.SetChecked(true);  // pages of FormLength lines unless the user says otherwise

@@ -55,6 +55,7 @@ OutputControls::OutputControls(tk::Window& window, tk::TabSheet& output, tk::Tab
   SoundexConversion.SetCaption("Soundex");
   DbaseDateButton.SetCaption("Date");
   DbaseLogicButton.SetCaption("Logic");
+  CaseOptions.SetCaption("Options");
   DecimalConversion.SetCaption("Decimal");
   HexConversion.SetCaption("Hex");
   ScientificConversion.SetCaption("Scientific");

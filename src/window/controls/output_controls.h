@@ -78,6 +78,8 @@ struct OutputControls {
   tk::RadioButton SoundexConversion{w_, "SoundexConversion", &CaseConversionGroup};
   tk::RadioButton DbaseDateButton{w_, "DbaseDateButton", &CaseConversionGroup};
   tk::RadioButton DbaseLogicButton{w_, "DbaseLogicButton", &CaseConversionGroup};
+  // Opens the Mailing sheet, where the capitalisation exceptions are kept.
+  tk::Button CaseOptions{w_, "CaseOptions", &CaseConversionGroup};
   tk::RadioButton DecimalConversion{w_, "DecimalConversion", &NumericConversionGroup};
   tk::RadioButton HexConversion{w_, "HexConversion", &NumericConversionGroup};
   tk::RadioButton ScientificConversion{w_, "ScientificConversion", &NumericConversionGroup};

@@ -76,6 +76,8 @@ void TParseView::BindOutputHandlers() {
   }
   for (tk::CheckBox* box : {&Div100, &Mult100, &Round, &NumLdgZero})
     box->on_click = [this] { CaseConversionGroupClick(); };
+  CaseOptions.on_click = [this] { CaseOptionsClick(); };
+  StripAccents.on_click = [this] { DisplayOutput.Click(); };
   RemoveBlanksBox.on_click = [this] { FieldOptionClick(); };
   RightJustify.on_click = [this] { FieldOptionClick(); };
   DupIfBlank.on_click = [this] { DupIfBlankClick(); };
@@ -93,6 +95,11 @@ void TParseView::BindOutputHandlers() {
 void TParseView::SaveConvertedFileClick() {
   if (ConversionRunning) return;
   RunConversion(*this);
+}
+
+// The capitalisation exceptions that Proper Case follows are kept on the Mailing sheet.
+void TParseView::CaseOptionsClick() {
+  PageControl.SetActivePage(&Mailing);
 }
 
 void TParseView::CancelOutputClick() {

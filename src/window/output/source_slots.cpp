@@ -11,6 +11,7 @@ void TParseView::BindSourceSlotHandlers() {
       row->lists[i]->on_click = [this, row, i] { SourceSlotClick(*row, i); };
     row->clear->on_click = [this, row] { SourceSlotClearClick(*row); };
   }
+  CityInStreet.on_click = [this] { CityInStreetClick(); };
 }
 
 void TParseView::SourceSlotClick(const ParserSlotRow& row, int i) {
@@ -30,6 +31,17 @@ void TParseView::SourceSlotClick(const ParserSlotRow& row, int i) {
 void TParseView::SourceSlotClearClick(const ParserSlotRow& row) {
   SpecialSourceTable[static_cast<std::size_t>(row.row)][static_cast<std::size_t>(*row.active)] = 0;
   row.clear->SetEnabled(false);
+  DisplayOutput.Click();
+}
+
+// Checked, the city parser reads the street line: the city slots take the street's fields, so
+// the timer finds them equal and keeps the box checked.
+void TParseView::CityInStreetClick() {
+  if (CityInStreet.Checked()) {
+    auto& city = SpecialSourceTable[kCityRow];
+    const auto& street = SpecialSourceTable[kStreetRow];
+    for (std::size_t i = 0; i < 5; ++i) city[i + 1] = street[i];
+  }
   DisplayOutput.Click();
 }
 

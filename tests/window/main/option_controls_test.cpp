@@ -49,6 +49,26 @@ TEST_F(ViewTest, CheckBoxesAndTextsAtStartUp) {
   }
 }
 
+TEST_F(ViewTest, CaptionsAndHintsAtStartUp) {
+  TParseView& v = CreateAndShow();
+  const struct {
+    const tk::Control& control;
+    const char* caption;
+    const char* hint;
+  } rows[] = {
+      {v.PageLengthGroupBox, "Page Length Indication", ""},
+      {v.OutputButton, "Out&put", "Save converted file"},
+      {v.CaseOptions, "Options", ""},
+  };
+  for (const auto& row : rows) {
+    EXPECT_EQ(row.control.Caption(), row.caption) << row.control.Name();
+    EXPECT_EQ(row.control.Hint(), row.hint) << row.control.Name();
+  }
+  // F1 on Options opens the topic of the case choices beside it.
+  EXPECT_NE(v.CaseOptions.HelpTopic(), 0);
+  EXPECT_EQ(v.CaseOptions.HelpTopic(), v.ProperCaseConversion.HelpTopic());
+}
+
 TEST_F(ViewTest, RadioGroupsAtStartUp) {
   TParseView& v = CreateAndShow();
   const struct {

@@ -111,6 +111,26 @@ TEST_F(ParserSheetsTest, EachSheetShowsItsLinePartsAndSlots) {
   EXPECT_EQ(v.StreetParts.Item(kStdAddressRow), "12 King St W");
 }
 
+// City, State, Zip: the city parser takes the street's fields and cuts the city parts off the
+// street line; the timer then finds the slots equal and leaves the box checked.
+TEST_F(ParserSheetsTest, CityStateZipReadsTheStreetLine) {
+  TParseView& v = OpenInput("in.csv", "\"Mary Smith\",\"12 King St W Halifax NS B3H 1A1\"\r\n");
+  GoToSheet(v, v.ParseStreet);
+  Pick(v.Street0, 0);
+  ClickInputField(v, 1);
+  GoToSheet(v, v.CityPage);
+  EXPECT_EQ(SlotNames(v.CityLists, 5), "||||");
+  Click(v.CityInStreet);
+  EXPECT_EQ(SlotNames(v.CityLists, 5), "Field2||||") << "at once";
+  v.Timer1.Tick();
+  v.Timer1.Tick();
+  EXPECT_TRUE(v.CityInStreet.Checked());
+  EXPECT_EQ(v.CityInput.Caption(), "12 King St W Halifax NS B3H 1A1");
+  EXPECT_EQ(Joined(v.CityParts.Items()), "Halifax|NS|B3H 1A1");
+  GoToSheet(v, v.ParseStreet);
+  EXPECT_EQ(v.StreetParts.Item(kStdAddressRow), "12 King St W");
+}
+
 TEST_F(ParserSheetsTest, PartOrderKeepsEachPartInOnePlace) {
   using Family = tk::RadioGroup*(TParseView::*)[5];
   const struct {

@@ -301,6 +301,25 @@ TEST_F(OutputSheetTest, ThePreviewIsWhatARunWrites) {
   EXPECT_EQ(testing::RunInto(view, fakes.dialogs, Path("out.csv")), preview + "\r\n");
 }
 
+TEST_F(OutputSheetTest, StripAccentsShowsAtOnceBothWays) {
+  TParseView& view = Start({{"Author", "\xC9mile Zola"}});
+  ClickInputField(view, 0);
+  EXPECT_EQ(view.OutputRecordLabel.Caption(), "\"\xC9mile Zola\"");
+  GoToSheet(view, view.Mailing);
+  Click(view.StripAccents);
+  EXPECT_EQ(view.OutputRecordLabel.Caption(), "\"Emile Zola\"");
+  Click(view.StripAccents);
+  EXPECT_EQ(view.OutputRecordLabel.Caption(), "\"\xC9mile Zola\"");
+}
+
+// Options beside the case choices leads to the capitalisation exceptions on the Mailing sheet.
+TEST_F(OutputSheetTest, CaseOptionsBringsTheMailingSheetForward) {
+  TParseView& view = Start({{"Name", "mary"}});
+  ClickInputField(view, 0);
+  Click(view.CaseOptions);
+  EXPECT_EQ(view.PageControl.ActivePage(), &view.Mailing);
+}
+
 TEST_F(OutputSheetTest, SoundexWithoutLettersAndANumberBeyondRange) {
   TParseView& view = Start({{"Code", "---"}, {"Amount", "1E400"}});
   ClickInputField(view, 0);
