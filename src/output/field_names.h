@@ -6,12 +6,14 @@
 
 namespace vt {
 
-// Exactly 10 characters: upper-cased, trailing separators dropped, "Z" in front of a name that
-// does not open with a letter, every byte but ASCII letters and digits as "_", blank-padded.
+// Exactly 10 characters: upper-cased, trailing bytes other than ASCII letters and digits dropped,
+// "Z" in front of a name that does not open with an ASCII letter, every other byte but ASCII
+// letters and digits as "_", blank-padded.
 void MakeDbfFieldName(std::string_view source, std::string& destination);
 
-// At most 31 characters: trailing separators dropped, one leading "<" dropped, "Z" in front of
-// a name that does not open with a letter, every byte but ASCII letters and digits as "_".
+// At most 31 characters: trailing bytes other than ASCII letters and digits dropped, one leading
+// "<" dropped, "Z" in front of a name that does not open with an ASCII letter, every other byte
+// but ASCII letters and digits as "_".
 void MakeXmlName(std::string_view source, std::string& destination);
 
 }  // namespace vt

@@ -273,6 +273,8 @@ void TParseView::CloneButtonClick() {
     OutputFieldSource[slot] = static_cast<std::int16_t>(i);
     CopyText(OutputFieldNameTable[slot],
              slot < InputFieldNames.size() ? std::string_view(InputFieldNames[slot]) : "");
+    // A copied name must suit the chosen format just as a name chosen with its source does.
+    ApplyOutputNameFormat(i);
     if (BinaryInput.Checked()) {
       const std::int16_t bits = DividerMatrix[98][slot];
       if (bits & (2 | 4)) {

@@ -309,6 +309,20 @@ TEST_F(ConversionRunTest, XmlIsWellFormedWithLongValuesAndControlBytes) {
   EXPECT_EQ(std::system(("xmllint --noout " + Path("out.xml")).c_str()), 0);
 }
 
+TEST_F(ConversionRunTest, FieldsCopiedUnderXmlOutputGetElementNames) {
+  TParseView& view = OpenInput("in.csv", "\"First Name\",\"Caf\xE9\"\r\n\"Ann\",\"x\"\r\n");
+  Click(view.TakeFirstRecordAsFieldName);
+  GoToSheet(view, view.OutputConfiguration);
+  Click(view.XML);
+  Click(view.CloneButton);
+  const std::string out = RunInto(view, Path("out.xml"));
+  EXPECT_EQ(out,
+            "<?xml version=\"1.0\"?>\r\n<TABLE>\r\n<RECORD>\r\n<First_Name>Ann</First_Name>\r\n"
+            "<Caf>x</Caf>\r\n\r\n</RECORD>\r\n</TABLE>\r\n");
+  if (!ToolInstalled("xmllint")) GTEST_SKIP() << "xmllint is not installed";
+  EXPECT_EQ(std::system(("xmllint --noout " + Path("out.xml")).c_str()), 0);
+}
+
 TEST_F(ConversionRunTest, CommaFieldNamesAreQuotedAndCutToTheirWidth) {
   TParseView& view =
       Open("\"Ann\"\r\n", &TParseView::DelimitedOutputButton, {{"Customer", 1, 5, 0x2, ""}});
