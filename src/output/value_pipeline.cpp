@@ -191,7 +191,11 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
     SoundexCode(v, scratch);
     v.assign(scratch);
   }
-  if (context.record_number > 1 && v.empty() && (flags & kFlagDupIfBlank)) v.assign(previous);
+  // A repeat is the value the previous record wrote, already formatted: formatting it again
+  // would scale, re-round or blank it. With nothing kept, the blank takes the default.
+  const bool repeated =
+      context.record_number > 1 && v.empty() && (flags & kFlagDupIfBlank) && !previous.empty();
+  if (repeated) v.assign(previous);
   if (v.empty()) v.assign(field.default_text);
   if (flags & kFlagDbaseLogic) {
     const char letter = LogicLetter(v);
@@ -203,7 +207,7 @@ FieldOutcome ConvertFieldValue(std::string& v, const FieldSpec& field,
       (flags & kFlagRightJustify)) {
     RightAlign(v, width);
   }
-  if (flags & kFlagNumeric) {
+  if ((flags & kFlagNumeric) && !repeated) {
     FieldSpec spec = field;
     spec.width = width;
     FormatNumeric(v, spec, context.dbase_output, scratch);

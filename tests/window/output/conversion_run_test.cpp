@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdio>
 #include <filesystem>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -321,6 +322,48 @@ TEST_F(ConversionRunTest, FieldsCopiedUnderXmlOutputGetElementNames) {
             "<Caf>x</Caf>\r\n\r\n</RECORD>\r\n</TABLE>\r\n");
   if (!ToolInstalled("xmllint")) GTEST_SKIP() << "xmllint is not installed";
   EXPECT_EQ(std::system(("xmllint --noout " + Path("out.xml")).c_str()), 0);
+}
+
+// A blank repeats what the record before wrote, however the field formats its numbers.
+TEST_F(ConversionRunTest, DupIfBlankWritesThePreviousValueAsItWasWritten) {
+  const struct {
+    const char* name;
+    const char* value;
+    std::uint32_t flags;  // numeric, with or without "Zero blanks"
+    int width;
+    const char* decimals;
+    std::vector<tk::CheckBox TParseView::*> boxes;
+    tk::RadioButton TParseView::*style;
+    const char* written;
+  } rows[] = {
+      {"Plain", "12.5", 0x3, 0, "", {}, nullptr, "12.5"},
+      {"Times100", "0.125", 0x3, 0, "", {&TParseView::Mult100}, nullptr, "12.5"},
+      {"Div100", "1234", 0x3, 0, "2", {&TParseView::Div100}, nullptr, "12.34"},
+      {"Rounded", "2.5", 0x3, 0, "0", {&TParseView::Round}, nullptr, "3"},
+      {"Hex", "255", 0x3, 0, "", {}, &TParseView::HexConversion, "FFH"},
+      {"Sci", "1234.5", 0x3, 0, "", {}, &TParseView::ScientificConversion, "1.234500E+03"},
+      {"Zeros", "-12", 0x3, 6, "", {&TParseView::NumLdgZero}, nullptr, "-00012"},
+      {"Right", "12.5", 0x1, 6, "", {&TParseView::RightJustify}, nullptr, "  12.5"},
+  };
+  std::vector<FieldRow> fields;
+  std::string first, blank, line;
+  for (const auto& row : rows) {
+    const int n = static_cast<int>(fields.size()) + 1;
+    fields.push_back({row.name, n, row.width, row.flags, row.decimals});
+    first += std::string(n == 1 ? "" : ",") + '"' + row.value + '"';
+    blank += n == 1 ? "\"\"" : ",\"\"";
+    line += std::string(n == 1 ? "" : "\t") + row.written;
+  }
+  TParseView& view = Open(first + "\r\n" + blank + "\r\n" + blank + "\r\n",
+                          &TParseView::TabDelimitedOutputButton, fields);
+  for (std::size_t i = 0; i < std::size(rows); ++i) {
+    testing::SelectOutputField(view, static_cast<int>(i));
+    for (auto box : rows[i].boxes) Click(view.*box);
+    if (rows[i].style != nullptr) Click(view.*rows[i].style);
+    Click(view.DupIfBlank);
+  }
+  const std::string out = RunInto(view, Path("out.txt"));
+  EXPECT_EQ(out, line + "\r\n" + line + "\r\n" + line + "\r\n");
 }
 
 TEST_F(ConversionRunTest, CommaFieldNamesAreQuotedAndCutToTheirWidth) {
