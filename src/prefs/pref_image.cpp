@@ -189,7 +189,10 @@ void ReadBlock(const PrefBlock& block, BlockReader& file, bool wide, std::int64_
     const std::string_view present = file.Take(block.size);
     std::int32_t* item = targets.Item(block.number);
     if (item == nullptr) return;
-    *item = present.size() == 4 ? static_cast<std::int32_t>(GetLittle(present.data(), 4)) : 0;
+    // The index starts at 0; a block cut short gives it the bytes it holds.
+    std::array<char, 4> bytes{};
+    std::memcpy(bytes.data(), present.data(), std::min(present.size(), bytes.size()));
+    *item = static_cast<std::int32_t>(GetLittle(bytes.data(), bytes.size()));
     return;
   }
   if (table == nullptr) {

@@ -81,8 +81,9 @@ struct PrefReadReport {
 // Reads a preference file's bytes into the targets. `file_size` is the size of the whole file
 // (the layout is told from it and from bit 0x8000 of block 1); `bytes` are its first bytes, at
 // most kPrefFileSize. A block beyond the end changes nothing, except: the item of block 59
-// becomes 0, the captions of blocks 54 to 57 and 70 become empty, and every entry of block 60
-// becomes 1 before it is read. Captions 61 to 65 and 67 take a text only from a whole block.
+// becomes 0 (cut short, it takes the bytes present over 0), the captions of blocks 54 to 57 and 70
+// become empty, and every entry of block 60 becomes 1 before it is read. Captions 61 to 65 and 67
+// take a text only from a whole block.
 PrefReadReport ReadPrefImage(std::string_view bytes, std::int64_t file_size,
                              const PrefTargets& targets);
 

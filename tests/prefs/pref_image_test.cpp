@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -284,8 +285,12 @@ TEST(PrefImage, ATruncatedFileReadsWhatItHolds) {
                         Bytes(*before, cut_block.number) + 2 * cut_block.width, cut_block.width),
             0);
       }
-      const bool has_item = cut >= PrefBlockAt(kBlockInterLeaf).offset + 4;
-      EXPECT_EQ(t->captions.InterLeafItem, has_item ? source->captions.InterLeafItem : 0);
+      // The item starts at 0 and takes the bytes the file holds of it.
+      const std::size_t item_at = PrefBlockAt(kBlockInterLeaf).offset;
+      const std::size_t item_bytes = std::clamp(cut, item_at, item_at + 4) - item_at;
+      const std::uint64_t item_mask = (std::uint64_t{1} << (8 * item_bytes)) - 1;
+      EXPECT_EQ(static_cast<std::uint32_t>(t->captions.InterLeafItem),
+                static_cast<std::uint32_t>(source->captions.InterLeafItem) & item_mask);
       const bool has_title = cut == kPrefFileSize;
       EXPECT_EQ(t->captions.DefaultTitleIn, has_title ? source->captions.DefaultTitleIn : "");
       if (cut < PrefBlockAt(kBlockMaleTitle).offset) {

@@ -196,7 +196,6 @@ void TParseView::GatherControlState() {
   OptionFlagsB = b;
 
   CopyText(OutputSpecialDelimiterText, OutputSpecialDelimiterEditBox.Text());
-  // Block 24 holds the delimiter box's text; the working delimiter of tab input stays a TAB.
   SplitFlags = 0;
   for (int row = 0; row < 3; ++row) {
     for (int column : {0, 1, 3, 4}) {
@@ -247,6 +246,9 @@ void TParseView::RestoreControlState(const std::array<char, 2>& loaded_delimiter
   const std::uint32_t b = OptionFlagsB;
   if (DbaseInputActive == 0) {
     words.CheckIfSet(b, kInputTypeBits);
+    // A tab set-up cuts at TAB whatever character its delimiter box held, also when tab input
+    // was chosen already: the first record's names below are cut with it.
+    if (TabInputButton.Checked() && (b & kSpecialInputBit.bit) == 0) InputDelimiter = {'\t', '\0'};
     if (b & kPageInputBit.bit) {
       PageInputButton.SetChecked(true);
       FixedLengthButton.SetChecked(true);

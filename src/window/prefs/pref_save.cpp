@@ -1,6 +1,7 @@
 // Save Preferences to File: the whole set-up written as a preference file.
 #include <filesystem>
 
+#include "strings/fixed_text.h"
 #include "toolkit/services/file_replace.h"
 #include "window/parse_view.h"
 
@@ -15,7 +16,13 @@ constexpr std::size_t kSettingsPathLimit = 254;
 
 std::string TParseView::PreferenceImage() {
   PrefCaptions captions = GatherCaptions();
-  const PrefTargets targets = BindPrefTargets(*this, *this, *this, *this, captions);
+  PrefTargets targets = BindPrefTargets(*this, *this, *this, *this, captions);
+  // The delimiter box's character, not the working delimiter: tab input cuts at TAB while the
+  // box keeps what was typed for other-delimited input. An emptied box keeps the one in use.
+  std::array<char, 2> delimiter = InputDelimiter;
+  const std::string& typed = SpecialDelimiterInputBox.Text();
+  if (!typed.empty()) CopyText(delimiter, typed);
+  targets.BindTable<kBlockInputDelimiter>(delimiter);
   return WritePrefImage(targets);
 }
 

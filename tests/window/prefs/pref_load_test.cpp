@@ -86,6 +86,81 @@ TEST_F(PrefLoadTest, ATabSetUpCutsAtTheTabWhateverTheFileCarriedAsDelimiter) {
   EXPECT_EQ(other.InputFieldValues[2], "c\",\"d\"");
 }
 
+TEST_F(PrefLoadTest, ATabSetUpKeepsTheDelimiterTypedForOtherDelimitedInput) {
+  const std::string input = "Name\tQty\nPen\t3\n";
+  TParseView& view = OpenInput("in.tsv", input);
+  ASSERT_TRUE(view.TabInputButton.Checked());
+  GoToSheet(view, view.InputConfiguration);
+  Click(view.SpecialInputButton);
+  TypeAndEnter(view.SpecialDelimiterInputBox, ";");
+  Click(view.TabInputButton);
+  Click(view.TakeFirstRecordAsFieldName);
+  ASSERT_EQ(view.InputFieldNames[2], "Qty");
+  Save(view, Path("tab.vnq"));
+  const PrefBlock& block = PrefBlockAt(kBlockInputDelimiter);
+  EXPECT_EQ(testing::ReadBytes(Path("tab.vnq")).substr(block.offset, block.size),
+            std::string(";\0", 2));
+
+  // Whatever input type was chosen before, the loaded set-up cuts at TAB.
+  const struct {
+    const char* chosen;
+    tk::RadioButton TParseView::*button;
+  } rows[] = {{"tab", nullptr},
+              {"other delimited", &TParseView::SpecialInputButton},
+              {"comma", &TParseView::DelimitedInputButton}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.chosen);
+    TParseView& other = OpenInput("in.tsv", input);
+    GoToSheet(other, other.InputConfiguration);
+    if (row.button != nullptr) Click(other.*row.button);
+    Load(other, Path("tab.vnq"));
+    EXPECT_TRUE(other.TabInputButton.Checked());
+    EXPECT_EQ(other.SpecialDelimiterInputBox.Text(), ";");
+    EXPECT_EQ(other.InputDelimiter[0], '\t');
+    EXPECT_EQ(other.InputFieldNamesListBox.Items(), (std::vector<std::string>{"Name", "Qty"}));
+    EXPECT_EQ(other.InputFieldValues[2], "3");
+  }
+}
+
+TEST_F(PrefLoadTest, AFileCutShortInTheStreamCountTakesTheByteItHolds) {
+  TParseView& view = OpenInput("in.csv", "\"a\",\"b\"\n");
+  DefineOutput(view);
+  GoToSheet(view, view.Mailing);
+  Pick(view.InterLeaf, 4);
+  Save(view, Path("full.vnq"));
+  const std::string full = testing::ReadBytes(Path("full.vnq"));
+  const std::size_t streams = PrefBlockAt(kBlockInterLeaf).offset;
+  ASSERT_EQ(full[streams], '\x04');
+  // The same set-up as a file of the older form with 16-character names, 16-bit field options
+  // and 50 tags: blocks 1 to 58 take 47,239 bytes.
+  std::string older;
+  for (const PrefBlock& b : kPrefBlocks) {
+    if (b.number == kBlockInterLeaf) break;
+    const std::string bytes = full.substr(b.offset, b.size);
+    if (b.number == kBlockOutputFieldNames || b.number == kBlockOutputFieldFlags) {
+      const std::size_t keep = b.width / 2;
+      for (std::size_t i = 0; i < b.count(); ++i) older += bytes.substr(i * b.width, keep);
+    } else {
+      older += b.number == kBlockTagTexts ? bytes.substr(0, b.size / 2) : bytes;
+    }
+  }
+  ASSERT_EQ(older.size(), 47239u);
+  WriteFile(Path("current.vnq"), full.substr(0, streams + 1));
+  WriteFile(Path("older.vnq"), older + full[streams]);
+
+  for (const char* file : {"current.vnq", "older.vnq"}) {
+    for (const bool copy : {false, true}) {
+      SCOPED_TRACE(std::string(file) + (copy ? " copied" : " loaded"));
+      TParseView& other = OpenInput("in.csv", "\"1\",\"2\"\n");
+      fakes.dialogs.answers.push_back(Path(file));
+      Click(copy ? other.CopyOutputFormat : other.LoadConfiguration1);
+      EXPECT_EQ(other.InterLeaf.ItemIndex(), 4);
+      EXPECT_EQ(other.InterLeaf.Items()[4], "5 streams");
+      EXPECT_EQ(other.OutputFieldCount, 2) << "the blocks before it are read";
+    }
+  }
+}
+
 TEST_F(PrefLoadTest, AnOpenDbaseTableKeepsItsInputTypeAndFields) {
   TParseView& tab = OpenInput("in.tsv", "a\tb\n");
   DefineOutput(tab);
