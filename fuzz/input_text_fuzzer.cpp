@@ -81,7 +81,9 @@ void InputText(FuzzInput& fuzz) {
   const InputKind kind = fuzz.Pick(kTextKinds);
   ReaderSetup setup;
   setup.text = {
-      .ebcdic = fuzz.Bool(), .strip_control = fuzz.Bool(), .web_form = kind == InputKind::kWebForm};
+      .ebcdic = fuzz.Bool(),
+      .strip_control = fuzz.Bool(),
+      .web_form = kind == InputKind::kWebForm ? WebFormLines::kFirstBang : WebFormLines::kNone};
   setup.delimiter = fuzz.Int<char>();
   setup.names_from_first_record = fuzz.Bool();
 

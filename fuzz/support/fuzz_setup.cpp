@@ -155,9 +155,10 @@ RunPlan PlanOfSetUp(const SetUp& s, InputKind kind, OutputFormat format) {
   const std::uint32_t b = s.staging.OptionFlagsB;
   RunPlan plan;
   plan.input = kind;
-  plan.reader.text = {.ebcdic = (b & 0x20000000) != 0,
-                      .strip_control = (a & 0x40000000) != 0,
-                      .web_form = kind == InputKind::kWebForm};
+  plan.reader.text = {
+      .ebcdic = (b & 0x20000000) != 0,
+      .strip_control = (a & 0x40000000) != 0,
+      .web_form = kind == InputKind::kWebForm ? WebFormLines::kFirstBang : WebFormLines::kNone};
   plan.reader.delimiter = s.in.InputDelimiter[0];
   plan.reader.names_from_first_record = (b & 0x40) != 0;
   plan.reader.binary = {.high_byte_first = (b & 0x4000000) != 0,

@@ -56,12 +56,13 @@ void TextInput::ReadPiece(std::string& line, const TextRecordOptions& options) {
 
 bool TextInput::ReadRecord(std::string& record, const TextRecordOptions& options) {
   ReadPiece(record, options);
-  if (options.web_form) JoinContinuations(record, options);
+  if (options.web_form == WebFormLines::kFirstBang) JoinAtFirstBang(record, options);
+  if (options.web_form == WebFormLines::kEndingBang) JoinEndingBang(record, options);
   // The read that runs into the end makes a record only of what it got.
   return !(reader_.AtEnd() && record.empty());
 }
 
-void TextInput::JoinContinuations(std::string& record, const TextRecordOptions& options) {
+void TextInput::JoinAtFirstBang(std::string& record, const TextRecordOptions& options) {
   // Posted form data: a "!" marks that the record goes on in the next line. Lines are joined
   // up to the line limit; the continuation lines past it are still read, so that the next
   // record starts where it should.
@@ -75,6 +76,28 @@ void TextInput::JoinContinuations(std::string& record, const TextRecordOptions& 
     const std::size_t room = LineReader::kDefaultLimit - record.size();
     record.append(piece_, 0, length < room ? length : room);
     if (bang != std::string::npos) bang = record.size();
+  }
+}
+
+void TextInput::JoinEndingBang(std::string& record, const TextRecordOptions& options) {
+  // A "!" inside a line is data; only one at the end carries the record on. Past the line
+  // limit the rest is read but not kept, and then the lines read decide whether it goes on.
+  auto ends_in_bang = [](const std::string& text) { return !text.empty() && text.back() == '!'; };
+  bool full = false;
+  bool more = ends_in_bang(record);
+  while (more) {
+    if (!full) record.pop_back();
+    if (reader_.AtEnd()) break;
+    ReadPiece(piece_, options);
+    const std::size_t room = LineReader::kDefaultLimit - record.size();
+    if (!full && piece_.size() <= room) {
+      record += piece_;
+      more = ends_in_bang(record);
+    } else {
+      record.append(piece_, 0, piece_.size() < room ? piece_.size() : room);
+      full = true;
+      more = ends_in_bang(piece_);
+    }
   }
 }
 

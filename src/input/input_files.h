@@ -10,11 +10,18 @@
 
 namespace vt {
 
+// How posted form data that goes on over several lines is read as one record.
+enum class WebFormLines {
+  kNone,        // not form data: a line is a record
+  kFirstBang,   // Next and Previous: a "!" ends the line's part of the record; the next follows
+  kEndingBang,  // a run: only a line that ends in "!" goes on, the "!" dropped; others are data
+};
+
 // How a text record is made from the lines of the file.
 struct TextRecordOptions {
   bool ebcdic = false;         // translate every byte EBCDIC -> ASCII
   bool strip_control = false;  // drop bytes 0-31 and 128-255 (after translation)
-  bool web_form = false;       // a "!" ends the line's part of the record; the next line follows
+  WebFormLines web_form = WebFormLines::kNone;
 };
 
 // The text input: a file read line by line through LineReader. Every reader of records goes
@@ -55,7 +62,8 @@ class TextInput {
 
  private:
   void ReadPiece(std::string& line, const TextRecordOptions& options);
-  void JoinContinuations(std::string& record, const TextRecordOptions& options);
+  void JoinAtFirstBang(std::string& record, const TextRecordOptions& options);
+  void JoinEndingBang(std::string& record, const TextRecordOptions& options);
 
   std::string path_;
   std::FILE* file_ = nullptr;

@@ -136,6 +136,9 @@ TEST(TypeGuessTest, ByteViewRows) {
   EXPECT_EQ(rows[299], std::string(50, '.'));
 }
 
+constexpr WebFormLines kStep = WebFormLines::kFirstBang;
+constexpr WebFormLines kRun = WebFormLines::kEndingBang;
+
 TEST(TextInputTest, RecordsByOptions) {
   const struct {
     const char* name;
@@ -148,8 +151,19 @@ TEST(TextInputTest, RecordsByOptions) {
       {"strip control", "a\x01\tb\xE9\n", {.strip_control = true}, {"ab"}},
       // EBCDIC letters are high bytes: translating first keeps them.
       {"ebcdic then strip", "\xC1\xC2\x05\xF1\n", {.ebcdic = true, .strip_control = true}, {"AB1"}},
-      {"web form continuation", "a=1&b=2!\nc=3\nd=4\n", {.web_form = true}, {"a=1&b=2c=3", "d=4"}},
-      {"web form at the end", "a=1!", {.web_form = true}, {"a=1"}},
+      {"stepped form: cut at the first !",
+       "a=1!x&b=2\nc=3\nd=4\n",
+       {.web_form = kStep},
+       {"a=1c=3", "d=4"}},
+      {"stepped form at the end", "a=1!", {.web_form = kStep}, {"a=1"}},
+      {"run form: an inner ! is data", "a=1!x\nb=5\n", {.web_form = kRun}, {"a=1!x", "b=5"}},
+      {"run form: ending lines in a row",
+       "b=A!\nB!\nC&a=1\nd\n",
+       {.web_form = kRun},
+       {"b=ABC&a=1", "d"}},
+      {"run form: one ! of two dropped", "b=x!!\n&a=y\n", {.web_form = kRun}, {"b=x!&a=y"}},
+      {"run form: an empty line keeps the end", "a!!\n\nb\nc\n", {.web_form = kRun}, {"ab", "c"}},
+      {"run form at the end", "a=1!", {.web_form = kRun}, {"a=1"}},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.name);
@@ -168,13 +182,15 @@ TEST(TextInputTest, RecordsByOptions) {
 
 TEST(TextInputTest, WebFormContinuationStopsAtTheLineLimit) {
   const std::string piece(20000, 'x');
-  TextInput input;
-  ASSERT_TRUE(input.Open(TempFile("webform", piece + "!\n" + piece + "!\n" + piece + "\nz\n")));
-  std::string record;
-  ASSERT_TRUE(input.ReadRecord(record, {.web_form = true}));
-  EXPECT_EQ(record.size(), LineReader::kDefaultLimit);
-  ASSERT_TRUE(input.ReadRecord(record, {.web_form = true}));
-  EXPECT_EQ(record, "z") << "the continuation lines were all consumed";
+  for (const WebFormLines rule : {kStep, kRun}) {
+    TextInput input;
+    ASSERT_TRUE(input.Open(TempFile("webform", piece + "!\n" + piece + "!\n" + piece + "\nz\n")));
+    std::string record;
+    ASSERT_TRUE(input.ReadRecord(record, {.web_form = rule}));
+    EXPECT_EQ(record, std::string(LineReader::kDefaultLimit, 'x'));
+    ASSERT_TRUE(input.ReadRecord(record, {.web_form = rule}));
+    EXPECT_EQ(record, "z") << "the continuation lines were all consumed";
+  }
 }
 
 std::string DbaseBytes(int fields, std::uint16_t record_length) {

@@ -8,9 +8,15 @@ namespace vt {
 
 namespace {
 
+// A run's records join only the lines that end in "!"; Next and Previous cut at the first one.
+ReaderSetup JoiningEndingBang(ReaderSetup setup) {
+  setup.text.web_form = WebFormLines::kEndingBang;
+  return setup;
+}
+
 class WebFormReader : public TextReader {
  public:
-  using TextReader::TextReader;
+  explicit WebFormReader(const ReaderSetup& setup) : TextReader(JoiningEndingBang(setup)) {}
 
  private:
   void CutLine(InputTables& in) override { (void)CutWebForm(in, false); }

@@ -28,7 +28,7 @@ int ToInt(std::int64_t value) {
 TextRecordOptions TParseView::TextOptions() const {
   return {.ebcdic = EbcdicIn.Checked(),
           .strip_control = OmitControlChar.Checked(),
-          .web_form = WebFormInput.Checked()};
+          .web_form = WebFormInput.Checked() ? WebFormLines::kFirstBang : WebFormLines::kNone};
 }
 
 void TParseView::NextButtonClick() {

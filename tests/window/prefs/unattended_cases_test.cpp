@@ -138,6 +138,15 @@ const Recipe kRecipes[] = {
        Field(v, 1, 1, "3");
        Click(v.FixedFormatOutputButton);
      }},
+    // Posted form data: a line that ends in "!" goes on in the next line; an inner "!" is data.
+    {"web_form", "input.txt",
+     [](TParseView& v) {
+       Click(v.WebFormInput);
+       GoToSheet(v, v.OutputConfiguration);
+       Field(v, 1, 1, nullptr);
+       Field(v, 2, 2, nullptr);
+       Click(v.TabDelimitedOutputButton);
+     }},
     // Ten header bytes, then records of text, packed, big-endian integer, zoned, float, byte.
     {"binary", "input.bin",
      [](TParseView& v) {
