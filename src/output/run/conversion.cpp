@@ -5,6 +5,7 @@
 #include <chrono>
 
 #include "input/readers/readers.h"
+#include "input/web_patterns.h"
 #include "output/run/parse_ahead.h"
 
 namespace vt {
@@ -170,8 +171,8 @@ class Engine {
     if (slow_checks_ >= kSlowChecksToEnd) ahead_.reset();
   }
 
-  // Interleave padding: records built from empty input values until the count is a multiple
-  // of the streams, so that every stream is as long as the others. Never skipped.
+  // Interleave padding: records built from empty input values and an empty page until the count
+  // is a multiple of the streams, so that every stream is as long as the others. Never skipped.
   bool Pad() {
     const std::int64_t streams = plan_.writer.streams;
     bool padded = false;
@@ -179,6 +180,11 @@ class Engine {
       for (std::string& value : in_.InputFieldValues) value.clear();
       in_.InputLine.clear();
       in_.InputRecordCut();
+      // No page either, so that no address or URL of the last page is found in a padding record.
+      for (std::size_t line = 1; line < in_.PageLines.size(); ++line) in_.PageLines[line].clear();
+      in_.PageLineBuffer.clear();
+      in_.PageText.clear();
+      FindWebPatterns(in_, plan_.reader.page.cut.ignore_line_ends);
       request_.now = observer_.Now();
       BuildOutputRecord(request_, lists_, in_, out_);
       ++in_.RecordNumber;

@@ -401,6 +401,30 @@ TEST_F(PageScenarioTest, FixedFormatAfterTaggedPagesHasNoAddresses) {
             expected);
 }
 
+// Three pages in two streams: records 1, 3, 2 and a padding record, which finds no address.
+TEST_F(PageScenarioTest, InterleavePaddingOfTaggedPagesIsEmpty) {
+  const struct {
+    const char* name;
+    bool whole_page;
+    const char* bob;  // the third page's Name value
+  } rows[] = {{"line by line", false, "Bob Day"},
+              {"ignore line ends", true,
+               "Bob Day Contact bob@mail.example.com http://example.com/bob?x=1"}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TParseView& v = OpenTaggedPages();
+    AddTagThroughTheEditor(v, "Name: ");
+    if (row.whole_page) Click(v.IgnoreLineEnds);
+    GoToSheet(v, v.Mailing);
+    testing::Pick(v.InterLeaf, 1);
+    EXPECT_EQ(Convert(v, {{"Name", 1, 0, kTrim, ""},
+                          {"Email", -kTaggedEmail1, 0, kTrim, ""},
+                          {"Url", -kTaggedUrl1, 0, kTrim, ""}}),
+              "Ann Lee\t\t\r\n" + std::string(row.bob) +
+                  "\tbob@mail.example.com\thttp://example.com/bob\r\n\t\t\r\n\t\t\r\n");
+  }
+}
+
 TEST_F(PageScenarioTest, HtmlTableRowsBecomeRecords) {
   TParseView& v =
       OpenInput("t.htm",
