@@ -3,6 +3,7 @@
 #include "output/combo_steps.h"
 
 #include <cmath>
+#include <optional>
 
 #include "output/combinations.h"
 #include "output/input_value.h"
@@ -17,20 +18,46 @@ std::string& Source(OutputTables& out, int k) {
   return out.GeneratedSourceValues[static_cast<std::size_t>(k)];
 }
 
+// A combination evaluated as arithmetic: its value replaces its text; an error, or a result
+// that is no finite number, empties it.
+void Evaluate(std::string& combination, std::string& expression, EvaluatorVariableTable& variables,
+              const Environment* environment) {
+  expression.assign(combination);
+  const Evaluation e = EvaluateExpression(expression, variables, environment);
+  combination.clear();
+  if (e.error == kEvalOk && std::isfinite(e.value)) AppendNumberText(e.value, 16, combination);
+}
+
 }  // namespace
 
 void CombineStep(const BuildRequest& request, const InputTables& in, OutputTables& out) {
   for (int c = 1; c <= kCombinations; ++c)
     BuildCombination(in, out, c, Source(out, kCombination1 + c - 1));
   if (!request.evaluate) return;
-  std::string& expression = out.Scratch.expression;
   for (int c = 1; c <= kCombinations; ++c) {
-    std::string& combination = Source(out, kCombination1 + c - 1);
-    expression.assign(combination);
-    const Evaluation e =
-        EvaluateExpression(expression, out.EvaluatorVariables, request.environment);
-    combination.clear();
-    if (e.error == kEvalOk && std::isfinite(e.value)) AppendNumberText(e.value, 16, combination);
+    Evaluate(Source(out, kCombination1 + c - 1), out.Scratch.expression, out.EvaluatorVariables,
+             request.environment);
+  }
+}
+
+void CombinationNumbers(const BuildRequest& request, const InputTables& in, const OutputTables& out,
+                        std::array<double, kCombinations>& numbers) {
+  const bool combined = request.plug_in != nullptr || out.Scratch.plans.steps.combinations;
+  std::optional<EvaluatorVariableTable> variables;
+  std::string combination;
+  std::string expression;
+  for (int j = 0; j < kCombinations; ++j) {
+    const std::string* text =
+        &out.GeneratedSourceValues[static_cast<std::size_t>(kCombination1 + j)];
+    if (!combined) {
+      BuildCombination(in, out, j + 1, combination);
+      if (request.evaluate) {
+        if (!variables) variables = out.EvaluatorVariables;
+        Evaluate(combination, expression, *variables, request.environment);
+      }
+      text = &combination;
+    }
+    numbers[static_cast<std::size_t>(j)] = LeadingNumber(*text);
   }
 }
 

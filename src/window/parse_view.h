@@ -355,6 +355,8 @@ class TParseView : public tk::Window,
   // The Date, Time, Combo and Split sheets' options into the builder's request.
   void GatherSheetOptions(BuildRequest& r);
   DatePatterns ChosenDatePatterns() const;
+  // Today's texts from the clock, in the chosen date form, and the labels that show them.
+  void ReadToday();
   // After a preview build: the time sheet's lists and the conversion grid.
   void ShowBuiltSources();
   // Fills both unit lists with the units of a conversion type (empty for none).

@@ -108,6 +108,7 @@ class Engine {
 
     result.written = std::max<std::int64_t>(in_.RecordNumber - 1, 0);
     result.records_end = Offset();
+    if (std::tm today{}; observer_.Today(today)) writer_->SetToday(today);
     writer_->Epilogue(sink_, static_cast<std::uint64_t>(result.written));
     if (writer_->TakesBlocks()) sink_.Write(plan_.trailer_block);
     result.end_offset = Offset();

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <cstdio>
+#include <ctime>
 
 #include <string>
 
@@ -46,6 +47,9 @@ class RunObserver {
   virtual bool Stopped() { return false; }
   // The clock's reading for the record about to be built ("Calendar Time NOW").
   virtual std::int64_t Now() { return 0; }
+  // The local date as the last record is written, for the end of a file dated there (a run may
+  // pass midnight); false: the plan's date stands.
+  virtual bool Today(std::tm& /*today*/) { return false; }
 };
 
 struct RunResult {

@@ -151,6 +151,9 @@ class RecordWriter {
   // One built record; line-break markers become the terminator as they are written.
   virtual void Record(OutputSink& sink, std::string_view record) const;
   virtual void Epilogue(OutputSink& /*sink*/, std::uint64_t /*records*/) const {}
+  // The local date as the run ends, in place of the setup's date of its start, for a format
+  // that dates its file again at the end.
+  void SetToday(const std::tm& today) { setup_.today = today; }
 
  protected:
   // The field-name record: names padded or cut to their widths, the delimiter between them.

@@ -8,9 +8,11 @@
 #include <filesystem>
 #include <memory>
 
+#include "output/combo_steps.h"
 #include "output/run/block_files.h"
 #include "output/run/conversion.h"
 #include "output/run/existing_output.h"
+#include "output/unit_conversion.h"
 #include "output/writers/writers.h"
 #include "strings/asctime_text.h"
 #include "strings/char_class.h"
@@ -162,28 +164,75 @@ InterleaveOutcome Interleave(TParseView& v, const std::string& finished, const R
   return InterleavePass(finished, v.TempFilePath, layout, put_back);
 }
 
-// The window's side of a run: every 100 records the values already built are shown, and
-// pending events (Cancel) are taken.
+// The window's side of a run: every 100 records the values already built are shown, today's
+// date is read again (a run may pass midnight), and pending events (Cancel) are taken.
 class WindowRunObserver : public RunObserver {
  public:
   explicit WindowRunObserver(TParseView& v) : v_(v), clock_(*v.services().clock) {}
 
   void Progress(std::int64_t /*records_read*/, BuildRequest& request) override {
     v_.RecordNumberLabel.SetCaption(std::to_string(v_.RecordNumber));
-    v_.StatusBar1.SetPanelText(0, AscTimeText(clock_.Local(clock_.Now())));
+    const std::tm now = clock_.Local(clock_.Now());
+    v_.StatusBar1.SetPanelText(0, AscTimeText(now));
     v_.DisplayInput.Click();
     v_.RefreshOutputValues();
     v_.ShowOutputRecordImage();
+    ShowConversions(request);
+    ReadTodayWhenItChanged(now);
     v_.services().events->ProcessPendingEvents();
     // Controls may have changed while events ran; the request points at their texts.
     request = v_.GatherBuildRequest();
   }
   bool Stopped() override { return v_.StopConversion != 0; }
   std::int64_t Now() override { return static_cast<std::int64_t>(clock_.Now()); }
+  bool Today(std::tm& today) override {
+    today = clock_.Local(clock_.Now());
+    return true;
+  }
 
  private:
+  // The conversion grid's results for the record just built. A result is worked out again only
+  // when its number or rule changed, or the cell shows something else.
+  void ShowConversions(const BuildRequest& request) {
+    constexpr int kResultColumn = 2;
+    std::array<double, kCombinations> numbers{};
+    CombinationNumbers(request, v_, v_, numbers);
+    for (std::size_t j = 0; j < numbers.size(); ++j) {
+      const auto& coefficients = v_.ConversionCoefficients[j];
+      const LinearRule rule{coefficients[0], coefficients[1]};
+      const int row = static_cast<int>(j) + 1;
+      ShownResult& shown = shown_[j];
+      if (shown.made && shown.x == numbers[j] && shown.rule.a == rule.a && shown.rule.b == rule.b &&
+          v_.Conv.Cell(kResultColumn, row) == shown.text)
+        continue;
+      shown.made = true;
+      shown.x = numbers[j];
+      shown.rule = rule;
+      shown.text.clear();
+      AppendConverted(rule, shown.x, shown.text);
+      v_.Conv.SetCell(kResultColumn, row, shown.text);
+    }
+  }
+
+  // Today's texts are made again when the local date moved on (and at the first progress point).
+  void ReadTodayWhenItChanged(const std::tm& now) {
+    const int day = (now.tm_year * 12 + now.tm_mon) * 32 + now.tm_mday;
+    if (day == day_read_) return;
+    day_read_ = day;
+    v_.ReadToday();
+  }
+
+  struct ShownResult {
+    bool made = false;
+    double x = 0;
+    LinearRule rule;
+    std::string text;
+  };
+
   TParseView& v_;
   tk::Clock& clock_;
+  std::array<ShownResult, kCombinations> shown_;
+  int day_read_ = -1;
 };
 
 void AppendLogEntry(TParseView& v, std::int64_t records) {

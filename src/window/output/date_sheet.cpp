@@ -56,7 +56,7 @@ DatePatterns TParseView::ChosenDatePatterns() const {
   return MakeDatePatterns(order, month, !Years2.Checked(), DaysLZ.Checked());
 }
 
-void TParseView::DisplayDatesClick() {
+void TParseView::ReadToday() {
   tk::Clock& clock = *services().clock;
   const std::tm today = clock.Local(clock.Now());
   const int day = today.tm_mday;
@@ -73,7 +73,10 @@ void TParseView::DisplayDatesClick() {
   FormatDateParts(year, month, day, patterns.Weekday(), {}, TodayTexts[1]);
   TodayLabel.SetCaption(TodayTexts[0]);
   WeekdayLabel.SetCaption(TodayTexts[1]);
+}
 
+void TParseView::DisplayDatesClick() {
+  ReadToday();
   FillSourceRows(DateNames, *this, kDate1, false);
   FillSourceRows(DateValues, *this, kDate1, true);
   FillSourceRows(WeekdayValues, *this, kWeekday1, true);

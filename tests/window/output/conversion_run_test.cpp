@@ -4,6 +4,7 @@
 
 #include <array>
 #include <cstdio>
+#include <ctime>
 #include <filesystem>
 #include <iterator>
 #include <string>
@@ -182,6 +183,59 @@ TEST_F(ConversionRunTest, ProgressShowsTheValuesOfADirectFixedRecord) {
   ASSERT_EQ(shown.size(), 2u);
   EXPECT_EQ(shown[0], (std::vector<std::string>{"r100 ", "x  "}));
   EXPECT_EQ(shown[1], (std::vector<std::string>{"r200 ", "x  "}));
+}
+
+// The conversion grid shows the results of the record at each progress point, whether or not a
+// field takes them.
+TEST_F(ConversionRunTest, ConversionGridFollowsTheRunAtEachProgressPoint) {
+  std::string numbered;
+  for (int i = 1; i <= 250; ++i) numbered += "\"r\"," + std::to_string(i) + "\r\n";
+  const struct {
+    const char* name;
+    std::vector<FieldRow> fields;
+  } rows[] = {{"a field takes Convert 1", {{"Convert 1", -kConvert1, 0, 0x2, ""}}},
+              {"no field takes it", {{"One", 1, 0, 0x2, ""}}}};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.name);
+    TParseView& view = Open(numbered, &TParseView::DelimitedOutputButton, row.fields);
+    GoToSheet(view, view.CombineInputFields);  // Combination 1 is field 2
+    testing::Pick(view.ComboIn1, 0);
+    testing::ClickInputField(view, 1);
+    Click(view.ConvButton);  // Convert 1 doubles it
+    testing::InReach(view.Conv);
+    view.Conv.UserSetCell(4, 1, "2");
+    view.Conv.UserSelect(0, 1);
+    ASSERT_EQ(view.Conv.Cell(2, 1), "2");
+    std::vector<std::string> shown;
+    fakes.events.on_pump = [&view, &shown] {
+      if (view.BatchRun == 1) shown.push_back(view.Conv.Cell(2, 1));
+    };
+    RunInto(view, Path(std::string("out ") + row.name));
+    EXPECT_EQ(shown, (std::vector<std::string>{"200", "400"}));
+    fakes.events.on_pump = nullptr;
+  }
+}
+
+// A run that passes midnight: the records after the next progress point, and the date the end
+// of a dBase file writes, take the new day.
+TEST_F(ConversionRunTest, ARunPastMidnightDatesTheLaterRecordsAndTheHeaderByTheNewDay) {
+  constexpr std::time_t kMarch4 = 888969600;  // 1998-03-04 00:00:00
+  fakes.clock.now = kMarch4 + 86399;
+  TParseView& view = Open(Lines(250), &TParseView::DbaseOutputButton,
+                          {{"Today's Date", -kTodaysDate, 0,
+                            kFlagRemoveBlanks | kFlagDateSource | kFlagDbaseDate, ""}});
+  std::vector<std::string> labels;
+  fakes.events.on_pump = [this, &view, &labels] {
+    if (view.BatchRun != 1) return;
+    labels.push_back(view.TodayLabel.Caption());
+    fakes.clock.now = kMarch4 + 86400 + 1;
+  };
+  const std::string f = RunInto(view, Path("out.dbf"));
+  ASSERT_EQ(f.size(), 65u + 250 * 9 + 1);
+  EXPECT_EQ(f.substr(1, 3), "\x62\x03\x05") << "the date the run ended on";
+  EXPECT_EQ(f.substr(65 + 199 * 9, 9), " 19980304");
+  EXPECT_EQ(f.substr(65 + 200 * 9, 9), " 19980305") << "the next progress point reads the clock";
+  EXPECT_EQ(labels, (std::vector<std::string>{"Mar 04 1998", "Mar 05 1998"}));
 }
 
 TEST_F(ConversionRunTest, ExitDuringARunCancelsItFirst) {
