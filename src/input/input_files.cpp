@@ -1,6 +1,7 @@
 // Input files: opening, rewinding and record reads of the text and byte inputs.
 #include "input/input_files.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <system_error>
 
@@ -81,23 +82,16 @@ void TextInput::JoinAtFirstBang(std::string& record, const TextRecordOptions& op
 
 void TextInput::JoinEndingBang(std::string& record, const TextRecordOptions& options) {
   // A "!" inside a line is data; only one at the end carries the record on. Past the line
-  // limit the rest is read but not kept, and then the lines read decide whether it goes on.
+  // limit the rest is read but not kept, and then the last line read decides whether it goes on.
   auto ends_in_bang = [](const std::string& text) { return !text.empty() && text.back() == '!'; };
-  bool full = false;
-  bool more = ends_in_bang(record);
-  while (more) {
-    if (!full) record.pop_back();
+  bool whole = true;  // the record holds every byte read so far
+  while (ends_in_bang(whole ? record : piece_)) {
+    if (whole) record.pop_back();
     if (reader_.AtEnd()) break;
     ReadPiece(piece_, options);
     const std::size_t room = LineReader::kDefaultLimit - record.size();
-    if (!full && piece_.size() <= room) {
-      record += piece_;
-      more = ends_in_bang(record);
-    } else {
-      record.append(piece_, 0, piece_.size() < room ? piece_.size() : room);
-      full = true;
-      more = ends_in_bang(piece_);
-    }
+    whole = whole && piece_.size() <= room;
+    record.append(piece_, 0, std::min(piece_.size(), room));
   }
 }
 

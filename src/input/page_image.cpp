@@ -91,6 +91,11 @@ void AppendPageText(std::string& page_text, std::string_view line) {
   if (page_text.size() + 2 < kPageTextLimit && line.size() < kLongLine) page_text += ' ';
 }
 
+void ClearPage(InputTables& in) {
+  for (std::size_t i = 1; i < in.PageLines.size(); ++i) in.PageLines[i].clear();
+  in.PageText.clear();
+}
+
 void RewindPages(InputTables& in) {
   in.InputTextStream.RewindOrOpen(in.InputFileName);
   in.PageLineBuffer.clear();
@@ -112,8 +117,7 @@ bool ReadNextPage(InputTables& in, const PageOptions& options) {
   if (PageInputAtEnd(in)) return false;
 
   in.FormLengthInUse = in.FormLength;
-  for (std::size_t i = 1; i < in.PageLines.size(); ++i) in.PageLines[i].clear();
-  in.PageText.clear();
+  ClearPage(in);
   in.PageLineCount = 0;
   in.PageLongestLine = 1;
   std::string& buffer = in.PageLineBuffer;

@@ -46,6 +46,9 @@ inline constexpr std::size_t kPageTextLimit = 32768;
 // is 250 characters or longer (its next piece follows on); nothing once the text is full.
 void AppendPageText(std::string& page_text, std::string_view line);
 
+// Empties the page: its lines (1 on; line 0 is the column ruler) and its text.
+void ClearPage(InputTables& in);
+
 // Back to the first page: the stream from its start, no line pending, no page read.
 void RewindPages(InputTables& in);
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <chrono>
 
+#include "input/page_image.h"
 #include "input/readers/readers.h"
 #include "input/web_patterns.h"
 #include "output/run/parse_ahead.h"
@@ -182,9 +183,8 @@ class Engine {
       in_.InputLine.clear();
       in_.InputRecordCut();
       // No page either, so that no address or URL of the last page is found in a padding record.
-      for (std::size_t line = 1; line < in_.PageLines.size(); ++line) in_.PageLines[line].clear();
+      ClearPage(in_);
       in_.PageLineBuffer.clear();
-      in_.PageText.clear();
       FindWebPatterns(in_, plan_.reader.page.cut.ignore_line_ends);
       request_.now = observer_.Now();
       BuildOutputRecord(request_, lists_, in_, out_);
